@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, creates the demo network when it is not
+# there yet, lists it, and starts the plug-in on the demo's configured device.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/setup-packages.sh
+./scripts/build.sh
+BIN="${BUILD_DIR:-build}/bin"
+
+if ! "$BIN/lnsdb" list-networks 2>/dev/null | grep -qx "Demo"; then
+  "$BIN/lnsdb" demo
+fi
+"$BIN/lnsdb" list-devices Demo
+
+if [ -x "$BIN/tarvinaRX24" ]; then
+  # "\" separates the levels of the object name on the command line.
+  exec "$BIN/tarvinaRX24" /COMMANDID:13 /CLASSID:7 '/OBJECTNAME:Demo\LNS System.Floor 1\RX24 Full'
+fi
