@@ -1,0 +1,167 @@
+#include "platform/services/MessageBox.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QStandardPaths>
+
+namespace {
+struct TestState
+{
+    bool forced = false;
+    QList<MessageBox::Button> answers;
+    QList<MessageBox::Shown> shown;
+};
+
+TestState &state()
+{
+    static TestState s;
+    return s;
+}
+
+QPointer<QWidget> &parentWindow()
+{
+    static QPointer<QWidget> parent;
+    return parent;
+}
+
+QMessageBox::StandardButton toStandard(MessageBox::Button button)
+{
+    switch (button) {
+    case MessageBox::Button::OK:
+        return QMessageBox::Ok;
+    case MessageBox::Button::Cancel:
+        return QMessageBox::Cancel;
+    case MessageBox::Button::Abort:
+        return QMessageBox::Abort;
+    case MessageBox::Button::Retry:
+        return QMessageBox::Retry;
+    case MessageBox::Button::Ignore:
+        return QMessageBox::Ignore;
+    case MessageBox::Button::Yes:
+        return QMessageBox::Yes;
+    case MessageBox::Button::No:
+        return QMessageBox::No;
+    case MessageBox::Button::None:
+        break;
+    }
+    return QMessageBox::NoButton;
+}
+
+MessageBox::Button fromStandard(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return MessageBox::Button::OK;
+    case QMessageBox::Cancel:
+        return MessageBox::Button::Cancel;
+    case QMessageBox::Abort:
+        return MessageBox::Button::Abort;
+    case QMessageBox::Retry:
+        return MessageBox::Button::Retry;
+    case QMessageBox::Ignore:
+        return MessageBox::Button::Ignore;
+    case QMessageBox::Yes:
+        return MessageBox::Button::Yes;
+    case QMessageBox::No:
+        return MessageBox::Button::No;
+    default:
+        return MessageBox::Button::None;
+    }
+}
+
+QMessageBox::Icon toQtIcon(MessageBox::Icon icon)
+{
+    switch (icon) {
+    case MessageBox::Icon::Critical:
+        return QMessageBox::Critical;
+    case MessageBox::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageBox::Icon::Information:
+        return QMessageBox::Information;
+    case MessageBox::Icon::Question:
+        return QMessageBox::Question;
+    case MessageBox::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+QList<MessageBox::Button> MessageBox::buttonsOf(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::OK:
+        return {Button::OK};
+    case Buttons::OKCancel:
+        return {Button::OK, Button::Cancel};
+    case Buttons::AbortRetryIgnore:
+        return {Button::Abort, Button::Retry, Button::Ignore};
+    case Buttons::YesNoCancel:
+        return {Button::Yes, Button::No, Button::Cancel};
+    case Buttons::YesNo:
+        return {Button::Yes, Button::No};
+    case Buttons::RetryCancel:
+        return {Button::Retry, Button::Cancel};
+    }
+    return {Button::OK};
+}
+
+MessageBox::Button MessageBox::show(const QString &text, const QString &title, Icon icon, Buttons buttons,
+                                    Button defaultButton)
+{
+    const QList<Button> offered = buttonsOf(buttons);
+    if (!offered.contains(defaultButton))
+        defaultButton = offered.first();
+
+    if (testMode()) {
+        TestState &s = state();
+        const Button answer = s.answers.isEmpty() ? defaultButton : s.answers.takeFirst();
+        s.shown.append(Shown{text, title, icon, buttons, defaultButton, answer});
+        return answer;
+    }
+
+    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, parentWindow());
+    for (const Button b : offered)
+        box.addButton(toStandard(b));
+    box.setDefaultButton(toStandard(defaultButton));
+    box.setEscapeButton(toStandard(offered.contains(Button::Cancel) ? Button::Cancel : defaultButton));
+    box.exec();
+    const Button answer = fromStandard(box.standardButton(box.clickedButton()));
+    return answer == Button::None ? defaultButton : answer;
+}
+
+void MessageBox::setParentWindow(QWidget *parent)
+{
+    parentWindow() = parent;
+}
+
+void MessageBox::setTestMode(bool on)
+{
+    state().forced = on;
+}
+
+bool MessageBox::testMode()
+{
+    return state().forced || QStandardPaths::isTestModeEnabled();
+}
+
+void MessageBox::queueAnswer(Button answer)
+{
+    state().answers.append(answer);
+}
+
+QList<MessageBox::Shown> MessageBox::shownBoxes()
+{
+    return state().shown;
+}
+
+MessageBox::Shown MessageBox::lastShown()
+{
+    return state().shown.isEmpty() ? Shown{} : state().shown.last();
+}
+
+void MessageBox::clearTestRecord()
+{
+    state().answers.clear();
+    state().shown.clear();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// The one way the program asks the user through a message box.
+//
+// Outside tests the box is a QMessageBox. In test mode (QStandardPaths test
+// mode, or switched on with setTestMode) no dialog opens: each box is recorded
+// and answered with the next queued answer, or with its default button when
+// none is queued.
+class MessageBox
+{
+public:
+    enum class Icon { None, Critical, Exclamation, Information, Question };
+    enum class Buttons { OK, OKCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
+    // The numbers of the classic message-box answers.
+    enum class Button { None = 0, OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+    struct Shown
+    {
+        QString text;
+        QString title;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::OK;
+        Button defaultButton = Button::None;
+        Button answer = Button::None;
+    };
+
+    // Shows the box and returns the button chosen. defaultButton None means
+    // the first button of the set; closing the box counts as Cancel where the
+    // set has one, else as its default.
+    static Button show(const QString &text, const QString &title, Icon icon = Icon::None,
+                       Buttons buttons = Buttons::OK, Button defaultButton = Button::None);
+
+    // The window the boxes belong to (may be null).
+    static void setParentWindow(QWidget *parent);
+
+    // The buttons of a set, in the order they are shown.
+    static QList<Button> buttonsOf(Buttons buttons);
+
+    // Test seam.
+    static void setTestMode(bool on);
+    static bool testMode();
+    static void queueAnswer(Button answer);
+    static QList<Shown> shownBoxes();
+    static Shown lastShown();      // empty when none was shown
+    static void clearTestRecord(); // forgets shown boxes and queued answers
+};

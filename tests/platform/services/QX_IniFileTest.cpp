@@ -1,0 +1,135 @@
+#include "platform/services/QX_IniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+class QX_IniFileTest : public ::testing::Test
+{
+protected:
+    QString write(const QByteArray &content)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("test.ini"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
+} // namespace
+
+TEST_F(QX_IniFileTest, ReadsItemsTrimmedFromOne)
+{
+    const QX_IniFile ini(write("[Modules]\nFPTs_8 = 21201 , 23400/7,  520\n"));
+    EXPECT_EQ(ini.read(QStringLiteral("Modules"), QStringLiteral("FPTs_8"), 1), QStringLiteral("21201"));
+    EXPECT_EQ(ini.read(QStringLiteral("Modules"), QStringLiteral("FPTs_8"), 2), QStringLiteral("23400/7"));
+    EXPECT_EQ(ini.read(QStringLiteral("Modules"), QStringLiteral("FPTs_8"), 3), QStringLiteral("520"));
+    EXPECT_EQ(ini.read(QStringLiteral("Modules"), QStringLiteral("FPTs_8"), 4), QString());
+    EXPECT_EQ(ini.read(QStringLiteral("Modules"), QStringLiteral("FPTs_8"), 0), QString());
+    EXPECT_EQ(ini.value(QStringLiteral("Modules"), QStringLiteral("FPTs_8")),
+              QStringLiteral("21201 , 23400/7,  520"));
+}
+
+TEST_F(QX_IniFileTest, MissingFileSectionKeyAndItemReadEmpty)
+{
+    const QX_IniFile none(m_dir.filePath(QStringLiteral("absent.ini")));
+    EXPECT_EQ(none.read(QStringLiteral("A"), QStringLiteral("B")), QString());
+    EXPECT_FALSE(none.hasKey(QStringLiteral("A"), QStringLiteral("B")));
+
+    const QX_IniFile ini(write("[A]\nB=1\nEmpty=\n"));
+    EXPECT_EQ(ini.read(QStringLiteral("X"), QStringLiteral("B")), QString());
+    EXPECT_EQ(ini.read(QStringLiteral("A"), QStringLiteral("C")), QString());
+    EXPECT_EQ(ini.read(QStringLiteral("A"), QStringLiteral("Empty")), QString());
+    EXPECT_TRUE(ini.hasKey(QStringLiteral("A"), QStringLiteral("Empty")));
+    EXPECT_EQ(ini.read(QStringLiteral("A"), QStringLiteral("B"), 2), QString());
+
+    const QX_IniFile noPath;
+    EXPECT_EQ(noPath.read(QStringLiteral("A"), QStringLiteral("B")), QString());
+}
+
+TEST_F(QX_IniFileTest, EmptyMiddleItemStaysInPlace)
+{
+    const QX_IniFile ini(write("[L]\nList=81,95,,117\n"));
+    EXPECT_EQ(ini.read(QStringLiteral("L"), QStringLiteral("List"), 2), QStringLiteral("95"));
+    EXPECT_EQ(ini.read(QStringLiteral("L"), QStringLiteral("List"), 3), QString());
+    EXPECT_EQ(ini.read(QStringLiteral("L"), QStringLiteral("List"), 4), QStringLiteral("117"));
+}
+
+TEST_F(QX_IniFileTest, SkipsCommentsAndBlankLinesAndReadsCrLf)
+{
+    const QX_IniFile ini(
+        write("; comment\r\n\r\n# other = 1\r\n[S]\r\n  ; x = 2\r\n\r\nKey = v1,v2\r\n   \r\n"));
+    EXPECT_EQ(ini.read(QStringLiteral("S"), QStringLiteral("Key"), 2), QStringLiteral("v2"));
+    EXPECT_FALSE(ini.hasKey(QStringLiteral("S"), QStringLiteral("; x")));
+    EXPECT_FALSE(ini.hasKey(QString(), QStringLiteral("# other")));
+    EXPECT_EQ(ini.value(QStringLiteral("S"), QStringLiteral("Key")), QStringLiteral("v1,v2"));
+}
+
+TEST_F(QX_IniFileTest, NamesIgnoreCase)
+{
+    const QX_IniFile ini(write("[Velto TarvinaRX24 CPs 1.0 ]\nFptIndex=3,0\n"));
+    EXPECT_EQ(ini.read(QStringLiteral("velto tarvinaRX24 CPs 1.0 "), QStringLiteral("FPTINDEX")),
+              QStringLiteral("3"));
+}
+
+TEST_F(QX_IniFileTest, TrailingBlankOfSectionNameIsSignificant)
+{
+    const QX_IniFile ini(
+        write("[velto tarvinaRX24 CPs 1.0]\nA=without\n[velto tarvinaRX24 CPs 1.0 ]\nA=with\n"));
+    EXPECT_EQ(ini.read(QStringLiteral("velto tarvinaRX24 CPs 1.0 "), QStringLiteral("A")),
+              QStringLiteral("with"));
+    EXPECT_EQ(ini.read(QStringLiteral("velto tarvinaRX24 CPs 1.0"), QStringLiteral("A")),
+              QStringLiteral("without"));
+}
+
+TEST_F(QX_IniFileTest, FirstDuplicateKeyWinsAndRepeatedSectionsMerge)
+{
+    const QX_IniFile ini(write("[S]\nK=first\nk=second\n[T]\nX=1\n[s]\nK=third\nL=late\n"));
+    EXPECT_EQ(ini.read(QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("first"));
+    EXPECT_EQ(ini.read(QStringLiteral("S"), QStringLiteral("L")), QStringLiteral("late"));
+}
+
+TEST_F(QX_IniFileTest, ParameterFileLinesWithBlanksAroundEquals)
+{
+    const QX_IniFile ini(
+        write("[General]\r\nPlugInName = tarvina RX24\r\n[Params]\r\nName_1 = Room 12,\r\n"));
+    EXPECT_EQ(ini.read(QStringLiteral("General"), QStringLiteral("PlugInName")),
+              QStringLiteral("tarvina RX24"));
+    EXPECT_EQ(ini.value(QStringLiteral("Params"), QStringLiteral("Name_1")), QStringLiteral("Room 12,"));
+    EXPECT_EQ(ini.read(QStringLiteral("Params"), QStringLiteral("Name_1")), QStringLiteral("Room 12"));
+}
+
+TEST_F(QX_IniFileTest, ValueMayContainEqualsAndLinesWithoutEqualsAreIgnored)
+{
+    const QX_IniFile ini(write("[S]\nnonsense line\n=novalue\nExpr=a=b\n[broken\nK=v\n"));
+    EXPECT_EQ(ini.value(QStringLiteral("S"), QStringLiteral("Expr")), QStringLiteral("a=b"));
+    EXPECT_FALSE(ini.hasKey(QStringLiteral("S"), QStringLiteral("nonsense line")));
+}
+
+TEST_F(QX_IniFileTest, ReadsEightBitCodePage)
+{
+    const QX_IniFile ini(write("[S]\nUnit=\xB0"
+                               "C\n"));
+    EXPECT_EQ(ini.read(QStringLiteral("S"), QStringLiteral("Unit")), QString::fromUtf8("\u00B0C"));
+    const QX_IniFile utf8(write("[S]\nUnit=\xC2\xB0"
+                                "C\n"));
+    EXPECT_EQ(utf8.read(QStringLiteral("S"), QStringLiteral("Unit")), QString::fromUtf8("\u00B0C"));
+}
+
+TEST_F(QX_IniFileTest, SetPathReadsTheNewFile)
+{
+    const QString first = write("[S]\nK=1\n");
+    QX_IniFile ini(first);
+    EXPECT_EQ(ini.read(QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("1"));
+    const QString second = m_dir.filePath(QStringLiteral("second.ini"));
+    QFile file(second);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[S]\nK=2\n");
+    file.close();
+    ini.setPath(second);
+    EXPECT_EQ(ini.path(), second);
+    EXPECT_EQ(ini.read(QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("2"));
+}
