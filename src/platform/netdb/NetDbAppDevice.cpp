@@ -1,0 +1,55 @@
+#include "platform/netdb/NetDbAppDevice.h"
+
+#include "platform/lns/LnsError.h"
+#include "platform/netdb/NetDbSession.h"
+
+NetDbAppDevice::NetDbAppDevice(NetDbSessionRef session, qint64 id) : m_session(std::move(session)), m_id(id)
+{
+}
+
+QVariantList NetDbAppDevice::row() const
+{
+    return m_session->selectRow(
+        QStringLiteral("SELECT name, program_id, subsystem_id, reachable FROM devices WHERE id = ?"), {m_id},
+        QStringLiteral("The device no longer exists."));
+}
+
+std::shared_ptr<LnsObject> NetDbAppDevice::parent() const
+{
+    return NetDbObjects::subsystem(m_session, row().at(2).toLongLong());
+}
+
+QString NetDbAppDevice::name() const
+{
+    return row().at(0).toString();
+}
+
+QString NetDbAppDevice::programId() const
+{
+    return row().at(1).toString();
+}
+
+LnsCollectionRef<LnsLonMarkObject> NetDbAppDevice::lonMarkObjects() const
+{
+    return NetDbObjects::objectsOfDevice(m_session, m_id);
+}
+
+LnsCollectionRef<LnsConfigProperty> NetDbAppDevice::configProperties() const
+{
+    return NetDbObjects::cpsOfDevice(m_session, m_id);
+}
+
+LnsCollectionRef<LnsNetworkVariable> NetDbAppDevice::networkVariables() const
+{
+    return NetDbObjects::nvsOfDevice(m_session, m_id);
+}
+
+void NetDbAppDevice::test(int request)
+{
+    const QVariantList values = row();
+    if (!values.at(3).toBool())
+        throw LnsError(LnsErrorCode::DeviceUnreachable,
+                       QStringLiteral("Device \"%1\" does not answer (test request %2).")
+                           .arg(values.at(0).toString())
+                           .arg(request));
+}

@@ -1,0 +1,49 @@
+#include "platform/netdb/NetDbLonMarkObject.h"
+
+#include "platform/lns/LnsError.h"
+#include "platform/netdb/NetDbSession.h"
+
+NetDbLonMarkObject::NetDbLonMarkObject(NetDbSessionRef session, qint64 id)
+    : m_session(std::move(session)), m_id(id)
+{
+}
+
+QVariantList NetDbLonMarkObject::row() const
+{
+    return m_session->selectRow(
+        QStringLiteral("SELECT name, profile_key, device_id FROM lonmark_objects WHERE id = ?"), {m_id},
+        QStringLiteral("The LonMark object no longer exists."));
+}
+
+std::shared_ptr<LnsObject> NetDbLonMarkObject::parent() const
+{
+    return NetDbObjects::device(m_session, row().at(2).toLongLong());
+}
+
+QString NetDbLonMarkObject::name() const
+{
+    return row().at(0).toString();
+}
+
+void NetDbLonMarkObject::setName(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        throw LnsError(LnsErrorCode::InvalidValue, QStringLiteral("A LonMark object needs a name."));
+    row(); // the object must still exist
+    m_session->exec(QStringLiteral("UPDATE lonmark_objects SET name = ? WHERE id = ?"), {name, m_id});
+}
+
+int NetDbLonMarkObject::functionalProfileKey() const
+{
+    return row().at(1).toInt();
+}
+
+LnsCollectionRef<LnsConfigProperty> NetDbLonMarkObject::configProperties() const
+{
+    return NetDbObjects::cpsOfObject(m_session, m_id);
+}
+
+LnsCollectionRef<LnsNetworkVariable> NetDbLonMarkObject::networkVariables() const
+{
+    return NetDbObjects::nvsOfObject(m_session, m_id);
+}

@@ -1,0 +1,211 @@
+#include "platform/netdb/NetDbNetworkVariable.h"
+
+#include "platform/lns/LnsError.h"
+#include "platform/netdb/NetDbSession.h"
+#include "platform/netdb/NvPoller.h"
+#include "platform/netdb/SnvtCatalog.h"
+
+namespace {
+QList<int> parseTypeList(const QString &text)
+{
+    QList<int> ids;
+    for (const QString &piece : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        ids.append(piece.toInt());
+    return ids;
+}
+} // namespace
+
+NetDbNetworkVariable::NetDbNetworkVariable(NetDbSessionRef session, qint64 id)
+    : m_session(std::move(session)), m_id(id)
+{
+}
+
+NetDbNetworkVariable::Row NetDbNetworkVariable::row() const
+{
+    const QVariantList values = m_session->selectRow(
+        QStringLiteral("SELECT name, type_id, allowed_types, value FROM nvs WHERE id = ?"), {m_id},
+        QStringLiteral("The network variable no longer exists."));
+    return {values.at(0).toString(), values.at(1).toInt(), parseTypeList(values.at(2).toString()),
+            values.at(3).toString()};
+}
+
+std::shared_ptr<LnsObject> NetDbNetworkVariable::parent() const
+{
+    const QVariantList values =
+        m_session->selectRow(QStringLiteral("SELECT object_id FROM nvs WHERE id = ?"), {m_id},
+                             QStringLiteral("The network variable no longer exists."));
+    return NetDbObjects::lonMarkObject(m_session, values.at(0).toLongLong());
+}
+
+QString NetDbNetworkVariable::name() const
+{
+    return row().name;
+}
+
+int NetDbNetworkVariable::typeId() const
+{
+    return row().typeId;
+}
+
+QList<int> NetDbNetworkVariable::allowedTypeIds() const
+{
+    return row().allowed;
+}
+
+void NetDbNetworkVariable::changeType(int newTypeId)
+{
+    const Row current = row();
+    if (!current.allowed.contains(newTypeId))
+        throw LnsError(LnsErrorCode::TypeNotAllowed,
+                       QStringLiteral("Network variable \"%1\" cannot take the type %2 (%3).")
+                           .arg(current.name)
+                           .arg(newTypeId)
+                           .arg(SnvtCatalog::name(newTypeId)));
+    m_session->exec(QStringLiteral("UPDATE nvs SET type_id = ?, value = ? WHERE id = ?"),
+                    {newTypeId, SnvtCatalog::defaultValue(newTypeId), m_id});
+}
+
+LnsCollectionRef<LnsConfigProperty> NetDbNetworkVariable::configProperties() const
+{
+    return NetDbObjects::cpsOfNv(m_session, m_id);
+}
+
+QString NetDbNetworkVariable::value() const
+{
+    return row().value;
+}
+
+void NetDbNetworkVariable::setValue(const QString &text)
+{
+    const Row current = row();
+    const QStringList elements = SnvtCatalog::elementNames(current.typeId);
+    const qsizetype pieces = text.split(QLatin1Char(' ')).size();
+    if (text.trimmed().isEmpty() || (!elements.isEmpty() && pieces != elements.size()))
+        throw LnsError(LnsErrorCode::InvalidValue,
+                       QStringLiteral("The value \"%1\" does not fit network variable \"%2\" of type %3.")
+                           .arg(text, current.name, SnvtCatalog::name(current.typeId)));
+    m_session->exec(QStringLiteral("UPDATE nvs SET value = ? WHERE id = ?"), {text, m_id});
+}
+
+QStringList NetDbNetworkVariable::elementNames() const
+{
+    return SnvtCatalog::elementNames(typeId());
+}
+
+int NetDbNetworkVariable::elementIndex(const Row &current, const QString &elementName) const
+{
+    const qsizetype index = SnvtCatalog::elementNames(current.typeId).indexOf(elementName);
+    if (index < 0)
+        throw LnsError(LnsErrorCode::NotFound,
+                       QStringLiteral("Network variable \"%1\" (%2) has no element \"%3\".")
+                           .arg(current.name, SnvtCatalog::name(current.typeId), elementName));
+    return static_cast<int>(index);
+}
+
+QString NetDbNetworkVariable::elementValue(const QString &elementName) const
+{
+    const Row current = row();
+    const int index = elementIndex(current, elementName);
+    return current.value.split(QLatin1Char(' ')).value(index);
+}
+
+void NetDbNetworkVariable::setElementValue(const QString &elementName, const QString &text)
+{
+    const Row current = row();
+    const int index = elementIndex(current, elementName);
+    if (text.isEmpty() || text.contains(QLatin1Char(' ')))
+        throw LnsError(LnsErrorCode::InvalidValue,
+                       QStringLiteral("The value \"%1\" does not fit element \"%2\" of "
+                                      "network variable \"%3\".")
+                           .arg(text, elementName, current.name));
+    QStringList pieces = current.value.split(QLatin1Char(' '));
+    const QStringList defaults = SnvtCatalog::defaultValue(current.typeId).split(QLatin1Char(' '));
+    while (pieces.size() < defaults.size())
+        pieces.append(defaults.at(pieces.size()));
+    pieces[index] = text;
+    m_session->exec(QStringLiteral("UPDATE nvs SET value = ? WHERE id = ?"),
+                    {pieces.join(QLatin1Char(' ')), m_id});
+}
+
+LnsMonitorOptions NetDbNetworkVariable::monitorOptions() const
+{
+    const NvMonitorState *state = m_session->findMonitorState(m_id);
+    return state ? state->options : LnsMonitorOptions{};
+}
+
+void NetDbNetworkVariable::beginEditMonitorOptions()
+{
+    m_session->requireOpen();
+    m_session->monitorState(m_id).editing = true;
+}
+
+void NetDbNetworkVariable::setMonitorOptions(const LnsMonitorOptions &options)
+{
+    NvMonitorState &state = m_session->monitorState(m_id);
+    if (!state.editing)
+        throw LnsError(
+            LnsErrorCode::InvalidArgument,
+            QStringLiteral("The monitor options of network variable \"%1\" can only be set between "
+                           "beginning and ending their editing.")
+                .arg(name()));
+    if (options.pollInterval < 0)
+        throw LnsError(LnsErrorCode::InvalidArgument,
+                       QStringLiteral("The poll interval %1 of network variable \"%2\" is negative.")
+                           .arg(options.pollInterval)
+                           .arg(name()));
+    state.options = options;
+}
+
+void NetDbNetworkVariable::endEditMonitorOptions()
+{
+    NvMonitorState &state = m_session->monitorState(m_id);
+    if (!state.editing)
+        throw LnsError(LnsErrorCode::InvalidArgument,
+                       QStringLiteral("The monitor options of network variable \"%1\" are not being edited.")
+                           .arg(name()));
+    state.editing = false;
+    if (state.active)
+        m_session->poller().start(m_id); // new interval
+}
+
+void NetDbNetworkVariable::setMonitorTag(int tag)
+{
+    m_session->monitorState(m_id).tag = tag;
+}
+
+int NetDbNetworkVariable::monitorTag() const
+{
+    const NvMonitorState *state = m_session->findMonitorState(m_id);
+    return state ? state->tag : 0;
+}
+
+void NetDbNetworkVariable::activateMonitoring()
+{
+    const QVariantList values = m_session->selectRow(
+        QStringLiteral("SELECT s.network_id, n.value FROM nvs n JOIN lonmark_objects o ON o.id = n.object_id "
+                       "JOIN devices d ON d.id = o.device_id JOIN subsystems s ON s.id = d.subsystem_id "
+                       "WHERE n.id = ?"),
+        {m_id}, QStringLiteral("The network variable no longer exists."));
+    if (!m_session->openMonitorSets.contains(values.at(0).toLongLong()))
+        throw LnsError(
+            LnsErrorCode::InvalidArgument,
+            QStringLiteral("Monitoring of network variable \"%1\" needs the system's monitor set to be open.")
+                .arg(name()));
+    NvMonitorState &state = m_session->monitorState(m_id);
+    state.active = true;
+    state.networkId = values.at(0).toLongLong();
+    state.lastValue = values.at(1).toString(); // event-driven delivery starts from the value seen now
+    m_session->poller().start(m_id);
+}
+
+void NetDbNetworkVariable::deactivateMonitoring()
+{
+    m_session->monitorState(m_id).active = false;
+    m_session->poller().stop(m_id);
+}
+
+bool NetDbNetworkVariable::isMonitored() const
+{
+    const NvMonitorState *state = m_session->findMonitorState(m_id);
+    return state && state->active;
+}

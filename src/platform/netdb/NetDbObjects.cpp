@@ -1,0 +1,155 @@
+#include "platform/netdb/NetDbObjects.h"
+
+#include "platform/netdb/NetDbAppDevice.h"
+#include "platform/netdb/NetDbCollection.h"
+#include "platform/netdb/NetDbConfigProperty.h"
+#include "platform/netdb/NetDbLonMarkObject.h"
+#include "platform/netdb/NetDbNetwork.h"
+#include "platform/netdb/NetDbNetworkVariable.h"
+#include "platform/netdb/NetDbSubsystem.h"
+#include "platform/netdb/NetDbSystem.h"
+
+namespace {
+template <class T>
+LnsCollectionRef<T> collection(const NetDbSessionRef &session, const QString &what, const QString &sql,
+                               qint64 ownerId, LnsRef<T> (*maker)(const NetDbSessionRef &, qint64))
+{
+    return makeNetDbCollection<T>(
+        what, [session, sql, ownerId] { return session->selectIdNames(sql, {ownerId}); },
+        [session, maker](qint64 id) { return maker(session, id); });
+}
+
+QString ownerName(const NetDbSessionRef &session, const char *table, qint64 id)
+{
+    const QList<QVariantList> rows =
+        session->select(QStringLiteral("SELECT name FROM %1 WHERE id = ?").arg(QLatin1String(table)), {id});
+    return rows.isEmpty() ? QString() : rows.first().at(0).toString();
+}
+} // namespace
+
+LnsRef<LnsNetwork> NetDbObjects::network(const NetDbSessionRef &session, qint64 networkId)
+{
+    return std::make_shared<NetDbNetwork>(session, networkId);
+}
+
+LnsRef<LnsSystem> NetDbObjects::system(const NetDbSessionRef &session, qint64 networkId)
+{
+    return std::make_shared<NetDbSystem>(session, networkId);
+}
+
+LnsRef<LnsSubsystem> NetDbObjects::subsystem(const NetDbSessionRef &session, qint64 subsystemId)
+{
+    return std::make_shared<NetDbSubsystem>(session, subsystemId);
+}
+
+LnsRef<LnsAppDevice> NetDbObjects::device(const NetDbSessionRef &session, qint64 deviceId)
+{
+    return std::make_shared<NetDbAppDevice>(session, deviceId);
+}
+
+LnsRef<LnsLonMarkObject> NetDbObjects::lonMarkObject(const NetDbSessionRef &session, qint64 objectId)
+{
+    return std::make_shared<NetDbLonMarkObject>(session, objectId);
+}
+
+LnsRef<LnsNetworkVariable> NetDbObjects::networkVariable(const NetDbSessionRef &session, qint64 nvId)
+{
+    return std::make_shared<NetDbNetworkVariable>(session, nvId);
+}
+
+LnsRef<LnsConfigProperty> NetDbObjects::configProperty(const NetDbSessionRef &session, qint64 cpId)
+{
+    return std::make_shared<NetDbConfigProperty>(session, cpId);
+}
+
+LnsCollectionRef<LnsSubsystem> NetDbObjects::subsystemsOfSystem(const NetDbSessionRef &session,
+                                                                qint64 networkId)
+{
+    return collection<LnsSubsystem>(
+        session,
+        QStringLiteral("Subsystems of the system of network \"%1\"")
+            .arg(ownerName(session, "networks", networkId)),
+        QStringLiteral(
+            "SELECT id, name FROM subsystems WHERE network_id = ? AND parent_id IS NULL ORDER BY id"),
+        networkId, &NetDbObjects::subsystem);
+}
+
+LnsCollectionRef<LnsSubsystem> NetDbObjects::subsystemsOfSubsystem(const NetDbSessionRef &session,
+                                                                   qint64 subsystemId)
+{
+    return collection<LnsSubsystem>(
+        session,
+        QStringLiteral("Subsystems of subsystem \"%1\"").arg(ownerName(session, "subsystems", subsystemId)),
+        QStringLiteral("SELECT id, name FROM subsystems WHERE parent_id = ? ORDER BY id"), subsystemId,
+        &NetDbObjects::subsystem);
+}
+
+LnsCollectionRef<LnsAppDevice> NetDbObjects::devicesOfSubsystem(const NetDbSessionRef &session,
+                                                                qint64 subsystemId)
+{
+    return collection<LnsAppDevice>(
+        session,
+        QStringLiteral("AppDevices of subsystem \"%1\"").arg(ownerName(session, "subsystems", subsystemId)),
+        QStringLiteral("SELECT id, name FROM devices WHERE subsystem_id = ? ORDER BY id"), subsystemId,
+        &NetDbObjects::device);
+}
+
+LnsCollectionRef<LnsLonMarkObject> NetDbObjects::objectsOfDevice(const NetDbSessionRef &session,
+                                                                 qint64 deviceId)
+{
+    return collection<LnsLonMarkObject>(
+        session,
+        QStringLiteral("LonMarkObjects of device \"%1\"").arg(ownerName(session, "devices", deviceId)),
+        QStringLiteral("SELECT id, name FROM lonmark_objects WHERE device_id = ? ORDER BY position"),
+        deviceId, &NetDbObjects::lonMarkObject);
+}
+
+LnsCollectionRef<LnsNetworkVariable> NetDbObjects::nvsOfDevice(const NetDbSessionRef &session,
+                                                               qint64 deviceId)
+{
+    return collection<LnsNetworkVariable>(
+        session,
+        QStringLiteral("NetworkVariables of device \"%1\"").arg(ownerName(session, "devices", deviceId)),
+        QStringLiteral("SELECT n.id, n.name FROM nvs n JOIN lonmark_objects o ON o.id = n.object_id "
+                       "WHERE o.device_id = ? ORDER BY o.position, n.position"),
+        deviceId, &NetDbObjects::networkVariable);
+}
+
+LnsCollectionRef<LnsNetworkVariable> NetDbObjects::nvsOfObject(const NetDbSessionRef &session,
+                                                               qint64 objectId)
+{
+    return collection<LnsNetworkVariable>(
+        session,
+        QStringLiteral("NetworkVariables of LonMark object \"%1\"")
+            .arg(ownerName(session, "lonmark_objects", objectId)),
+        QStringLiteral("SELECT id, name FROM nvs WHERE object_id = ? ORDER BY position"), objectId,
+        &NetDbObjects::networkVariable);
+}
+
+LnsCollectionRef<LnsConfigProperty> NetDbObjects::cpsOfDevice(const NetDbSessionRef &session, qint64 deviceId)
+{
+    return collection<LnsConfigProperty>(
+        session,
+        QStringLiteral("ConfigProperties of device \"%1\"").arg(ownerName(session, "devices", deviceId)),
+        QStringLiteral("SELECT id, name FROM cps WHERE device_id = ? ORDER BY position"), deviceId,
+        &NetDbObjects::configProperty);
+}
+
+LnsCollectionRef<LnsConfigProperty> NetDbObjects::cpsOfObject(const NetDbSessionRef &session, qint64 objectId)
+{
+    return collection<LnsConfigProperty>(
+        session,
+        QStringLiteral("ConfigProperties of LonMark object \"%1\"")
+            .arg(ownerName(session, "lonmark_objects", objectId)),
+        QStringLiteral("SELECT id, name FROM cps WHERE object_id = ? ORDER BY position"), objectId,
+        &NetDbObjects::configProperty);
+}
+
+LnsCollectionRef<LnsConfigProperty> NetDbObjects::cpsOfNv(const NetDbSessionRef &session, qint64 nvId)
+{
+    return collection<LnsConfigProperty>(
+        session,
+        QStringLiteral("ConfigProperties of network variable \"%1\"").arg(ownerName(session, "nvs", nvId)),
+        QStringLiteral("SELECT id, name FROM cps WHERE nv_id = ? ORDER BY position"), nvId,
+        &NetDbObjects::configProperty);
+}

@@ -1,0 +1,104 @@
+#include "platform/netdb/NetDbSchema.h"
+
+#include "platform/lns/LnsError.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace {
+[[noreturn]] void unusable(const QString &path, const QString &why)
+{
+    throw LnsError(LnsErrorCode::DatabaseUnusable,
+                   QStringLiteral("The network database \"%1\" cannot be used: %2.").arg(path, why));
+}
+
+const char *const kTables[] = {
+    "CREATE TABLE schema_version (version INTEGER NOT NULL)",
+    "CREATE TABLE networks (id INTEGER PRIMARY KEY, name VARCHAR(255) NOT NULL UNIQUE, "
+    "system_name VARCHAR(255) NOT NULL)",
+    "CREATE TABLE subsystems (id INTEGER PRIMARY KEY, network_id INTEGER NOT NULL REFERENCES networks(id), "
+    "parent_id INTEGER REFERENCES subsystems(id), name VARCHAR(255) NOT NULL)",
+    "CREATE TABLE devices (id INTEGER PRIMARY KEY, subsystem_id INTEGER NOT NULL REFERENCES subsystems(id), "
+    "name VARCHAR(255) NOT NULL, program_id VARCHAR(16) NOT NULL, model VARCHAR(255) NOT NULL, "
+    "reachable INTEGER NOT NULL)",
+    "CREATE TABLE lonmark_objects (id INTEGER PRIMARY KEY, device_id INTEGER NOT NULL REFERENCES "
+    "devices(id), "
+    "position INTEGER NOT NULL, name VARCHAR(255) NOT NULL, profile_key INTEGER NOT NULL)",
+    "CREATE TABLE nvs (id INTEGER PRIMARY KEY, object_id INTEGER NOT NULL REFERENCES lonmark_objects(id), "
+    "position INTEGER NOT NULL, name VARCHAR(255) NOT NULL, type_id INTEGER NOT NULL, "
+    "allowed_types VARCHAR(1000) NOT NULL, value VARCHAR(1000) NOT NULL)",
+    "CREATE TABLE cps (id INTEGER PRIMARY KEY, device_id INTEGER REFERENCES devices(id), "
+    "object_id INTEGER REFERENCES lonmark_objects(id), nv_id INTEGER REFERENCES nvs(id), "
+    "position INTEGER NOT NULL, name VARCHAR(255) NOT NULL, element_length INTEGER NOT NULL, "
+    "dimension INTEGER NOT NULL, bytes VARCHAR(8000) NOT NULL)",
+    "CREATE TABLE plugin_registrations (id INTEGER PRIMARY KEY, network_id INTEGER NOT NULL "
+    "REFERENCES networks(id), program_id VARCHAR(16) NOT NULL, object_type INTEGER NOT NULL, "
+    "name VARCHAR(255) NOT NULL, command_id INTEGER NOT NULL, class_id INTEGER NOT NULL, "
+    "description VARCHAR(1000) NOT NULL, project_name VARCHAR(255) NOT NULL, "
+    "class_name VARCHAR(255) NOT NULL, version VARCHAR(64) NOT NULL, manufacturer_id VARCHAR(64) NOT NULL)",
+    "CREATE INDEX subsystems_network ON subsystems (network_id)",
+    "CREATE INDEX devices_subsystem ON devices (subsystem_id)",
+    "CREATE INDEX objects_device ON lonmark_objects (device_id)",
+    "CREATE INDEX nvs_object ON nvs (object_id)",
+    "CREATE INDEX cps_device ON cps (device_id)",
+    "CREATE INDEX cps_object ON cps (object_id)",
+    "CREATE INDEX cps_nv ON cps (nv_id)",
+};
+
+int catalogueSize(QSqlDatabase &db, const QString &path)
+{
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !probe.next())
+        unusable(path, QStringLiteral("it is not a network database (%1)").arg(probe.lastError().text()));
+    return probe.value(0).toInt();
+}
+
+// Creates the tables under the write lock; false when another client created
+// them while this one waited for the lock.
+bool createIfEmpty(QSqlDatabase &db, const QString &path)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        unusable(path, query.lastError().text());
+    auto fail = [&](const QString &why) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        unusable(path, why);
+    };
+    if (catalogueSize(db, path) != 0) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    for (const char *statement : kTables) {
+        if (!query.exec(QLatin1String(statement)))
+            fail(query.lastError().text());
+    }
+    query.prepare(QStringLiteral("INSERT INTO schema_version (version) VALUES (?)"));
+    query.addBindValue(NetDbSchema::Version);
+    if (!query.exec())
+        fail(query.lastError().text());
+    if (!query.exec(QStringLiteral("COMMIT")))
+        fail(query.lastError().text());
+    return true;
+}
+} // namespace
+
+void NetDbSchema::prepare(QSqlDatabase &db, const QString &path)
+{
+    // Reading the catalogue first finds a file that is no database without
+    // writing a byte to it.
+    if (catalogueSize(db, path) == 0 && createIfEmpty(db, path))
+        return;
+    if (!db.tables().contains(QStringLiteral("schema_version")))
+        unusable(path, QStringLiteral("it is not a network database (no schema version)"));
+    QSqlQuery version(db);
+    if (!version.exec(QStringLiteral("SELECT max(version) FROM schema_version")) || !version.next())
+        unusable(path, version.lastError().text());
+    const int found = version.value(0).toInt();
+    if (found > Version)
+        unusable(path, QStringLiteral("its schema version %1 is newer than this program's (%2)")
+                           .arg(found)
+                           .arg(Version));
+    if (found < 1)
+        unusable(path, QStringLiteral("its schema version is missing"));
+}

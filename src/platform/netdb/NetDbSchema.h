@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QSqlDatabase>
+
+// The tables of the network database and their version. A file whose version
+// is newer than this program's, or that is not a network database at all, is
+// refused and left untouched.
+class NetDbSchema
+{
+public:
+    static constexpr int Version = 1;
+
+    // Checks an open connection; creates the tables in an empty file.
+    static void prepare(QSqlDatabase &db, const QString &path);
+};

@@ -1,0 +1,249 @@
+#include "platform/netdb/NetDbSession.h"
+
+#include "platform/lns/LnsError.h"
+#include "platform/netdb/NetDbSchema.h"
+#include "platform/netdb/NvPoller.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+// How long a write waits for another client's transaction before giving up.
+constexpr int kBusyTimeoutMs = 2000;
+
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("rx24-netdb-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+bool isBusy(const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6") ||
+           error.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
+}
+
+void bindAll(QSqlQuery &query, const QVariantList &binds)
+{
+    // A null QString binds as SQL NULL; the tables keep texts as "" instead.
+    for (const QVariant &value : binds) {
+        if (value.metaType() == QMetaType::fromType<QString>() && value.toString().isNull())
+            query.addBindValue(QStringLiteral(""));
+        else
+            query.addBindValue(value);
+    }
+}
+} // namespace
+
+NetDbSession::NetDbSession(QString path, LnsObjectServer *server)
+    : m_path(std::move(path)), m_connectionName(nextConnectionName()), m_server(server),
+      m_poller(std::make_unique<NvPoller>(*this))
+{
+}
+
+NetDbSession::~NetDbSession()
+{
+    close();
+}
+
+QSqlDatabase NetDbSession::database() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+void NetDbSession::open()
+{
+    if (m_open)
+        return;
+    const QFileInfo info(m_path);
+    if (info.exists() && !info.isFile())
+        throw LnsError(
+            LnsErrorCode::DatabaseUnusable,
+            QStringLiteral("The network database \"%1\" cannot be used: it is not a file.").arg(m_path));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setDatabaseName(m_path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        try {
+            if (!db.open())
+                throw LnsError(LnsErrorCode::DatabaseUnusable,
+                               QStringLiteral("The network database \"%1\" cannot be opened: %2.")
+                                   .arg(m_path, db.lastError().text()));
+            NetDbSchema::prepare(db, m_path);
+            // With a write-ahead log, readers (the NV polls on the event loop)
+            // never wait for another client's transaction.
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        } catch (...) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            throw;
+        }
+    }
+    m_open = true;
+}
+
+void NetDbSession::close()
+{
+    if (!m_open)
+        return;
+    m_poller->stopAll();
+    for (NvMonitorState &state : m_monitors)
+        state.active = false;
+    openMonitorSets.clear();
+    if (m_inTransaction) {
+        QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
+        m_inTransaction = false;
+    }
+    deviceWritePrepared = false;
+    {
+        QSqlDatabase db = database();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_open = false;
+}
+
+void NetDbSession::requireOpen() const
+{
+    if (!m_open)
+        throw LnsError(
+            LnsErrorCode::NotConnected,
+            QStringLiteral("The object server is not connected to the network database \"%1\".").arg(m_path));
+}
+
+void NetDbSession::raise(const QSqlError &error, const QString &what) const
+{
+    if (isBusy(error))
+        throw LnsError(
+            LnsErrorCode::Busy,
+            QStringLiteral("The network database \"%1\" is busy: another client holds a transaction "
+                           "(%2 gave up after %3 ms).")
+                .arg(m_path, what)
+                .arg(kBusyTimeoutMs));
+    throw LnsError(
+        LnsErrorCode::Database,
+        QStringLiteral("The network database \"%1\" failed (%2): %3").arg(m_path, what, error.text()));
+}
+
+QList<QVariantList> NetDbSession::select(const QString &sql, const QVariantList &binds) const
+{
+    requireOpen();
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        raise(query.lastError(), QStringLiteral("reading"));
+    bindAll(query, binds);
+    if (!query.exec())
+        raise(query.lastError(), QStringLiteral("reading"));
+    QList<QVariantList> rows;
+    const int columns = query.record().count();
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            row.append(query.value(c));
+        rows.append(row);
+    }
+    return rows;
+}
+
+QVariantList NetDbSession::selectRow(const QString &sql, const QVariantList &binds,
+                                     const QString &missing) const
+{
+    const QList<QVariantList> rows = select(sql, binds);
+    if (rows.isEmpty())
+        throw LnsError(LnsErrorCode::NotFound, missing);
+    return rows.first();
+}
+
+IdNameList NetDbSession::selectIdNames(const QString &sql, const QVariantList &binds) const
+{
+    IdNameList result;
+    for (const QVariantList &row : select(sql, binds))
+        result.append({row.at(0).toLongLong(), row.at(1).toString()});
+    return result;
+}
+
+qint64 NetDbSession::exec(const QString &sql, const QVariantList &binds)
+{
+    requireOpen();
+    QSqlQuery query(database());
+    if (!query.prepare(sql))
+        raise(query.lastError(), QStringLiteral("writing"));
+    bindAll(query, binds);
+    if (!query.exec())
+        raise(query.lastError(), QStringLiteral("writing"));
+    return query.lastInsertId().toLongLong();
+}
+
+void NetDbSession::beginTransaction()
+{
+    requireOpen();
+    if (m_inTransaction)
+        throw LnsError(LnsErrorCode::TransactionOpen, QStringLiteral("A transaction is already open."));
+    // IMMEDIATE takes the write lock now, so a second client waits at its
+    // start instead of failing at commit.
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        raise(query.lastError(), QStringLiteral("starting a transaction"));
+    m_inTransaction = true;
+}
+
+void NetDbSession::commitTransaction()
+{
+    requireOpen();
+    if (!m_inTransaction)
+        throw LnsError(LnsErrorCode::NoTransaction, QStringLiteral("There is no transaction to commit."));
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("COMMIT")))
+        raise(query.lastError(), QStringLiteral("committing the transaction"));
+    m_inTransaction = false;
+}
+
+void NetDbSession::cancelTransaction()
+{
+    requireOpen();
+    if (!m_inTransaction)
+        throw LnsError(LnsErrorCode::NoTransaction, QStringLiteral("There is no transaction to cancel."));
+    QSqlQuery query(database());
+    m_inTransaction = false;
+    if (!query.exec(QStringLiteral("ROLLBACK")))
+        raise(query.lastError(), QStringLiteral("cancelling the transaction"));
+}
+
+const NvMonitorState *NetDbSession::findMonitorState(qint64 nvId) const
+{
+    const auto it = m_monitors.constFind(nvId);
+    return it == m_monitors.constEnd() ? nullptr : &it.value();
+}
+
+void NetDbSession::deactivateMonitoring(qint64 networkId)
+{
+    for (auto it = m_monitors.begin(); it != m_monitors.end(); ++it) {
+        if (it->active && it->networkId == networkId) {
+            it->active = false;
+            m_poller->stop(it.key());
+        }
+    }
+}
+
+void NetDbSession::atomically(const std::function<void()> &work)
+{
+    if (m_inTransaction) {
+        work();
+        return;
+    }
+    beginTransaction();
+    try {
+        work();
+    } catch (...) {
+        cancelTransaction();
+        throw;
+    }
+    commitTransaction();
+}

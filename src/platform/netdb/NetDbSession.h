@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/lns/LnsNetworkVariable.h"
+
+#include <QHash>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QVariant>
+#include <functional>
+#include <memory>
+#include <utility>
+
+class LnsObjectServer;
+class NvPoller;
+
+// What this client keeps of an NV's monitoring in memory: options, tag and
+// whether it is being polled. Keyed by NV, so every handle of the NV agrees.
+struct NvMonitorState
+{
+    LnsMonitorOptions options;
+    bool editing = false;
+    int tag = 0;
+    bool active = false;
+    qint64 networkId = 0; // network of the NV, known once activated
+    QString lastValue;
+};
+
+using IdNameList = QList<std::pair<qint64, QString>>;
+
+// One client's connection to the network database file, shared by every
+// object handle the object server hands out. Also keeps the client-side state
+// that is not stored: the transaction, the device-write bracket, open monitor
+// sets and NV monitoring.
+class NetDbSession
+{
+public:
+    NetDbSession(QString path, LnsObjectServer *server);
+    ~NetDbSession();
+    NetDbSession(const NetDbSession &) = delete;
+    NetDbSession &operator=(const NetDbSession &) = delete;
+
+    const QString &path() const { return m_path; }
+    LnsObjectServer *server() const { return m_server; }
+
+    void open(); // raises DatabaseUnusable when the file is not a usable network database
+    void close();
+    bool isOpen() const { return m_open; }
+    void requireOpen() const; // raises NotConnected
+
+    QList<QVariantList> select(const QString &sql, const QVariantList &binds = {}) const;
+    // The one row the query yields; NotFound with the given text when none.
+    QVariantList selectRow(const QString &sql, const QVariantList &binds, const QString &missing) const;
+    IdNameList selectIdNames(const QString &sql, const QVariantList &binds) const;
+    qint64 exec(const QString &sql, const QVariantList &binds = {}); // returns the id of an inserted row
+
+    void beginTransaction();
+    void commitTransaction();
+    void cancelTransaction();
+    bool inTransaction() const { return m_inTransaction; }
+    // Runs several writes as one: inside this client's transaction as part of
+    // it, otherwise in a transaction of their own.
+    void atomically(const std::function<void()> &work);
+
+    bool deviceWritePrepared = false;
+    int deviceWriteValue = 0;
+    QSet<qint64> openMonitorSets; // network ids
+
+    NvMonitorState &monitorState(qint64 nvId) { return m_monitors[nvId]; }
+    const NvMonitorState *findMonitorState(qint64 nvId) const;
+    NvPoller &poller() { return *m_poller; }
+    // Ends the monitoring of every NV of the network (its monitor set closes).
+    void deactivateMonitoring(qint64 networkId);
+
+private:
+    [[noreturn]] void raise(const QSqlError &error, const QString &what) const;
+    QSqlDatabase database() const;
+
+    QString m_path;
+    QString m_connectionName;
+    LnsObjectServer *m_server;
+    bool m_open = false;
+    bool m_inTransaction = false;
+    QHash<qint64, NvMonitorState> m_monitors;
+    std::unique_ptr<NvPoller> m_poller;
+};

@@ -1,0 +1,37 @@
+#include "platform/netdb/NetDbSubsystem.h"
+
+#include "platform/netdb/NetDbSession.h"
+
+NetDbSubsystem::NetDbSubsystem(NetDbSessionRef session, qint64 id) : m_session(std::move(session)), m_id(id)
+{
+}
+
+QVariantList NetDbSubsystem::row() const
+{
+    return m_session->selectRow(
+        QStringLiteral("SELECT name, network_id, parent_id FROM subsystems WHERE id = ?"), {m_id},
+        QStringLiteral("The subsystem no longer exists."));
+}
+
+std::shared_ptr<LnsObject> NetDbSubsystem::parent() const
+{
+    const QVariantList values = row();
+    if (!values.at(2).isNull())
+        return NetDbObjects::subsystem(m_session, values.at(2).toLongLong());
+    return NetDbObjects::system(m_session, values.at(1).toLongLong());
+}
+
+QString NetDbSubsystem::name() const
+{
+    return row().at(0).toString();
+}
+
+LnsCollectionRef<LnsAppDevice> NetDbSubsystem::appDevices() const
+{
+    return NetDbObjects::devicesOfSubsystem(m_session, m_id);
+}
+
+LnsCollectionRef<LnsSubsystem> NetDbSubsystem::subsystems() const
+{
+    return NetDbObjects::subsystemsOfSubsystem(m_session, m_id);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/lns/LnsObjectServer.h"
+#include "platform/netdb/DeviceInterface.h"
+
+#include <memory>
+
+class NetDbSession;
+
+// The object server of this build: networks, devices, LonMark objects, NVs
+// and CPs kept in one SQLite file through Qt Sql.
+//
+// Where the file is: the settings store (SettingsLocation) may name it under
+// the key "SOFTWARE/velto/LNS/DatabasePath"; otherwise it is
+// <generic data dir>/velto/lns/networks.lnsdb.
+//
+// Several clients (processes, or instances in one process) may use one file.
+// A client's transaction holds the write lock; other clients' writes wait up
+// to two seconds and then fail with Busy. A client that dies inside its
+// transaction leaves the data as it was.
+class NetworkDatabase : public LnsObjectServer
+{
+    Q_OBJECT
+public:
+    explicit NetworkDatabase(const QString &databasePath, QObject *parent = nullptr);
+    ~NetworkDatabase() override;
+
+    static QString defaultDatabasePath();
+    QString databasePath() const;
+
+    void connectServer(int connectMode) override;
+    bool isConnected() const override;
+    void disconnectServer() override;
+    void probe() override;
+
+    QStringList networkNames() const override;
+    // The database serves local and remote clients alike; the remote flag is
+    // accepted and has no effect.
+    LnsRef<LnsNetwork> openNetwork(const QString &name, bool remote) override;
+    // Ends the network's monitoring and cancels an open transaction.
+    void closeNetwork(const LnsRef<LnsNetwork> &network) override;
+
+    // Administration, for the lnsdb tool and tests; these need a connection.
+    // Subsystem paths are "system.subsystem.subsystem".
+    void createNetwork(const QString &name,
+                       const QString &systemName = {}); // system name defaults to the network's
+    void createSubsystem(const QString &network, const QString &path);
+    void addDevice(const QString &network, const QString &subsystemPath, const QString &deviceName,
+                   const DeviceInterface &deviceInterface);
+    void removeDevice(const QString &network, const QString &subsystemPath, const QString &deviceName);
+    void setDeviceReachable(const QString &network, const QString &subsystemPath, const QString &deviceName,
+                            bool reachable);
+    QStringList subsystemPaths(const QString &network) const;
+    QStringList deviceNames(const QString &network, const QString &subsystemPath) const;
+    // The device as the object server hands it out.
+    LnsRef<LnsAppDevice> device(const QString &network, const QString &subsystemPath,
+                                const QString &deviceName) const;
+
+private:
+    std::shared_ptr<NetDbSession> m_session;
+};

@@ -1,0 +1,99 @@
+#include "NetDbTestFixture.h"
+
+#include <QFile>
+
+namespace {
+const QString kFile = QStringLiteral("dev.xif");
+
+QString errorOf(const QString &text)
+{
+    return lnsErrorText([&] { DeviceInterfaceFile::parseText(text, kFile); });
+}
+
+const QString kHead = QStringLiteral("ProgramId 9000A5E018040100\n");
+
+TEST(DeviceInterfaceFileTest, ExpandsCountedObjectsAndKeepsFileOrder)
+{
+    const DeviceInterface di = DeviceInterfaceFile::parseText(kTestInterface, kFile);
+    EXPECT_EQ(di.programId, QStringLiteral("9000A5E018040100"));
+    EXPECT_EQ(di.model, QStringLiteral("TestDevice"));
+    ASSERT_EQ(di.objects.size(), 3);
+    EXPECT_EQ(di.objects.at(0).name, QStringLiteral("Node"));
+    EXPECT_EQ(di.objects.at(2).name, QStringLiteral("Channel2"));
+    EXPECT_EQ(di.objects.at(2).profileKey, 24000);
+    ASSERT_EQ(di.objects.at(1).nvs.size(), 2);
+    EXPECT_EQ(di.objects.at(1).nvs.at(0).value, QStringLiteral("0.0 0"));
+    EXPECT_EQ(di.objects.at(1).nvs.at(1).value, QStringLiteral("0.000")); // type default
+    EXPECT_EQ(di.objects.at(1).cps.at(2).nvName, QStringLiteral("Output"));
+    ASSERT_EQ(di.deviceCps.size(), 1);
+    EXPECT_EQ(di.deviceCps.at(0).bytes, QList<int>(8, 255)); // one byte fills the CP
+}
+
+TEST(DeviceInterfaceFileTest, IgnoresCommentsBlankLinesAndCrLf)
+{
+    const DeviceInterface di = DeviceInterfaceFile::parseText(
+        QStringLiteral(
+            "; comment\r\n\r\n  # another\r\nprogramid 0000000000000001\r\nOBJECT A profile=1\r\n"),
+        kFile);
+    EXPECT_EQ(di.programId, QStringLiteral("0000000000000001"));
+    EXPECT_EQ(di.objects.size(), 1);
+}
+
+TEST(DeviceInterfaceFileTest, UnknownKeywordNamesFileAndLine)
+{
+    const QString error = errorOf(kHead + QStringLiteral("Object A profile=1\n\nWidget B\n"));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("dev.xif:4:"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("Widget")));
+}
+
+TEST(DeviceInterfaceFileTest, DefaultOfWrongLengthNamesTheLine)
+{
+    const QString error =
+        errorOf(kHead + QStringLiteral("Object A profile=1\nCP X length=2 dim=2 default=1,2,3\n"));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("dev.xif:3:"))) << error.toStdString();
+    EXPECT_FALSE(errorOf(kHead + QStringLiteral("DeviceCP X length=1 default=256\n")).isEmpty());
+}
+
+TEST(DeviceInterfaceFileTest, NvTypeOutsideAllowedIsRefused)
+{
+    const QString error =
+        errorOf(kHead + QStringLiteral("Object A profile=1\nNV V type=95 allowed=81,117\n"));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("dev.xif:3:"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("95")));
+}
+
+TEST(DeviceInterfaceFileTest, MissingProgramIdIsReported)
+{
+    EXPECT_TRUE(errorOf(QStringLiteral("Object A profile=1\n")).startsWith(QStringLiteral("dev.xif:1:")));
+    EXPECT_TRUE(errorOf(QStringLiteral("# nothing\n")).contains(QStringLiteral("ProgramId")));
+    EXPECT_FALSE(errorOf(QStringLiteral("ProgramId 12345\n")).isEmpty());
+    EXPECT_FALSE(errorOf(kHead + kHead).isEmpty());
+}
+
+TEST(DeviceInterfaceFileTest, LinesThatNeedAnObjectOrAKnownNvAreRefused)
+{
+    EXPECT_TRUE(errorOf(kHead + QStringLiteral("NV V type=95 allowed=95\n"))
+                    .startsWith(QStringLiteral("dev.xif:2:")));
+    EXPECT_TRUE(errorOf(kHead + QStringLiteral("Object A profile=1\nCP X length=1 default=0 nv=Nope\n"))
+                    .startsWith(QStringLiteral("dev.xif:3:")));
+    EXPECT_FALSE(errorOf(kHead + QStringLiteral("Object A profile=1 colour=red\n")).isEmpty());
+    EXPECT_FALSE(errorOf(kHead + QStringLiteral("Object A\n")).isEmpty());
+}
+
+TEST(DeviceInterfaceFileTest, UnreadableFileIsNamed)
+{
+    const QString error =
+        lnsErrorText([] { DeviceInterfaceFile::parse(QStringLiteral("/nonexistent/x.xif")); });
+    EXPECT_TRUE(error.contains(QStringLiteral("/nonexistent/x.xif")));
+}
+
+TEST(DeviceInterfaceFileTest, ReadsAFileFromDisk)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("t.xif")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kTestInterface.toUtf8());
+    file.close();
+    EXPECT_EQ(DeviceInterfaceFile::parse(file.fileName()).objects.size(), 3);
+}
+} // namespace

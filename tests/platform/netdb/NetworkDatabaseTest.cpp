@@ -1,0 +1,211 @@
+#include "NetDbTestFixture.h"
+#include "platform/services/SettingsLocation.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace {
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+class NetworkDatabaseTest : public NetDbTestFixture
+{
+};
+
+TEST(NetworkDatabaseFileTest, GarbageFileIsUnusableAndLeftAlone)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("garbage.lnsdb"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    const QByteArray before = fileHash(path);
+    NetworkDatabase db(path);
+    const QString error = lnsErrorText([&] { db.connectServer(0); });
+    EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    EXPECT_EQ(lnsErrorNumber([&] { db.connectServer(0); }), LnsErrorCode::DatabaseUnusable);
+    EXPECT_FALSE(db.isConnected());
+    EXPECT_EQ(fileHash(path), before);
+}
+
+TEST(NetworkDatabaseFileTest, NewerSchemaIsUnusableAndLeftAlone)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("newer.lnsdb"));
+    {
+        NetworkDatabase db(path);
+        db.connectServer(0);
+    }
+    {
+        QSqlDatabase raw =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer-schema"));
+        raw.setDatabaseName(path);
+        ASSERT_TRUE(raw.open());
+        QSqlQuery(raw).exec(QStringLiteral("UPDATE schema_version SET version = 99"));
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("newer-schema"));
+    const QByteArray before = fileHash(path);
+    NetworkDatabase db(path);
+    const QString error = lnsErrorText([&] { db.connectServer(0); });
+    EXPECT_TRUE(error.contains(path));
+    EXPECT_TRUE(error.contains(QStringLiteral("99")));
+    EXPECT_EQ(fileHash(path), before);
+}
+
+TEST(NetworkDatabaseFileTest, RemoteModesAreRefused)
+{
+    QTemporaryDir dir;
+    NetworkDatabase db(dir.filePath(QStringLiteral("x.lnsdb")));
+    EXPECT_EQ(lnsErrorNumber([&] { db.connectServer(1); }), LnsErrorCode::RemoteUnsupported);
+    EXPECT_EQ(lnsErrorNumber([&] { db.connectServer(2); }), LnsErrorCode::RemoteUnsupported);
+    EXPECT_EQ(lnsErrorNumber([&] { db.probe(); }), LnsErrorCode::NotConnected);
+    EXPECT_EQ(lnsErrorNumber([&] { db.networkNames(); }), LnsErrorCode::NotConnected);
+}
+
+TEST(NetworkDatabaseFileTest, DefaultPathComesFromTheSettingsStore)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("registry.ini"));
+    SettingsLocation::setFilePath(ini);
+    EXPECT_TRUE(NetworkDatabase::defaultDatabasePath().endsWith(QStringLiteral("/velto/lns/networks.lnsdb")));
+    {
+        QSettings settings(ini, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"),
+                          dir.filePath(QStringLiteral("a.lnsdb")));
+    }
+    EXPECT_EQ(NetworkDatabase::defaultDatabasePath(), dir.filePath(QStringLiteral("a.lnsdb")));
+    SettingsLocation::setFilePath({});
+}
+
+TEST_F(NetworkDatabaseTest, TwoInstancesInOneProcessSeeTheSameData)
+{
+    auto second = openSecond();
+    EXPECT_EQ(second->networkNames(), QStringList{QStringLiteral("Plant")});
+    db->probe();
+    second->probe();
+    EXPECT_EQ(second->subsystemPaths(QStringLiteral("Plant")), QStringList{QStringLiteral("Plant.Floor1")});
+}
+
+TEST_F(NetworkDatabaseTest, CollectionsAreOneBasedAndNameWhatIsMissing)
+{
+    auto objects = device()->lonMarkObjects();
+    EXPECT_EQ(objects->count(), 3);
+    EXPECT_EQ(objects->item(1)->name(), QStringLiteral("Node"));
+    EXPECT_EQ(objects->item(QStringLiteral("Channel2"))->functionalProfileKey(), 24000);
+    EXPECT_EQ(lnsErrorNumber([&] { objects->item(0); }), LnsErrorCode::NotFound);
+    EXPECT_EQ(lnsErrorNumber([&] { objects->item(4); }), LnsErrorCode::NotFound);
+    const QString error = lnsErrorText([&] { objects->item(QStringLiteral("Channel9")); });
+    EXPECT_TRUE(error.contains(QStringLiteral("Channel9")));
+    EXPECT_TRUE(error.contains(QStringLiteral("RX1")));
+    EXPECT_EQ(device()->networkVariables()->count(), 5);
+    EXPECT_EQ(device()->networkVariables()->item(4)->name(), QStringLiteral("PrimeValue"));
+    EXPECT_EQ(channel(1)->configProperties()->count(), 2); // the NV's CP is not the object's
+}
+
+TEST_F(NetworkDatabaseTest, ParentsLeadUpToTheNetwork)
+{
+    auto output = channel(1)->networkVariables()->item(QStringLiteral("Output"));
+    auto nvCp = output->configProperties()->item(1);
+    EXPECT_EQ(nvCp->name(), QStringLiteral("MinSend"));
+    auto nv = nvCp->parent();
+    EXPECT_EQ(nv->classId(), LnsClassId::NetworkVariable);
+    auto object = nv->parent();
+    EXPECT_EQ(object->classId(), LnsClassId::LonMarkObject);
+    EXPECT_EQ(object->name(), QStringLiteral("Channel1"));
+    auto dev = object->parent();
+    EXPECT_EQ(dev->classId(), LnsClassId::AppDevice);
+    EXPECT_EQ(dev->parent()->classId(), LnsClassId::Subsystem);
+    auto system = dev->parent()->parent();
+    EXPECT_EQ(system->classId(), LnsClassId::System);
+    EXPECT_EQ(system->name(), QStringLiteral("Plant"));
+    auto network = system->parent();
+    EXPECT_EQ(network->classId(), LnsClassId::Network);
+    EXPECT_EQ(network->parent(), nullptr);
+    EXPECT_EQ(device()->configProperties()->item(1)->parent()->classId(), LnsClassId::AppDevice);
+    EXPECT_EQ(scenes()->parent()->classId(), LnsClassId::LonMarkObject);
+}
+
+TEST_F(NetworkDatabaseTest, NestedSubsystemsHangUnderTheirParent)
+{
+    db->createSubsystem(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1.RoomA"));
+    auto top = system()->subsystems()->item(QStringLiteral("Floor1"));
+    auto room = top->subsystems()->item(1);
+    EXPECT_EQ(room->name(), QStringLiteral("RoomA"));
+    EXPECT_EQ(room->parent()->name(), QStringLiteral("Floor1"));
+    EXPECT_EQ(top->appDevices()->item(1)->programId(), QStringLiteral("9000A5E018040100"));
+    EXPECT_EQ(
+        lnsErrorNumber([&] { db->createSubsystem(QStringLiteral("Plant"), QStringLiteral("Other.Floor1")); }),
+        LnsErrorCode::InvalidArgument);
+}
+
+TEST_F(NetworkDatabaseTest, UnreachableDeviceFailsTheTest)
+{
+    device()->test(4);
+    db->setDeviceReachable(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("RX1"),
+                           false);
+    EXPECT_EQ(lnsErrorNumber([&] { device()->test(4); }), LnsErrorCode::DeviceUnreachable);
+}
+
+TEST_F(NetworkDatabaseTest, AdministrationRefusesDuplicatesAndUnknownNames)
+{
+    const auto di = DeviceInterfaceFile::parseText(kTestInterface, QStringLiteral("t.xif"));
+    EXPECT_EQ(lnsErrorNumber([&] { db->createNetwork(QStringLiteral("Plant")); }),
+              LnsErrorCode::InvalidArgument);
+    EXPECT_EQ(lnsErrorNumber([&] {
+                  db->addDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"),
+                                QStringLiteral("RX1"), di);
+              }),
+              LnsErrorCode::InvalidArgument);
+    EXPECT_EQ(lnsErrorNumber([&] { db->openNetwork(QStringLiteral("Nope"), false); }),
+              LnsErrorCode::NotFound);
+    EXPECT_EQ(lnsErrorNumber([&] { db->deviceNames(QStringLiteral("Plant"), QStringLiteral("Plant.None")); }),
+              LnsErrorCode::NotFound);
+}
+
+TEST_F(NetworkDatabaseTest, RemovedDeviceIsGoneWithItsObjects)
+{
+    auto cp = scenes();
+    db->removeDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("RX1"));
+    EXPECT_TRUE(db->deviceNames(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1")).isEmpty());
+    EXPECT_EQ(lnsErrorNumber([&] { cp->value(); }), LnsErrorCode::NotFound);
+}
+
+TEST_F(NetworkDatabaseTest, LonMarkObjectRenameIsStored)
+{
+    channel(1)->setName(QStringLiteral("Lobby"));
+    EXPECT_EQ(device()->lonMarkObjects()->item(2)->name(), QStringLiteral("Lobby"));
+    EXPECT_EQ(lnsErrorNumber([&] { channel(1)->setName(QString()); }), LnsErrorCode::InvalidValue);
+}
+
+TEST_F(NetworkDatabaseTest, PluginRegistrationReplacesSameProgramAndCommand)
+{
+    auto network = db->openNetwork(QStringLiteral("Plant"), false);
+    LnsPluginRegistration reg;
+    reg.programId = QStringLiteral("9000A5E018040100");
+    reg.commandId = 13;
+    reg.name = QStringLiteral("Configure");
+    reg.projectName = QStringLiteral("veltoTarvinaRX24");
+    network->registerPlugin(reg);
+    LnsPluginRegistration other = reg;
+    other.commandId = 14;
+    network->registerPlugin(other);
+    reg.name = QStringLiteral("Configure again");
+    reg.version = QStringLiteral("2.0");
+    network->registerPlugin(reg);
+    auto second = openSecond();
+    const auto stored = second->openNetwork(QStringLiteral("Plant"), false)->pluginRegistrations();
+    ASSERT_EQ(stored.size(), 2);
+    EXPECT_EQ(stored.at(0), other);
+    EXPECT_EQ(stored.at(1), reg);
+}
+} // namespace
