@@ -1,0 +1,340 @@
+#include "LnsdbTool.h"
+
+#include "DemoNetwork.h"
+#include "RawValueText.h"
+#include "platform/lns/LnsError.h"
+#include "platform/netdb/DeviceInterfaceFile.h"
+#include "platform/netdb/NetworkDatabase.h"
+#include "platform/services/ObjectNameAnalyzer.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// A mistake in the command line: reported in one line, exit code 2.
+struct UsageError
+{
+    QString message;
+};
+
+struct CommandSpec
+{
+    const char *name;
+    const char *arguments;
+    const char *description;
+};
+
+// The one place that lists the commands: help text and argument checks agree.
+const CommandSpec kCommands[] = {
+    {"create", "", "create the database file (nothing happens when it exists)"},
+    {"create-network", "NETWORK [SYSTEM]", "create a network; its system is named SYSTEM (default: NETWORK)"},
+    {"create-subsystem", "NETWORK SYSTEM.SUBSYSTEM[.SUB...]", "create a subsystem path"},
+    {"add-device", "DEVICE XIF",
+     "add a device from a device interface file (missing subsystems are created)"},
+    {"remove-device", "DEVICE", "remove a device"},
+    {"list-networks", "", "list the networks"},
+    {"list-subsystems", "NETWORK", "list the subsystem paths of a network"},
+    {"list-devices", "NETWORK", "list the devices of a network with program id and reachability"},
+    {"list-objects", "DEVICE", "list a device's CPs and its LonMark objects with their NVs and CPs"},
+    {"get-cp", "DEVICE OBJECT CP", "print a CP value as RAW bytes (decimal, blank separated)"},
+    {"set-cp", "DEVICE OBJECT CP BYTES...",
+     "set a CP value from decimal bytes (blanks, commas or tabs between)"},
+    {"get-nv", "DEVICE OBJECT NV", "print an NV's type and value"},
+    {"set-nv-value", "DEVICE OBJECT NV VALUE", "set an NV's value text"},
+    {"set-nv-type", "DEVICE OBJECT NV TYPE", "change an NV's type (an SNVT index from its allowed types)"},
+    {"set-reachable", "DEVICE yes|no", "mark a device reachable or unreachable"},
+    {"list-plugins", "NETWORK", "list the plug-in commands registered in a network"},
+    {"demo", "", "create the demo network \"Demo\" (nothing happens when it exists)"},
+};
+
+const CommandSpec *findCommand(const QString &name)
+{
+    for (const CommandSpec &spec : kCommands) {
+        if (name == QLatin1String(spec.name))
+            return &spec;
+    }
+    return nullptr;
+}
+
+int argumentCount(const CommandSpec &spec, bool optional)
+{
+    const QStringList words = QString::fromLatin1(spec.arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    int count = 0;
+    for (const QString &word : words) {
+        if (!optional && word.startsWith(QLatin1Char('[')))
+            continue;
+        ++count;
+    }
+    return count;
+}
+
+bool parseYesNo(const QString &text)
+{
+    const QString t = text.toLower();
+    if (t == QLatin1String("yes") || t == QLatin1String("true") || t == QLatin1String("1"))
+        return true;
+    if (t == QLatin1String("no") || t == QLatin1String("false") || t == QLatin1String("0"))
+        return false;
+    throw UsageError{QStringLiteral("expected yes or no, got \"%1\"").arg(text)};
+}
+
+} // namespace
+
+LnsdbTool::LnsdbTool(QTextStream &out, QTextStream &err)
+    : m_out(out), m_err(err), m_databasePath(NetworkDatabase::defaultDatabasePath())
+{
+}
+
+LnsdbTool::~LnsdbTool() = default;
+
+QString LnsdbTool::helpText()
+{
+    QString text =
+        QStringLiteral("Usage: lnsdb [--db FILE] COMMAND [ARGUMENTS]\n"
+                       "\n"
+                       "Creates and inspects the network database that the tarvina RX24 plug-in\n"
+                       "opens as its LNS object server.\n"
+                       "\n"
+                       "Options:\n"
+                       "  --db FILE   the database file (default: the settings value\n"
+                       "              SOFTWARE/velto/LNS/DatabasePath, else\n"
+                       "              ~/.local/share/velto/lns/networks.lnsdb)\n"
+                       "  -h, --help  this text\n"
+                       "\n"
+                       "DEVICE is an LNS object name: network/system.subsystem/device, with \"\\\" or\n"
+                       "\"/\" between the levels, e.g. 'Demo\\LNS System.Floor 1\\RX24 Full'.\n"
+                       "OBJECT is a LonMark object's position (1, 2, ...) or name, or \"device\" for the\n"
+                       "device's own CPs and NVs.\n"
+                       "\n"
+                       "Commands:\n");
+    for (const CommandSpec &spec : kCommands) {
+        const QString head =
+            QStringLiteral("  %1 %2").arg(QLatin1String(spec.name), QLatin1String(spec.arguments)).trimmed();
+        text += QStringLiteral("  %1\n      %2\n").arg(head.trimmed(), QLatin1String(spec.description));
+    }
+    text += QStringLiteral("\nExit codes: 0 done, 1 the database refused (message names the file), "
+                           "2 bad arguments.\n");
+    return text;
+}
+
+int LnsdbTool::run(QStringList arguments)
+{
+    try {
+        while (!arguments.isEmpty() && arguments.first().startsWith(QLatin1Char('-'))) {
+            const QString option = arguments.takeFirst();
+            if (option == QLatin1String("-h") || option == QLatin1String("--help")) {
+                m_out << helpText();
+                return Ok;
+            }
+            if (option == QLatin1String("--db")) {
+                if (arguments.isEmpty())
+                    throw UsageError{QStringLiteral("--db needs a file name")};
+                m_databasePath = arguments.takeFirst();
+                continue;
+            }
+            if (option.startsWith(QLatin1String("--db="))) {
+                m_databasePath = option.mid(5);
+                continue;
+            }
+            throw UsageError{QStringLiteral("unknown option %1").arg(option)};
+        }
+        if (arguments.isEmpty())
+            throw UsageError{QStringLiteral("no command given (see lnsdb --help)")};
+        const QString command = arguments.takeFirst();
+        if (command == QLatin1String("help")) {
+            m_out << helpText();
+            return Ok;
+        }
+        const int rc = dispatch(command, arguments);
+        m_out.flush();
+        return rc;
+    } catch (const UsageError &e) {
+        m_err << "lnsdb: " << e.message << Qt::endl;
+        return BadArguments;
+    } catch (const AppError &e) {
+        m_err << "lnsdb: " << e.description() << Qt::endl;
+        return Failed;
+    }
+}
+
+void LnsdbTool::requireCount(const QString &command, const QStringList &args, int min, int max) const
+{
+    if (args.size() < min || (max >= 0 && args.size() > max)) {
+        const CommandSpec *spec = findCommand(command);
+        throw UsageError{QStringLiteral("usage: lnsdb %1 %2").arg(command, QLatin1String(spec->arguments))};
+    }
+}
+
+NetworkDatabase &LnsdbTool::database(bool mayCreate)
+{
+    if (!m_db) {
+        if (!mayCreate && !QFileInfo::exists(m_databasePath)) {
+            throw AppError(
+                LnsErrorCode::DatabaseUnusable, QStringLiteral("lnsdb"),
+                QStringLiteral("the database file %1 does not exist (create it with \"lnsdb demo\" "
+                               "or \"lnsdb create\")")
+                    .arg(m_databasePath));
+        }
+        m_db = std::make_unique<NetworkDatabase>(m_databasePath);
+        m_db->connectServer(0);
+    }
+    return *m_db;
+}
+
+LnsRef<LnsAppDevice> LnsdbTool::device(const QString &objectName)
+{
+    const ObjectNameParts parts = ObjectNameAnalyzer::analyze(objectName);
+    if (parts.networkName.isEmpty() || parts.systemPart.isEmpty() || parts.deviceName.isEmpty())
+        throw UsageError{QStringLiteral("\"%1\" does not name a device (network\\system.subsystem\\device)")
+                             .arg(objectName)};
+    return database(false).device(parts.networkName, parts.systemPart, parts.deviceName);
+}
+
+LnsRef<LnsLonMarkObject> LnsdbTool::object(const LnsRef<LnsAppDevice> &dev, const QString &which) const
+{
+    bool isIndex = false;
+    const int index = which.toInt(&isIndex);
+    return isIndex ? dev->lonMarkObjects()->item(index) : dev->lonMarkObjects()->item(which);
+}
+
+LnsRef<LnsConfigProperty> LnsdbTool::configProperty(const QString &objectName, const QString &which,
+                                                    const QString &cpName)
+{
+    const LnsRef<LnsAppDevice> dev = device(objectName);
+    if (which.compare(QLatin1String("device"), Qt::CaseInsensitive) == 0)
+        return dev->configProperties()->item(cpName);
+    return object(dev, which)->configProperties()->item(cpName);
+}
+
+LnsRef<LnsNetworkVariable> LnsdbTool::networkVariable(const QString &objectName, const QString &which,
+                                                      const QString &nvName)
+{
+    const LnsRef<LnsAppDevice> dev = device(objectName);
+    if (which.compare(QLatin1String("device"), Qt::CaseInsensitive) == 0)
+        return dev->networkVariables()->item(nvName);
+    return object(dev, which)->networkVariables()->item(nvName);
+}
+
+int LnsdbTool::dispatch(const QString &command, const QStringList &args)
+{
+    const CommandSpec *spec = findCommand(command);
+    if (!spec)
+        throw UsageError{QStringLiteral("unknown command \"%1\" (see lnsdb --help)").arg(command)};
+    const bool openEnded = command == QLatin1String("set-cp");
+    requireCount(command, args, argumentCount(*spec, false), openEnded ? -1 : argumentCount(*spec, true));
+
+    if (command == QLatin1String("create")) {
+        database(true);
+        m_out << m_databasePath << Qt::endl;
+    } else if (command == QLatin1String("create-network")) {
+        database(true).createNetwork(args.at(0), args.value(1));
+    } else if (command == QLatin1String("create-subsystem")) {
+        database(false).createSubsystem(args.at(0), args.at(1));
+    } else if (command == QLatin1String("add-device")) {
+        const ObjectNameParts parts = ObjectNameAnalyzer::analyze(args.at(0));
+        if (parts.deviceName.isEmpty() || parts.systemPart.isEmpty())
+            throw UsageError{QStringLiteral("\"%1\" does not name a device").arg(args.at(0))};
+        const DeviceInterface xif = DeviceInterfaceFile::parse(args.at(1));
+        database(false).addDevice(parts.networkName, parts.systemPart, parts.deviceName, xif);
+    } else if (command == QLatin1String("remove-device")) {
+        const ObjectNameParts parts = ObjectNameAnalyzer::analyze(args.at(0));
+        database(false).removeDevice(parts.networkName, parts.systemPart, parts.deviceName);
+    } else if (command == QLatin1String("list-networks")) {
+        for (const QString &name : database(false).networkNames())
+            m_out << name << '\n';
+    } else if (command == QLatin1String("list-subsystems")) {
+        for (const QString &path : database(false).subsystemPaths(args.at(0)))
+            m_out << path << '\n';
+    } else if (command == QLatin1String("list-devices")) {
+        NetworkDatabase &db = database(false);
+        for (const QString &path : db.subsystemPaths(args.at(0))) {
+            for (const QString &name : db.deviceNames(args.at(0), path)) {
+                const LnsRef<LnsAppDevice> dev = db.device(args.at(0), path, name);
+                bool reachable = true;
+                try {
+                    dev->test(4);
+                } catch (const LnsError &) {
+                    reachable = false;
+                }
+                m_out << args.at(0) << '\\' << path << '\\' << name << "  program id " << dev->programId()
+                      << (reachable ? "" : "  (unreachable)") << '\n';
+            }
+        }
+    } else if (command == QLatin1String("list-objects")) {
+        listObjects(device(args.at(0)));
+    } else if (command == QLatin1String("get-cp")) {
+        m_out << RawValueText::read(*configProperty(args.at(0), args.at(1), args.at(2))) << '\n';
+    } else if (command == QLatin1String("set-cp")) {
+        const QString bytes = args.mid(3).join(QLatin1Char(' '));
+        QString rawText;
+        if (!RawValueText::toRaw(bytes, &rawText))
+            throw UsageError{QStringLiteral("\"%1\" is not a list of bytes 0 to 255").arg(bytes)};
+        RawValueText::write(*configProperty(args.at(0), args.at(1), args.at(2)), rawText);
+    } else if (command == QLatin1String("get-nv")) {
+        const LnsRef<LnsNetworkVariable> nv = networkVariable(args.at(0), args.at(1), args.at(2));
+        m_out << "type " << nv->typeId() << "  value " << nv->value() << '\n';
+    } else if (command == QLatin1String("set-nv-value")) {
+        networkVariable(args.at(0), args.at(1), args.at(2))->setValue(args.at(3));
+    } else if (command == QLatin1String("set-nv-type")) {
+        bool ok = false;
+        const int type = args.at(3).toInt(&ok);
+        if (!ok || type < 0)
+            throw UsageError{QStringLiteral("\"%1\" is not an SNVT index").arg(args.at(3))};
+        networkVariable(args.at(0), args.at(1), args.at(2))->changeType(type);
+    } else if (command == QLatin1String("set-reachable")) {
+        const bool reachable = parseYesNo(args.at(1));
+        const ObjectNameParts parts = ObjectNameAnalyzer::analyze(args.at(0));
+        database(false).setDeviceReachable(parts.networkName, parts.systemPart, parts.deviceName, reachable);
+    } else if (command == QLatin1String("list-plugins")) {
+        listPlugins(args.at(0));
+    } else if (command == QLatin1String("demo")) {
+        DemoNetwork demo(database(true));
+        if (demo.exists()) {
+            m_out << "The demo network \"" << DemoNetwork::networkName() << "\" exists already in "
+                  << m_databasePath << Qt::endl;
+        } else {
+            demo.create(DemoNetwork::defaultInterfaceFile());
+            m_out << "Created the demo network \"" << DemoNetwork::networkName() << "\" in " << m_databasePath
+                  << Qt::endl;
+        }
+    }
+    return Ok;
+}
+
+void LnsdbTool::listObjects(const LnsRef<LnsAppDevice> &dev)
+{
+    m_out << dev->name() << "  program id " << dev->programId() << '\n';
+    const auto deviceCps = dev->configProperties();
+    for (int c = 1; c <= deviceCps->count(); ++c) {
+        const auto cp = deviceCps->item(c);
+        m_out << "  CP " << cp->name() << " = " << RawValueText::read(*cp) << '\n';
+    }
+    const auto objects = dev->lonMarkObjects();
+    for (int i = 1; i <= objects->count(); ++i) {
+        const auto obj = objects->item(i);
+        m_out << i << ' ' << obj->name() << "  profile " << obj->functionalProfileKey() << '\n';
+        const auto nvs = obj->networkVariables();
+        for (int n = 1; n <= nvs->count(); ++n) {
+            const auto nv = nvs->item(n);
+            m_out << "  NV " << nv->name() << "  type " << nv->typeId() << "  value " << nv->value() << '\n';
+        }
+        const auto cps = obj->configProperties();
+        for (int c = 1; c <= cps->count(); ++c) {
+            const auto cp = cps->item(c);
+            m_out << "  CP " << cp->name() << " = " << RawValueText::read(*cp) << '\n';
+        }
+    }
+}
+
+void LnsdbTool::listPlugins(const QString &networkName)
+{
+    NetworkDatabase &db = database(false);
+    const LnsRef<LnsNetwork> network = db.openNetwork(networkName, false);
+    const QList<LnsPluginRegistration> registrations = network->pluginRegistrations();
+    for (const LnsPluginRegistration &r : registrations) {
+        m_out << r.programId << "  command " << r.commandId << "  class " << r.classId << "  "
+              << r.projectName << '.' << r.className << "  \"" << r.name << "\"  version " << r.version
+              << '\n';
+    }
+    db.closeNetwork(network);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/lns/LnsAppDevice.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <memory>
+
+class NetworkDatabase;
+
+// The commands of the lnsdb tool: create and inspect a network database,
+// change values as a device or another tool would, and build the demo
+// network. Bad arguments end with a one-line error and exit code 2; a failing
+// database with its message and exit code 1.
+class LnsdbTool
+{
+public:
+    enum ExitCode { Ok = 0, Failed = 1, BadArguments = 2 };
+
+    LnsdbTool(QTextStream &out, QTextStream &err);
+    ~LnsdbTool();
+
+    int run(QStringList arguments);
+
+    static QString helpText();
+
+private:
+    int dispatch(const QString &command, const QStringList &args);
+
+    void requireCount(const QString &command, const QStringList &args, int min, int max) const;
+    NetworkDatabase &database(bool mayCreate);
+    LnsRef<LnsAppDevice> device(const QString &objectName);
+    LnsRef<LnsLonMarkObject> object(const LnsRef<LnsAppDevice> &device, const QString &which) const;
+    LnsRef<LnsConfigProperty> configProperty(const QString &objectName, const QString &which,
+                                             const QString &cpName);
+    LnsRef<LnsNetworkVariable> networkVariable(const QString &objectName, const QString &which,
+                                               const QString &nvName);
+
+    void listObjects(const LnsRef<LnsAppDevice> &device);
+    void listPlugins(const QString &network);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+    QString m_databasePath;
+    std::unique_ptr<NetworkDatabase> m_db;
+};
