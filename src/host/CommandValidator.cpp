@@ -1,0 +1,68 @@
+#include "host/CommandValidator.h"
+
+#include "host/AppVersion.h"
+#include "host/DeviceConnection.h"
+#include "host/LcaPlugIn.h"
+#include "host/LnsProjectRegistration.h"
+#include "host/PlugInGlobals.h"
+#include "host/RegistrationHelper.h"
+#include "host/ResourceStrings.h"
+#include "platform/services/MessageBox.h"
+
+int CommandValidator::ConnectMode(bool remote, const QString &networkInterfaceName)
+{
+    if (!remote)
+        return 0;
+    return networkInterfaceName == QStringLiteral("Internet") ? 2 : 1;
+}
+
+int CommandValidator::FindCommand(qint32 commandId, qint16 classId)
+{
+    for (int i = 1; i <= static_cast<int>(PlugInGlobals::Commands.size()); ++i) {
+        const PlugInCommand &command = PlugInGlobals::Command(i);
+        if (command.Enabled && command.CommandId == commandId && command.ClassId == classId)
+            return i;
+    }
+    return 0;
+}
+
+void CommandValidator::ValidateCommand(qint32 commandId, qint16 classId, const QString &objectName)
+{
+    using namespace PlugInGlobals;
+    try {
+        Trace(QStringLiteral("[M_PlugIn] Public Sub ValidateCommand()"));
+        const int connectMode = ConnectMode(Remote, NetworkInterfaceName);
+
+        if (commandId == RegistrationCommand) {
+            if (!ProgramIdsToRegister.isEmpty()) {
+                SetStatusText(ResourceStrings::LoadResString(1513));
+                LnsProjectRegistration::Register(objectName, connectMode);
+            } else {
+                RegistrationHelper helper;
+                helper.Run();
+            }
+            LcaPlugIn::EndApp();
+            return;
+        }
+
+        const int entry = FindCommand(commandId, classId);
+        if (entry > 0) {
+            if (StartedFromLnsObject) {
+                DeviceConnection::StartFromLnsObject();
+            } else {
+                SetStatusText(ResourceStrings::LoadResString(1504, 2));
+                CommandIndex = entry;
+                DeviceConnection::Start(objectName, connectMode);
+            }
+            return;
+        }
+
+        MessageBox::show(
+            ResourceStrings::LoadResString(1509, 1, {QString::number(commandId), QString::number(classId)}),
+            AppVersion::ProductName(), MessageBox::Icon::Exclamation);
+        TerminateRequested = true;
+        LcaPlugIn::EndApp();
+    } catch (const std::exception &error) {
+        LogError(error, QStringLiteral("M_PlugIn"), QStringLiteral("ValidateCommand"));
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Checks a director's command against the command table and starts its handler.
+class CommandValidator
+{
+public:
+    // Accepted commands start the device connection (or the start from a
+    // handed LonMark object); command 50 registers the plug-in; anything
+    // else is refused with message 1509 and ends the program.
+    static void ValidateCommand(qint32 commandId, qint16 classId, const QString &objectName);
+
+    // 0 local, 1 remote, 2 remote through the interface named exactly "Internet".
+    static int ConnectMode(bool remote, const QString &networkInterfaceName);
+
+    // The accepted command table entry (1 to 4), or 0.
+    static int FindCommand(qint32 commandId, qint16 classId);
+
+    static constexpr qint32 RegistrationCommand = 50;
+};

@@ -1,0 +1,22 @@
+#include "host/HelpDisplay.h"
+
+#include "host/AppVersion.h"
+#include "host/FileExists.h"
+#include "host/HelpViewer.h"
+#include "host/PlugInGlobals.h"
+#include "host/ResourceStrings.h"
+#include "platform/services/MessageBox.h"
+
+bool HelpDisplay::ShowHelp(const QString &helpFilePath, int topic)
+{
+    if (!PlugInGlobals::Help) {
+        MessageBox::show(ResourceStrings::LoadResString(1426), AppVersion::ProductName(),
+                         MessageBox::Icon::Critical);
+        return false;
+    }
+    if (FileExists(helpFilePath) && PlugInGlobals::Help->show(helpFilePath, topic))
+        return true;
+    MessageBox::show(ResourceStrings::LoadResString(1425, 1, {helpFilePath}), AppVersion::ProductName(),
+                     MessageBox::Icon::Critical);
+    return false;
+}

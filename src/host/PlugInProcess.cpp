@@ -1,0 +1,82 @@
+#include "host/PlugInProcess.h"
+
+#include "host/AppVersion.h"
+#include "host/AutomationStart.h"
+#include "host/LcaPlugIn.h"
+#include "host/MainWindowHost.h"
+#include "host/PlugInGlobals.h"
+#include "host/PlugInMain.h"
+#include "host/ResourceStrings.h"
+#include "host/ServerRegistration.h"
+#include "host/ServerRegistrationStore.h"
+
+#include <QTextStream>
+
+namespace {
+bool isOnly(const QStringList &arguments, const QString &option)
+{
+    return arguments.size() == 1 && arguments.first().trimmed().compare(option, Qt::CaseInsensitive) == 0;
+}
+
+void reportError(const std::exception &error)
+{
+    QTextStream(stderr) << AppVersion::ProductName() << ": " << QString::fromLocal8Bit(error.what()) << '\n';
+}
+} // namespace
+
+QString PlugInProcess::commandLineText(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return QString();
+    return QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
+}
+
+int PlugInProcess::registerServer()
+{
+    try {
+        ResourceStrings::SetLanguageOffset(LcaPlugIn::ReadLanguage());
+        LcaPlugIn::FillCommandTable();
+        ServerRegistrationStore::write(ServerRegistration::CurrentRecord(), ServerRegistration::executable());
+        return 0;
+    } catch (const std::exception &error) {
+        reportError(error);
+        return 1;
+    }
+}
+
+int PlugInProcess::unregisterServer()
+{
+    try {
+        ServerRegistrationStore::remove(AppVersion::ProgId());
+        return 0;
+    } catch (const std::exception &error) {
+        reportError(error);
+        return 1;
+    }
+}
+
+int PlugInProcess::run(const QStringList &arguments, MainWindowHost &window, const EventLoop &eventLoop)
+{
+    if (isOnly(arguments, PlugInMain::RegServerArgument()))
+        return registerServer();
+    if (isOnly(arguments, PlugInMain::UnregServerArgument()))
+        return unregisterServer();
+
+    PlugInGlobals::MainWindow = &window;
+    bool serving = false;
+    if (AutomationStart::isAutomationStart())
+        serving = AutomationStart::registerAutomationObject();
+
+    PlugInMain::Main(commandLineText(arguments));
+
+    int exitCode = 0;
+    if (window.IsLoaded() || serving)
+        exitCode = eventLoop ? eventLoop() : 0;
+    // A path that ended without the window (or a window closed without
+    // ending the plug-in) still closes LNS and re-registers.
+    if (!PlugInGlobals::Ended && PlugInGlobals::Logger)
+        LcaPlugIn::EndApp();
+    // Widgets must go before the application object does.
+    PlugInGlobals::Reset();
+    return exitCode;
+}

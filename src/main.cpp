@@ -1,0 +1,18 @@
+// The tarvina RX24 plug-in program.
+#include "host/AppVersion.h"
+#include "host/MinimalMainWindowHost.h"
+#include "host/PlugInProcess.h"
+#include "ui/AboutDialog.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppVersion::ProductName());
+    QApplication::setOrganizationName(QStringLiteral("velto"));
+    QApplication::setApplicationVersion(AppVersion::fullVersionText());
+
+    MinimalMainWindowHost window([] { AboutDialog::showAbout(); });
+    return PlugInProcess::run(QApplication::arguments().mid(1), window, [] { return QApplication::exec(); });
+}

@@ -1,0 +1,138 @@
+#include "host/CommandValidator.h"
+
+#include "HostFixture.h"
+#include "host/DirectorEntry.h"
+
+TEST(ConnectMode, LocalWithoutRemoteFlag)
+{
+    EXPECT_EQ(CommandValidator::ConnectMode(false, QStringLiteral("Internet")), 0);
+}
+
+TEST(ConnectMode, InternetOnlyWhenSpelledExactly)
+{
+    EXPECT_EQ(CommandValidator::ConnectMode(true, QStringLiteral("Internet")), 2);
+    EXPECT_EQ(CommandValidator::ConnectMode(true, QStringLiteral("internet")), 1);
+    EXPECT_EQ(CommandValidator::ConnectMode(true, QStringLiteral("Internet ")), 1);
+    EXPECT_EQ(CommandValidator::ConnectMode(true, QString()), 1);
+}
+
+class CommandValidation : public HostFixture
+{
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        LcaPlugIn::InitApp();
+        ASSERT_FALSE(PlugInGlobals::TerminateRequested);
+    }
+};
+
+TEST_F(CommandValidation, ConfigurationCommandIsAccepted)
+{
+    CommandValidator::ValidateCommand(13, 7, QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Hall"));
+    EXPECT_EQ(PlugInGlobals::CommandIndex, 1);
+    EXPECT_FALSE(PlugInGlobals::TerminateRequested);
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+    EXPECT_TRUE(traces().contains(QStringLiteral("[M_PlugIn] Public Sub ValidateCommand()")));
+}
+
+TEST_F(CommandValidation, WrongClassIsRefusedWithExactMessage)
+{
+    CommandValidator::ValidateCommand(13, 28, QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Hall"));
+    ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+    const MessageBox::Shown shown = MessageBox::lastShown();
+    EXPECT_EQ(shown.text,
+              QStringLiteral("The transmitted CommandId (13) is not\nsupported for  ClassId 28 !"));
+    EXPECT_EQ(shown.title, QStringLiteral("tarvina RX24"));
+    EXPECT_EQ(shown.icon, MessageBox::Icon::Exclamation);
+    EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+    EXPECT_TRUE(PlugInGlobals::Ended);
+    EXPECT_EQ(PlugInGlobals::CommandIndex, 0);
+    EXPECT_TRUE(window.calls.isEmpty());
+}
+
+TEST_F(CommandValidation, ZeroCommandNeverMatchesTheEmptyEntries)
+{
+    CommandValidator::ValidateCommand(0, 0, QStringLiteral("Demo"));
+    EXPECT_EQ(MessageBox::lastShown().text,
+              QStringLiteral("The transmitted CommandId (0) is not\nsupported for  ClassId 0 !"));
+    EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+}
+
+TEST_F(CommandValidation, NegativeNumbersAreShownInDecimal)
+{
+    CommandValidator::ValidateCommand(-1, -2, QStringLiteral("Demo"));
+    EXPECT_EQ(MessageBox::lastShown().text,
+              QStringLiteral("The transmitted CommandId (-1) is not\nsupported for  ClassId -2 !"));
+}
+
+TEST_F(CommandValidation, RegistrationCommandIsNeverRefusedWhateverTheClass)
+{
+    CommandValidator::ValidateCommand(50, 28, QStringLiteral("Demo"));
+    for (const QString &text : messageTexts())
+        EXPECT_FALSE(text.startsWith(QStringLiteral("The transmitted CommandId")));
+    EXPECT_TRUE(PlugInGlobals::Ended);
+    EXPECT_FALSE(PlugInGlobals::TerminateRequested);
+    EXPECT_EQ(PlugInGlobals::CommandIndex, 0);
+}
+
+TEST_F(CommandValidation, RegistrationCommandWithZeroClassEndsTheProgram)
+{
+    CommandValidator::ValidateCommand(50, 0, QString());
+    EXPECT_TRUE(PlugInGlobals::Ended);
+    EXPECT_TRUE(window.calls.isEmpty());
+}
+
+TEST_F(CommandValidation, SendCommandStoresTheCommand)
+{
+    DirectorEntry::SendCommand(13, 7, QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Hall"));
+    EXPECT_EQ(PlugInGlobals::CommandId, 13);
+    EXPECT_EQ(PlugInGlobals::ClassId, 7);
+    EXPECT_EQ(PlugInGlobals::ObjectName, QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Hall"));
+    EXPECT_EQ(PlugInGlobals::CommandIndex, 1);
+}
+
+TEST_F(CommandValidation, SendCommandIsIgnoredAfterFailedStart)
+{
+    PlugInGlobals::TerminateRequested = true;
+    DirectorEntry::SendCommand(13, 28, QStringLiteral("Demo"));
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+    EXPECT_EQ(PlugInGlobals::CommandId, 0);
+}
+
+TEST_F(CommandValidation, HandedLonMarkObjectStartsWithoutConnecting)
+{
+    m_server->connectServer(0);
+    const auto device = m_server->device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),
+                                         QStringLiteral("RX24 Hall"));
+    const auto lonMarkObject = device->lonMarkObjects()->item(2);
+    DirectorEntry::setLnsObjectByTool(lonMarkObject);
+    ASSERT_TRUE(PlugInGlobals::StartedFromLnsObject);
+
+    DirectorEntry::SendCommand(13, 7, QString());
+    EXPECT_EQ(window.calls, QStringList{QStringLiteral("Start")});
+    ASSERT_TRUE(PlugInGlobals::Session.device);
+    EXPECT_EQ(PlugInGlobals::Session.device->name(), QStringLiteral("RX24 Hall"));
+    ASSERT_TRUE(PlugInGlobals::Session.network);
+    EXPECT_EQ(PlugInGlobals::Session.network->name(), QStringLiteral("Demo"));
+    EXPECT_TRUE(PlugInGlobals::Session.system);
+    EXPECT_TRUE(PlugInGlobals::Session.appDevices);
+    EXPECT_TRUE(PlugInGlobals::DeviceName.isEmpty());
+    EXPECT_FALSE(PlugInGlobals::Session.subsystem);
+    EXPECT_FALSE(traces().contains(QStringLiteral("Status: Connecting to LNS server ...")));
+}
+
+TEST_F(CommandValidation, HandedDeviceIsIgnored)
+{
+    m_server->connectServer(0);
+    const auto device = m_server->device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),
+                                         QStringLiteral("RX24 Hall"));
+    DirectorEntry::setLnsObjectByTool(device);
+    EXPECT_FALSE(PlugInGlobals::StartedFromLnsObject);
+    EXPECT_FALSE(DirectorEntry::LnsObjectByTool());
+    m_server->disconnectServer();
+
+    DirectorEntry::SendCommand(13, 7, QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Hall"));
+    EXPECT_EQ(PlugInGlobals::DeviceName, QStringLiteral("RX24 Hall"));
+    EXPECT_TRUE(window.calls.contains(QStringLiteral("PrepareMenu")));
+}

@@ -1,0 +1,176 @@
+#include "host/DeviceConnection.h"
+
+#include "HostFixture.h"
+#include "host/CommandValidator.h"
+
+namespace {
+const QString HallName = QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Hall");
+const QString StoreName = QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Store");
+} // namespace
+
+class ConnectionStart : public HostFixture
+{
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        LcaPlugIn::InitApp();
+        ASSERT_FALSE(PlugInGlobals::TerminateRequested);
+        ASSERT_EQ(PlugInGlobals::ObjectServer, m_server.get());
+    }
+
+    void start(int commandIndex, const QString &objectName, int connectMode = 0)
+    {
+        PlugInGlobals::CommandIndex = commandIndex;
+        DeviceConnection::Start(objectName, connectMode);
+    }
+
+    // The status texts in the order they were set.
+    QStringList statusTexts() const
+    {
+        QStringList texts;
+        for (const QString &line : traces()) {
+            if (line.startsWith(QStringLiteral("Status: ")))
+                texts << line.mid(8);
+        }
+        return texts;
+    }
+};
+
+TEST_F(ConnectionStart, DeviceIsFoundAndWindowStarts)
+{
+    start(1, HallName);
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+    EXPECT_FALSE(PlugInGlobals::TerminateRequested);
+    EXPECT_EQ(window.calls, (QStringList{QStringLiteral("PrepareMenu"), QStringLiteral("SetOfferedTabs"),
+                                         QStringLiteral("Start")}));
+    EXPECT_EQ(window.menuCommandIndex, 1);
+    EXPECT_EQ(window.tabMask, 0);
+    ASSERT_TRUE(PlugInGlobals::Session.device);
+    EXPECT_EQ(PlugInGlobals::Session.device->name(), QStringLiteral("RX24 Hall"));
+    ASSERT_TRUE(PlugInGlobals::Session.lonMarkObjects);
+    EXPECT_GT(PlugInGlobals::Session.lonMarkObjects->count(), 1);
+    EXPECT_EQ(PlugInGlobals::Session.subsystem->name(), QStringLiteral("Floor 1"));
+    EXPECT_EQ(PlugInGlobals::WindowTitle(), QStringLiteral("RX24 Hall"));
+    EXPECT_EQ(statusTexts(), (QStringList{QStringLiteral("Connecting to LNS server ..."),
+                                          QStringLiteral("Reading configuration ...")}));
+    EXPECT_TRUE(m_server->isConnected());
+}
+
+TEST_F(ConnectionStart, SubsystemOnlyOpensWithoutLookup)
+{
+    start(1, QStringLiteral("Demo\\LNS System.Floor 2"));
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+    EXPECT_TRUE(window.calls.contains(QStringLiteral("Start")));
+    EXPECT_FALSE(PlugInGlobals::Session.device);
+    EXPECT_FALSE(PlugInGlobals::Session.lonMarkObjects);
+    EXPECT_TRUE(PlugInGlobals::DeviceName.isEmpty());
+    EXPECT_EQ(PlugInGlobals::WindowTitle(), QStringLiteral("Floor 2"));
+    EXPECT_FALSE(statusTexts().contains(QStringLiteral("Reading configuration ...")));
+}
+
+TEST_F(ConnectionStart, UnknownDeviceGivesConsistencyErrorAfterDisconnecting)
+{
+    start(1, QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Attic"));
+    ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+    const MessageBox::Shown shown = MessageBox::lastShown();
+    EXPECT_EQ(
+        shown.text,
+        QStringLiteral("INI file consistency error !\n\nPlease reinstall and re-register the plug-in."));
+    EXPECT_EQ(shown.icon, MessageBox::Icon::Critical);
+    EXPECT_EQ(shown.title, QStringLiteral("RX24 Attic"));
+    EXPECT_EQ(statusTexts().last(), QStringLiteral("Disconnecting from LNS server ..."));
+    EXPECT_FALSE(m_server->isConnected());
+    EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+    EXPECT_TRUE(PlugInGlobals::Ended);
+    EXPECT_FALSE(window.calls.contains(QStringLiteral("Start")));
+}
+
+TEST_F(ConnectionStart, UnknownNetworkGivesProjectMessage)
+{
+    start(1, QStringLiteral("Nowhere\\LNS System.Floor 1\\RX24 Hall"));
+    ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+    EXPECT_EQ(MessageBox::lastShown().text,
+              QStringLiteral("The project can not be opened !\n\nPlease close some LNS applications (e.g. "
+                             "plug-ins) and retry."));
+    EXPECT_EQ(MessageBox::lastShown().icon, MessageBox::Icon::Critical);
+    EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+    EXPECT_TRUE(window.calls.isEmpty());
+}
+
+TEST_F(ConnectionStart, RemoteModeCannotConnect)
+{
+    start(1, HallName, 1);
+    ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+    EXPECT_EQ(MessageBox::lastShown().text,
+              QStringLiteral("The LNS server can not be opened ! tarvina RX24 is being closed."));
+    EXPECT_EQ(MessageBox::lastShown().icon, MessageBox::Icon::Exclamation);
+    EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+    EXPECT_TRUE(PlugInGlobals::Ended);
+}
+
+TEST_F(ConnectionStart, UnreachableDeviceHidesLiveTabsForConfiguration)
+{
+    start(1, StoreName);
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+    EXPECT_EQ(window.tabMask, 28);
+    EXPECT_TRUE(window.calls.contains(QStringLiteral("Start")));
+}
+
+TEST_F(ConnectionStart, UnreachableDeviceRefusesOtherCommands)
+{
+    for (const int entry : {2, 3, 4}) {
+        MessageBox::clearTestRecord();
+        PlugInGlobals::TerminateRequested = false;
+        LcaPlugIn::InitApp();
+        start(entry, StoreName);
+        ASSERT_EQ(MessageBox::shownBoxes().size(), 1) << entry;
+        EXPECT_EQ(
+            MessageBox::lastShown().text,
+            QStringLiteral("The selected device is not accessible.\n\nThe plug-in will not be started."));
+        EXPECT_EQ(MessageBox::lastShown().icon, MessageBox::Icon::Exclamation);
+        EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+    }
+    EXPECT_FALSE(window.calls.contains(QStringLiteral("Start")));
+}
+
+TEST_F(ConnectionStart, ReachableDeviceGetsTheEntrysTabs)
+{
+    start(3, HallName);
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+    EXPECT_EQ(window.menuCommandIndex, 3);
+    EXPECT_EQ(window.tabMask, 27);
+}
+
+TEST(OfferedTabs, MaskPerCommand)
+{
+    EXPECT_EQ(DeviceConnection::OfferedTabsMask(2), 15);
+    EXPECT_EQ(DeviceConnection::OfferedTabsMask(3), 27);
+    EXPECT_EQ(DeviceConnection::OfferedTabsMask(4), 23);
+    EXPECT_EQ(DeviceConnection::OfferedTabsMask(100), 28);
+    EXPECT_EQ(DeviceConnection::OfferedTabsMask(0), 0);
+    EXPECT_EQ(DeviceConnection::OfferedTabsMask(5), 0);
+}
+
+class BrokenDatabase : public HostFixture
+{
+};
+
+TEST_F(BrokenDatabase, CorruptFileLeavesNoObjectServerAndConnectFails)
+{
+    PlugInGlobals::ObjectServerOverride = nullptr;
+    QFile corrupt(path("corrupt.lnsdb"));
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write(QByteArray(4096, 'x'));
+    corrupt.close();
+    QSettings(path("registry.ini"), QSettings::IniFormat)
+        .setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"), path("corrupt.lnsdb"));
+
+    LcaPlugIn::InitApp();
+    EXPECT_EQ(PlugInGlobals::ObjectServer, nullptr);
+    CommandValidator::ValidateCommand(13, 7, HallName);
+    ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+    EXPECT_EQ(MessageBox::lastShown().text,
+              QStringLiteral("The LNS server can not be opened ! tarvina RX24 is being closed."));
+    EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+}

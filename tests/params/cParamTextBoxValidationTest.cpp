@@ -1,0 +1,183 @@
+#include "TextBoxHarness.h"
+#include "host/ResourceStrings.h"
+#include "params/cParamTextBox.h"
+#include "platform/services/MessageBox.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+// A setpoint in °C that the user may set from 15 to 30.
+class TextBoxValidation : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MessageBox::setTestMode(true);
+        MessageBox::clearTestRecord();
+        p.setSnvtType(SNVT_temp_p);
+        p.setTextBoxRangeMin(15.0f);
+        p.setTextBoxRangeMax(30.0f);
+        p.setTextBoxTitle(QStringLiteral("Room setpoint"));
+        p.setLockMode(LM_UNLOCKED);
+    }
+    void TearDown() override
+    {
+        MessageBox::clearTestRecord();
+        ResourceStrings::SetLanguageOffset(ResourceStrings::English);
+    }
+
+    void type(const QString &text)
+    {
+        h.edit.clear();
+        QTest::keyClicks(&h.edit, text);
+    }
+
+    bool validate()
+    {
+        bool cancel = false;
+        p.TextBox_Validate_Event(cancel);
+        return cancel;
+    }
+
+    cParamTextBox p;
+    TextBoxHarness h{p};
+};
+
+TEST_F(TextBoxValidation, TooHighIsCorrectedWithMessage)
+{
+    type(QStringLiteral("40"));
+    EXPECT_TRUE(validate());
+    ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+    const MessageBox::Shown box = MessageBox::lastShown();
+    EXPECT_EQ(box.text,
+              QStringLiteral("The value 40 °C is too high. The valid range is from 15 up to 30 °C.\n\n"
+                             "\"Room setpoint\" is set to 30 °C."));
+    EXPECT_EQ(box.icon, MessageBox::Icon::Exclamation);
+    EXPECT_EQ(box.buttons, MessageBox::Buttons::OK);
+    EXPECT_EQ(box.title, QStringLiteral("tarvina RX24"));
+    EXPECT_EQ(h.edit.text(), QStringLiteral("30.00"));
+    EXPECT_EQ(p.Value(), 3000);
+    EXPECT_EQ(h.edit.cursorPosition(), h.edit.text().size());
+}
+
+TEST_F(TextBoxValidation, TooLowNamesTypedDecimal)
+{
+    type(QStringLiteral("-2.75"));
+    EXPECT_TRUE(validate());
+    EXPECT_EQ(MessageBox::lastShown().text,
+              QStringLiteral("The value -2.75 °C is too low. The valid range is from 15 up to 30 °C.\n\n"
+                             "\"Room setpoint\" is set to 15 °C."));
+    EXPECT_EQ(p.Value(), 1500);
+}
+
+TEST_F(TextBoxValidation, EmptyTextCountsAsZero)
+{
+    type(QString());
+    EXPECT_TRUE(validate());
+    EXPECT_TRUE(MessageBox::lastShown().text.startsWith(QStringLiteral("The value 0 °C is too low.")));
+    EXPECT_EQ(h.edit.text(), QStringLiteral("15.00"));
+}
+
+TEST_F(TextBoxValidation, GermanMessageFillsEveryPlaceholder)
+{
+    ResourceStrings::SetLanguageOffset(ResourceStrings::German);
+    type(QStringLiteral("40"));
+    validate();
+    const QString text = MessageBox::lastShown().text;
+    EXPECT_FALSE(text.contains(QLatin1Char('%'))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Room setpoint")));
+    EXPECT_TRUE(text.contains(QStringLiteral("40")));
+    EXPECT_NE(text, QStringLiteral("The value 40 °C is too high. The valid range is from 15 up to 30 °C.\n\n"
+                                   "\"Room setpoint\" is set to 30 °C."));
+}
+
+TEST_F(TextBoxValidation, InRangeValueIsRoundedToStepSilently)
+{
+    type(QStringLiteral("21.555"));
+    EXPECT_FALSE(validate());
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+    EXPECT_EQ(h.edit.text(), QStringLiteral("21.56"));
+    EXPECT_EQ(p.Value(), 2156);
+}
+
+TEST_F(TextBoxValidation, CoarseStepsRoundTheCorrectedValue)
+{
+    p.setResolution(RES_0_5);
+    p.setFactor(2);
+    p.setTextBoxRangeMax(20.26f);
+    h.edit.setText(QStringLiteral("25"));
+    validate();
+    EXPECT_EQ(h.edit.text(), QStringLiteral("20.5"));
+    EXPECT_TRUE(MessageBox::lastShown().text.contains(QStringLiteral("is set to 20.26 °C")));
+
+    p.setResolution(RES_50);
+    p.setFactor(1);
+    p.setTextBoxRangeMax(1000.0f);
+    h.edit.setText(QStringLiteral("120"));
+    EXPECT_FALSE(validate());
+    EXPECT_EQ(h.edit.text(), QStringLiteral("100"));
+    EXPECT_EQ(p.Value(), 100);
+}
+
+TEST_F(TextBoxValidation, CancelStaysSetWhenAlreadySet)
+{
+    type(QStringLiteral("20"));
+    bool cancel = true;
+    p.TextBox_Validate_Event(cancel);
+    EXPECT_TRUE(cancel);
+}
+
+TEST_F(TextBoxValidation, OneChangeIsValidatedOnce)
+{
+    type(QStringLiteral("40"));
+    validate();
+    p.TextBox_LostFocus_Event(); // already validated: no second box
+    EXPECT_EQ(MessageBox::shownBoxes().size(), 1);
+    type(QStringLiteral("50"));
+    p.TextBox_LostFocus_Event(); // the mark was cleared: validates now
+    EXPECT_EQ(MessageBox::shownBoxes().size(), 2);
+    EXPECT_EQ(h.edit.text(), QStringLiteral("30.00"));
+}
+
+TEST_F(TextBoxValidation, EventsOffWhileLockTextIsWritten)
+{
+    p.setValue(2000);
+    p.setChanged(false);
+    p.setLockMode(LM_DISABLED_GREY_NO_VALUE);
+    EXPECT_EQ(p.Value(), 2000);
+    EXPECT_FALSE(p.Changed());
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+}
+
+TEST_F(TextBoxValidation, SetValidCorrectsWithoutMessage)
+{
+    h.edit.setText(QStringLiteral("40"));
+    p.SetValidTextBoxValue();
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+    EXPECT_EQ(h.edit.text(), QStringLiteral("30.00"));
+    EXPECT_EQ(p.Value(), 3000);
+}
+
+TEST_F(TextBoxValidation, SetValidTakesCalculatedValueOnlyWhenCorrected)
+{
+    h.edit.setText(QStringLiteral("40"));
+    p.SetValidTextBoxValue(22.5);
+    EXPECT_EQ(p.Value(), 2250);
+    EXPECT_EQ(h.edit.text(), QStringLiteral("22.50"));
+
+    h.edit.setText(QStringLiteral("25"));
+    p.SetValidTextBoxValue(22.5);
+    EXPECT_EQ(p.Value(), 2500);
+}
+
+TEST_F(TextBoxValidation, SetValidForcesValueToFollowText)
+{
+    p.setValue(2100);
+    p.setLockMode(LM_LOCKED); // the text no longer follows the value
+    p.setValue(5000);
+    ASSERT_EQ(h.edit.text(), QStringLiteral("21.00"));
+    p.SetValidTextBoxValue(cParamTextBox::NoCalculatedValue, false);
+    EXPECT_EQ(p.Value(), 5000);
+    p.SetValidTextBoxValue(cParamTextBox::NoCalculatedValue, true);
+    EXPECT_EQ(p.Value(), 2100);
+}
