@@ -7,9 +7,11 @@ namespace AutomationStart {
 
 bool isAutomationStart();
 
-// Puts the automation object on the session bus. True while it serves, so
-// that the program keeps running for the director. The D-Bus object
-// implements this; until it exists nothing is served.
+// Puts the automation object on the session bus (which initialises the
+// plug-in). True while it serves, so that the program keeps running for the
+// director; the event loop is quit when the director is done.
 bool registerAutomationObject();
+// Takes the object off the bus again; harmless when none is served.
+void releaseAutomationObject();
 
 } // namespace AutomationStart

@@ -72,6 +72,8 @@ int PlugInProcess::run(const QStringList &arguments, MainWindowHost &window, con
     int exitCode = 0;
     if (window.IsLoaded() || serving)
         exitCode = eventLoop ? eventLoop() : 0;
+    if (serving)
+        AutomationStart::releaseAutomationObject();
     // A path that ended without the window (or a window closed without
     // ending the plug-in) still closes LNS and re-registers.
     if (!PlugInGlobals::Ended && PlugInGlobals::Logger)

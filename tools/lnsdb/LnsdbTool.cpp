@@ -1,6 +1,7 @@
 #include "LnsdbTool.h"
 
 #include "DemoNetwork.h"
+#include "DirectorClient.h"
 #include "RawValueText.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
@@ -44,6 +45,15 @@ const CommandSpec kCommands[] = {
     {"set-nv-type", "DEVICE OBJECT NV TYPE", "change an NV's type (an SNVT index from its allowed types)"},
     {"set-reachable", "DEVICE yes|no", "mark a device reachable or unreachable"},
     {"list-plugins", "NETWORK", "list the plug-in commands registered in a network"},
+    {"start-plugin", "DEVICE [--remote] [--ni NAME] [--object LMO]",
+     "start the plug-in on a device as an LNS director does, over the session bus (the bus starts\n"
+     "      the program when needed): set Remote and NetworkInterfaceName, with --object hand over\n"
+     "      the device's LonMark object LMO (name, or #position) as LnsObjectByTool, then send\n"
+     "      SendCommand(13, 7, DEVICE)"},
+    {"register-plugin", "NETWORK [PROGRAMID...]",
+     "register the plug-in's commands in a network through the plug-in itself (command 50) for\n"
+     "      the program ids given (all of its device templates when none); waits up to 30 s for\n"
+     "      the plug-in's result, exit code 0 on success, 1 on failure"},
     {"demo", "", "create the demo network \"Demo\" (nothing happens when it exists)"},
 };
 
@@ -112,8 +122,11 @@ QString LnsdbTool::helpText()
             QStringLiteral("  %1 %2").arg(QLatin1String(spec.name), QLatin1String(spec.arguments)).trimmed();
         text += QStringLiteral("  %1\n      %2\n").arg(head.trimmed(), QLatin1String(spec.description));
     }
-    text += QStringLiteral("\nExit codes: 0 done, 1 the database refused (message names the file), "
-                           "2 bad arguments.\n");
+    text +=
+        QStringLiteral("\nstart-plugin and register-plugin need the D-Bus session bus and the plug-in's\n"
+                       "service file there (\"tarvinaRX24 /regserver\" writes it).\n"
+                       "\nExit codes: 0 done, 1 the database or the plug-in refused (one line says why),\n"
+                       "2 bad arguments.\n");
     return text;
 }
 
@@ -220,8 +233,10 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
     const CommandSpec *spec = findCommand(command);
     if (!spec)
         throw UsageError{QStringLiteral("unknown command \"%1\" (see lnsdb --help)").arg(command)};
-    const bool openEnded = command == QLatin1String("set-cp");
-    requireCount(command, args, argumentCount(*spec, false), openEnded ? -1 : argumentCount(*spec, true));
+    const bool openEnded = command == QLatin1String("set-cp") || command == QLatin1String("register-plugin");
+    // start-plugin reads its own options.
+    if (command != QLatin1String("start-plugin"))
+        requireCount(command, args, argumentCount(*spec, false), openEnded ? -1 : argumentCount(*spec, true));
 
     if (command == QLatin1String("create")) {
         database(true);
@@ -287,6 +302,10 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
         database(false).setDeviceReachable(parts.networkName, parts.systemPart, parts.deviceName, reachable);
     } else if (command == QLatin1String("list-plugins")) {
         listPlugins(args.at(0));
+    } else if (command == QLatin1String("start-plugin")) {
+        startPlugin(args);
+    } else if (command == QLatin1String("register-plugin")) {
+        return registerPlugin(args.at(0), args.mid(1));
     } else if (command == QLatin1String("demo")) {
         DemoNetwork demo(database(true));
         if (demo.exists()) {
@@ -337,4 +356,65 @@ void LnsdbTool::listPlugins(const QString &networkName)
               << '\n';
     }
     db.closeNetwork(network);
+}
+
+void LnsdbTool::startPlugin(const QStringList &args)
+{
+    QString deviceName;
+    bool remote = false;
+    QString interfaceName;
+    QString objectName;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == QLatin1String("--remote")) {
+            remote = true;
+        } else if (arg == QLatin1String("--ni") || arg == QLatin1String("--object")) {
+            if (i + 1 >= args.size())
+                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
+            (arg == QLatin1String("--ni") ? interfaceName : objectName) = args.at(++i);
+        } else if (arg.startsWith(QLatin1Char('-')) || !deviceName.isEmpty()) {
+            throw UsageError{QStringLiteral("unexpected argument \"%1\" (see lnsdb --help)").arg(arg)};
+        } else {
+            deviceName = arg;
+        }
+    }
+    if (deviceName.isEmpty())
+        throw UsageError{
+            QStringLiteral("usage: lnsdb start-plugin DEVICE [--remote] [--ni NAME] [--object LMO]")};
+
+    DirectorClient client = director();
+    client.activate();
+    client.setProperty(QStringLiteral("Remote"), remote);
+    client.setProperty(QStringLiteral("NetworkInterfaceName"), interfaceName);
+    if (!objectName.isEmpty())
+        client.setProperty(QStringLiteral("LnsObjectByTool"), deviceName + QLatin1Char('\\') + objectName);
+    client.sendCommand(DirectorClient::ConfigureCommand, DirectorClient::DeviceClass, deviceName);
+    m_out << "Sent command " << DirectorClient::ConfigureCommand << " for '" << deviceName << "' to "
+          << client.serviceName() << Qt::endl;
+}
+
+int LnsdbTool::registerPlugin(const QString &networkName, const QStringList &programIds)
+{
+    DirectorClient client = director();
+    if (client.registerPlugin(networkName, programIds)) {
+        m_out << "The plug-in was registered in network \"" << networkName << "\"." << Qt::endl;
+        return Ok;
+    }
+    m_err << "lnsdb: the plug-in reported errors while registering in network \"" << networkName << "\"."
+          << Qt::endl;
+    return Failed;
+}
+
+void LnsdbTool::setBus(const QDBusConnection &bus, const QString &serviceName)
+{
+    m_bus = std::make_unique<QDBusConnection>(bus);
+    m_serviceName = serviceName;
+}
+
+DirectorClient LnsdbTool::director() const
+{
+    DirectorClient client(m_bus ? *m_bus : DirectorClient::sessionBus());
+    if (!m_serviceName.isEmpty())
+        client.setServiceName(m_serviceName);
+    return client;
 }

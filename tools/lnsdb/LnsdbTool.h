@@ -2,10 +2,12 @@
 
 #include "platform/lns/LnsAppDevice.h"
 
+#include <QDBusConnection>
 #include <QStringList>
 #include <QTextStream>
 #include <memory>
 
+class DirectorClient;
 class NetworkDatabase;
 
 // The commands of the lnsdb tool: create and inspect a network database,
@@ -24,6 +26,10 @@ public:
 
     static QString helpText();
 
+    // The bus and the plug-in's bus name the director's commands use; the
+    // session bus and "veltoTarvinaRX24.Application" unless set.
+    void setBus(const QDBusConnection &bus, const QString &serviceName = QString());
+
 private:
     int dispatch(const QString &command, const QStringList &args);
 
@@ -38,9 +44,15 @@ private:
 
     void listObjects(const LnsRef<LnsAppDevice> &device);
     void listPlugins(const QString &network);
+    // The director's commands: they drive the plug-in over the session bus.
+    void startPlugin(const QStringList &args);
+    int registerPlugin(const QString &networkName, const QStringList &programIds);
+    DirectorClient director() const;
 
     QTextStream &m_out;
     QTextStream &m_err;
     QString m_databasePath;
     std::unique_ptr<NetworkDatabase> m_db;
+    std::unique_ptr<QDBusConnection> m_bus;
+    QString m_serviceName;
 };

@@ -1,8 +1,10 @@
 #include "platform/services/MessageBox.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QTextStream>
 
 namespace {
 struct TestState
@@ -69,6 +71,16 @@ MessageBox::Button fromStandard(int button)
     }
 }
 
+// A platform without a screen (offscreen, minimal) has no user who could
+// answer a box: a program started there by a director must not hang on one.
+bool nobodyCanAnswer()
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return true;
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
 QMessageBox::Icon toQtIcon(MessageBox::Icon icon)
 {
     switch (icon) {
@@ -118,6 +130,12 @@ MessageBox::Button MessageBox::show(const QString &text, const QString &title, I
         const Button answer = s.answers.isEmpty() ? defaultButton : s.answers.takeFirst();
         s.shown.append(Shown{text, title, icon, buttons, defaultButton, answer});
         return answer;
+    }
+
+    if (nobodyCanAnswer()) {
+        QTextStream(stderr) << title << ": " << QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                            << Qt::endl;
+        return defaultButton;
     }
 
     QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, parentWindow());

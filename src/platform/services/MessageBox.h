@@ -11,6 +11,11 @@ class QWidget;
 // mode, or switched on with setTestMode) no dialog opens: each box is recorded
 // and answered with the next queued answer, or with its default button when
 // none is queued.
+//
+// On a platform without a screen (Qt's offscreen or minimal platform, or a
+// program without a GUI application object) nobody could answer a box: its
+// title and text go to standard error and it is answered with its default
+// button, so that a plug-in started there by a director never hangs.
 class MessageBox
 {
 public:
