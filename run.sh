@@ -12,7 +12,11 @@ if ! "$BIN/lnsdb" list-networks 2>/dev/null | grep -qx "Demo"; then
 fi
 "$BIN/lnsdb" list-devices Demo
 
-if [ -x "$BIN/tarvinaRX24" ]; then
-  # "\" separates the levels of the object name on the command line.
-  exec "$BIN/tarvinaRX24" /COMMANDID:13 /CLASSID:7 '/OBJECTNAME:Demo\LNS System.Floor 1\RX24 Full'
+# "\" separates the levels of the object name on the command line.
+PLUGIN=("$BIN/tarvinaRX24" /COMMANDID:13 /CLASSID:7 '/OBJECTNAME:Demo\LNS System.Floor 1\RX24 Full')
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "${PLUGIN[@]}"
 fi
+# No desktop (a server or a container): run it on a virtual display.
+echo "No display found; starting the plug-in on a virtual X display (xvfb-run)."
+exec xvfb-run -a "${PLUGIN[@]}"
