@@ -13,7 +13,7 @@
 namespace {
 enum class Access { Read, ReadWrite, Write };
 
-struct PropertySpec
+struct PropertyInfo
 {
     const char *name;
     const char *signature;
@@ -22,7 +22,7 @@ struct PropertySpec
 
 // In the order of the class's interface. Read-only properties still take a
 // Set, which answers the read-only error.
-const PropertySpec kProperties[] = {
+const PropertyInfo kProperties[] = {
     {"Height", "i", Access::ReadWrite},
     {"LcaVersion", "s", Access::Read},
     {"Left", "i", Access::ReadWrite},
@@ -42,11 +42,11 @@ const PropertySpec kProperties[] = {
     {"RegResult", "s", Access::Write},
 };
 
-const PropertySpec *findProperty(const QString &name)
+const PropertyInfo *findProperty(const QString &name)
 {
-    for (const PropertySpec &spec : kProperties) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const PropertyInfo &info : kProperties) {
+        if (name == QLatin1String(info.name))
+            return &info;
     }
     return nullptr;
 }
@@ -129,11 +129,11 @@ QDBusMessage ApplicationBusObject::get(const QDBusMessage &message) const
         return message.createErrorReply(errorName("UnknownInterface"),
                                         QStringLiteral("No interface %1 here.").arg(args.at(0).toString()));
     const QString name = args.at(1).toString();
-    const PropertySpec *spec = findProperty(name);
-    if (!spec)
+    const PropertyInfo *info = findProperty(name);
+    if (!info)
         return message.createErrorReply(errorName("UnknownProperty"),
                                         QStringLiteral("No property %1.").arg(name));
-    if (spec->access == Access::Write)
+    if (info->access == Access::Write)
         return message.createErrorReply(errorName("PropertyWriteOnly"),
                                         QStringLiteral("Property %1 can only be written.").arg(name));
     return message.createReply(QVariant::fromValue(QDBusVariant(read(name))));
@@ -148,9 +148,9 @@ QDBusMessage ApplicationBusObject::getAll(const QDBusMessage &message) const
         return message.createErrorReply(errorName("UnknownInterface"),
                                         QStringLiteral("No interface %1 here.").arg(interfaceName));
     QVariantMap values;
-    for (const PropertySpec &spec : kProperties) {
-        if (spec.access != Access::Write)
-            values.insert(QLatin1String(spec.name), read(QLatin1String(spec.name)));
+    for (const PropertyInfo &info : kProperties) {
+        if (info.access != Access::Write)
+            values.insert(QLatin1String(info.name), read(QLatin1String(info.name)));
     }
     return message.createReply(QVariant::fromValue(values));
 }
@@ -164,15 +164,15 @@ QDBusMessage ApplicationBusObject::set(const QDBusMessage &message, const QDBusC
         return message.createErrorReply(errorName("UnknownInterface"),
                                         QStringLiteral("No interface %1 here.").arg(args.at(0).toString()));
     const QString name = args.at(1).toString();
-    const PropertySpec *spec = findProperty(name);
-    if (!spec)
+    const PropertyInfo *info = findProperty(name);
+    if (!info)
         return message.createErrorReply(errorName("UnknownProperty"),
                                         QStringLiteral("No property %1.").arg(name));
     const QVariant value = qvariant_cast<QDBusVariant>(args.at(2)).variant();
-    if (spec->access != Access::Read && signatureOf(value) != QLatin1String(spec->signature)) {
+    if (info->access != Access::Read && signatureOf(value) != QLatin1String(info->signature)) {
         return message.createErrorReply(errorName("InvalidArgs"),
                                         QStringLiteral("Property %1 takes the type '%2', not '%3'.")
-                                            .arg(name, QLatin1String(spec->signature), signatureOf(value)));
+                                            .arg(name, QLatin1String(info->signature), signatureOf(value)));
     }
     try {
         write(name, value, connection);
@@ -249,8 +249,8 @@ void ApplicationBusObject::write(const QString &name, const QVariant &value,
                                  const QDBusConnection &connection)
 {
     ApplicationObject &a = m_application;
-    const PropertySpec *spec = findProperty(name);
-    if (spec && spec->access == Access::Read)
+    const PropertyInfo *info = findProperty(name);
+    if (info && info->access == Access::Read)
         ApplicationObject::refuseWrite();
     if (name == QLatin1String("Height"))
         a.setHeight(value.toInt());
@@ -281,12 +281,12 @@ void ApplicationBusObject::write(const QString &name, const QVariant &value,
 QString ApplicationBusObject::introspect(const QString &) const
 {
     QString xml = QStringLiteral("  <interface name=\"%1\">\n").arg(InterfaceName());
-    for (const PropertySpec &spec : kProperties) {
-        const char *access = spec.access == Access::Read    ? "read"
-                             : spec.access == Access::Write ? "write"
+    for (const PropertyInfo &info : kProperties) {
+        const char *access = info.access == Access::Read    ? "read"
+                             : info.access == Access::Write ? "write"
                                                             : "readwrite";
         xml += QStringLiteral("    <property name=\"%1\" type=\"%2\" access=\"%3\"/>\n")
-                   .arg(QLatin1String(spec.name), QLatin1String(spec.signature), QLatin1String(access));
+                   .arg(QLatin1String(info.name), QLatin1String(info.signature), QLatin1String(access));
     }
     xml += QStringLiteral("    <method name=\"SendCommand\">\n"
                           "      <arg name=\"CommandId\" type=\"i\" direction=\"in\"/>\n"

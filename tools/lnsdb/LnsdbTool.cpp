@@ -18,7 +18,7 @@ struct UsageError
     QString message;
 };
 
-struct CommandSpec
+struct CommandInfo
 {
     const char *name;
     const char *arguments;
@@ -26,7 +26,7 @@ struct CommandSpec
 };
 
 // The one place that lists the commands: help text and argument checks agree.
-const CommandSpec kCommands[] = {
+const CommandInfo kCommands[] = {
     {"create", "", "create the database file (nothing happens when it exists)"},
     {"create-network", "NETWORK [SYSTEM]", "create a network; its system is named SYSTEM (default: NETWORK)"},
     {"create-subsystem", "NETWORK SYSTEM.SUBSYSTEM[.SUB...]", "create a subsystem path"},
@@ -57,18 +57,18 @@ const CommandSpec kCommands[] = {
     {"demo", "", "create the demo network \"Demo\" (nothing happens when it exists)"},
 };
 
-const CommandSpec *findCommand(const QString &name)
+const CommandInfo *findCommand(const QString &name)
 {
-    for (const CommandSpec &spec : kCommands) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const CommandInfo &info : kCommands) {
+        if (name == QLatin1String(info.name))
+            return &info;
     }
     return nullptr;
 }
 
-int argumentCount(const CommandSpec &spec, bool optional)
+int argumentCount(const CommandInfo &info, bool optional)
 {
-    const QStringList words = QString::fromLatin1(spec.arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList words = QString::fromLatin1(info.arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     int count = 0;
     for (const QString &word : words) {
         if (!optional && word.startsWith(QLatin1Char('[')))
@@ -117,10 +117,10 @@ QString LnsdbTool::helpText()
                        "device's own CPs and NVs.\n"
                        "\n"
                        "Commands:\n");
-    for (const CommandSpec &spec : kCommands) {
+    for (const CommandInfo &info : kCommands) {
         const QString head =
-            QStringLiteral("  %1 %2").arg(QLatin1String(spec.name), QLatin1String(spec.arguments)).trimmed();
-        text += QStringLiteral("  %1\n      %2\n").arg(head.trimmed(), QLatin1String(spec.description));
+            QStringLiteral("  %1 %2").arg(QLatin1String(info.name), QLatin1String(info.arguments)).trimmed();
+        text += QStringLiteral("  %1\n      %2\n").arg(head.trimmed(), QLatin1String(info.description));
     }
     text +=
         QStringLiteral("\nstart-plugin and register-plugin need the D-Bus session bus and the plug-in's\n"
@@ -173,8 +173,8 @@ int LnsdbTool::run(QStringList arguments)
 void LnsdbTool::requireCount(const QString &command, const QStringList &args, int min, int max) const
 {
     if (args.size() < min || (max >= 0 && args.size() > max)) {
-        const CommandSpec *spec = findCommand(command);
-        throw UsageError{QStringLiteral("usage: lnsdb %1 %2").arg(command, QLatin1String(spec->arguments))};
+        const CommandInfo *info = findCommand(command);
+        throw UsageError{QStringLiteral("usage: lnsdb %1 %2").arg(command, QLatin1String(info->arguments))};
     }
 }
 
@@ -230,13 +230,13 @@ LnsRef<LnsNetworkVariable> LnsdbTool::networkVariable(const QString &objectName,
 
 int LnsdbTool::dispatch(const QString &command, const QStringList &args)
 {
-    const CommandSpec *spec = findCommand(command);
-    if (!spec)
+    const CommandInfo *info = findCommand(command);
+    if (!info)
         throw UsageError{QStringLiteral("unknown command \"%1\" (see lnsdb --help)").arg(command)};
     const bool openEnded = command == QLatin1String("set-cp") || command == QLatin1String("register-plugin");
     // start-plugin reads its own options.
     if (command != QLatin1String("start-plugin"))
-        requireCount(command, args, argumentCount(*spec, false), openEnded ? -1 : argumentCount(*spec, true));
+        requireCount(command, args, argumentCount(*info, false), openEnded ? -1 : argumentCount(*info, true));
 
     if (command == QLatin1String("create")) {
         database(true);
