@@ -1,5 +1,6 @@
 #include "params/cParam1Byte.h"
 
+#include "params/FileNumber.h"
 #include "platform/services/TextUtility.h"
 #include "template/ParamEnums.h"
 #include "template/TemplateNumber.h"
@@ -25,11 +26,15 @@ QString cParam1Byte::FileValueText() const
     return QString::number(m_value);
 }
 
-void cParam1Byte::SetValueFromFileText(const QString &text)
+bool cParam1Byte::SetValueFromFileText(const QString &text)
 {
-    if (text.trimmed().isEmpty())
-        return;
-    setValue(static_cast<qint32>(TemplateNumber::roundHalfEven(TextUtility::NumberValue(text))));
+    // Any number the byte holds, read signed or unsigned: -1 and 255 are the same byte.
+    const std::optional<qint64> value =
+        FileNumber::integer(text, FileNumber::fieldMin(1), FileNumber::fieldMax(1));
+    if (!value)
+        return false;
+    setValue(static_cast<qint32>(*value));
+    return true;
 }
 
 void cParam1Byte::readDirect(const LnsRef<LnsConfigProperty> &cp)

@@ -1,5 +1,6 @@
 #include "params/cParam2Byte.h"
 
+#include "params/FileNumber.h"
 #include "platform/services/TextUtility.h"
 #include "template/ParamEnums.h"
 #include "template/TemplateNumber.h"
@@ -38,16 +39,23 @@ QString cParam2Byte::FileValueText() const
     return QString::number(m_value1) + QLatin1Char(',') + QString::number(m_value2);
 }
 
-void cParam2Byte::SetValueFromFileText(const QString &text)
+bool cParam2Byte::SetValueFromFileText(const QString &text)
 {
-    if (text.trimmed().isEmpty())
-        return;
-    const auto number = [&](int n) {
-        return static_cast<qint32>(TemplateNumber::roundHalfEven(
-            TextUtility::NumberValue(TextUtility::FieldOf(text, n, QStringLiteral(",")))));
-    };
-    setValue1(number(1));
-    setValue2(number(2));
+    // "Value1,Value2"; together they must make a number the two bytes hold,
+    // read signed or unsigned.
+    const QStringList fields = text.split(QLatin1Char(','));
+    if (fields.size() != 2)
+        return false;
+    const std::optional<qint64> value1 = FileNumber::integer(fields.at(0), -65535, 65535);
+    const std::optional<qint64> value2 = FileNumber::integer(fields.at(1), -65535, 65535);
+    if (!value1 || !value2)
+        return false;
+    const qint64 value = *value1 * 256 + *value2;
+    if (value < FileNumber::fieldMin(2) || value > FileNumber::fieldMax(2))
+        return false;
+    setValue1(static_cast<qint32>(*value1));
+    setValue2(static_cast<qint32>(*value2));
+    return true;
 }
 
 void cParam2Byte::readDirect(const LnsRef<LnsConfigProperty> &cp)

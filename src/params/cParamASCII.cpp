@@ -1,5 +1,6 @@
 #include "params/cParamASCII.h"
 
+#include "params/Windows1252.h"
 #include "params/cConfigProp.h"
 #include "platform/AppError.h"
 #include "platform/services/TextUtility.h"
@@ -40,12 +41,24 @@ QString cParamASCII::FileValueText() const
     return m_value + QLatin1Char(',');
 }
 
-void cParamASCII::SetValueFromFileText(const QString &text)
+bool cParamASCII::SetValueFromFileText(const QString &text)
 {
     if (text.isEmpty())
-        return;
-    // The file keeps a comma behind the text; the reader may or may not pass it on.
-    setValue(text.endsWith(QLatin1Char(',')) ? text.left(text.size() - 1) : text);
+        return false;
+    // The file keeps a comma behind the text, which keeps its trailing blanks.
+    QString value = text.endsWith(QLatin1Char(',')) ? text.left(text.size() - 1) : text;
+    // The file's code page shows the bytes 0x80 to 0x9F as the euro sign,
+    // quotes and the like; in the field they are bytes again.
+    for (QChar &c : value) {
+        const int byte = Windows1252::byteOf(c.unicode());
+        if (byte < 0)
+            return false;
+        c = QChar(char16_t(byte));
+    }
+    if (m_byteLength > 0 && value.size() > m_byteLength)
+        return false;
+    setValue(value);
+    return true;
 }
 
 QString cParamASCII::textOf(const QList<quint8> &element) const

@@ -21,7 +21,7 @@ public:
     void ConsiderPartOfCpOnly(int bytePos, int byteLength = 0) override;
 
     QString FileValueText() const override;
-    void SetValueFromFileText(const QString &text) override;
+    bool SetValueFromFileText(const QString &text) override;
 
 protected:
     void readDirect(const LnsRef<LnsConfigProperty> &cp) override;

@@ -55,9 +55,10 @@ public:
     virtual void WriteToExtCp() = 0;
 
     // The text right of " = " in a parameter file line, and setting the value
-    // from it with the same effects as typing. An empty text changes nothing.
+    // from it with the same effects as typing. A text that is empty, or no
+    // value the parameter can hold, changes nothing and gives false.
     virtual QString FileValueText() const = 0;
-    virtual void SetValueFromFileText(const QString &text) = 0;
+    virtual bool SetValueFromFileText(const QString &text) = 0;
 
     // Called once by the collection right after creation.
     void initDirect(cParams *parent, const QString &name, const LnsRef<LnsConfigProperty> &cp,

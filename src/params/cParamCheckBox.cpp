@@ -2,6 +2,7 @@
 
 #include "params/ControlColours.h"
 #include "params/EventsOff.h"
+#include "params/FileNumber.h"
 #include "params/ParamError.h"
 #include "platform/lns/LnsError.h"
 #include "platform/services/TextUtility.h"
@@ -148,10 +149,14 @@ QString cParamCheckBox::FileValueText() const
     return QString::number(m_value);
 }
 
-void cParamCheckBox::SetValueFromFileText(const QString &text)
+bool cParamCheckBox::SetValueFromFileText(const QString &text)
 {
-    bool ok = false;
-    const double number = TextUtility::NormalizeNumber(text).toDouble(&ok);
-    if (ok)
-        setValue(static_cast<qint32>(std::nearbyint(number)));
+    // A value other than checked or unchecked is taken as the device would
+    // give it: shown with the caption in red.
+    const std::optional<qint64> value =
+        FileNumber::integer(text, FileNumber::fieldMin(ByteLength()), FileNumber::fieldMax(ByteLength()));
+    if (!value || !Available())
+        return false;
+    setValue(static_cast<qint32>(*value));
+    return true;
 }

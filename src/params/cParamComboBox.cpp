@@ -2,6 +2,7 @@
 
 #include "params/ControlColours.h"
 #include "params/EventsOff.h"
+#include "params/FileNumber.h"
 #include "params/ParamError.h"
 #include "platform/lns/LnsError.h"
 #include "platform/services/TextUtility.h"
@@ -243,10 +244,14 @@ QString cParamComboBox::FileValueText() const
     return QString::number(m_value);
 }
 
-void cParamComboBox::SetValueFromFileText(const QString &text)
+bool cParamComboBox::SetValueFromFileText(const QString &text)
 {
-    bool ok = false;
-    const double number = TextUtility::NormalizeNumber(text).toDouble(&ok);
-    if (ok)
-        setValue(static_cast<qint32>(std::nearbyint(number)));
+    // A value no item carries is taken as the device would give it: no
+    // selection, and the collection reports the value as invalid.
+    const std::optional<qint64> value =
+        FileNumber::integer(text, FileNumber::fieldMin(ByteLength()), FileNumber::fieldMax(ByteLength()));
+    if (!value)
+        return false;
+    setValue(static_cast<qint32>(*value));
+    return true;
 }

@@ -61,7 +61,7 @@ public:
     void WriteToExtCp() override;
 
     QString FileValueText() const override;
-    void SetValueFromFileText(const QString &text) override;
+    bool SetValueFromFileText(const QString &text) override;
 
 private:
     RawField field() const;

@@ -164,8 +164,23 @@ void cParamOptBtn::WriteToLns()
     setChanged(false);
 }
 
-void cParamOptBtn::SetValueFromFileText(const QString &text)
+bool cParamOptBtn::SetValueFromFileText(const QString &text)
 {
-    if (!text.isEmpty())
-        setValue(text);
+    // The RAW text of the whole CP: decimal bytes separated by one tab, and
+    // nothing else, so that it goes to LNS as it was saved.
+    const QString raw = text.trimmed();
+    if (raw.isEmpty())
+        return false;
+    for (const QStringView piece : QStringView(raw).split(QLatin1Char('\t'))) {
+        if (piece.isEmpty() || piece.size() > 3)
+            return false;
+        for (const QChar c : piece) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        }
+        if (piece.toInt() > 255)
+            return false;
+    }
+    setValue(raw);
+    return true;
 }

@@ -48,7 +48,7 @@ public:
     void WriteToExtCp() override {}
 
     QString FileValueText() const override { return m_value; }
-    void SetValueFromFileText(const QString &text) override;
+    bool SetValueFromFileText(const QString &text) override;
 
 private:
     void clearButtons();

@@ -4,6 +4,7 @@
 #include "params/ControlColours.h"
 #include "params/DisplayFormat.h"
 #include "params/EventsOff.h"
+#include "params/FileNumber.h"
 #include "params/ParamError.h"
 #include "params/SnvtPreset.h"
 #include "platform/lns/LnsError.h"
@@ -223,15 +224,22 @@ QString cParamTextBox::FileValueText() const
     return QString::number(m_value);
 }
 
-void cParamTextBox::SetValueFromFileText(const QString &text)
+bool cParamTextBox::SetValueFromFileText(const QString &text)
 {
-    const QString normalized = TextUtility::NormalizeNumber(text);
-    if (normalized.isEmpty())
-        return;
-    bool ok = false;
-    const double number = normalized.toDouble(&ok);
-    if (ok)
-        setValue(toInt32(number));
+    // The working value; its display value must lie in the range of the CP
+    // field. A value inside the field but outside the narrower text-box range
+    // is taken and reported as invalid by the collection, as one read from
+    // the device would be.
+    const std::optional<double> number = FileNumber::number(text);
+    if (!number)
+        return false;
+    const qint32 value = toInt32(*number);
+    const float shown = m_factor == 0 ? 0.0f : static_cast<float>(static_cast<double>(value) / m_factor);
+    if (*number < std::numeric_limits<qint32>::min() || *number > std::numeric_limits<qint32>::max() ||
+        shown < m_rangeMin || shown > m_rangeMax)
+        return false;
+    setValue(value);
+    return true;
 }
 
 bool cParamTextBox::ValueIsInvalid() const

@@ -99,7 +99,7 @@ public:
     void WriteToExtCp() override;
 
     QString FileValueText() const override;
-    void SetValueFromFileText(const QString &text) override;
+    bool SetValueFromFileText(const QString &text) override;
 
     // Range test of the shown value for the collection's validity check.
     bool ValueIsInvalid() const;

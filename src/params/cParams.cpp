@@ -1,8 +1,10 @@
 #include "params/cParams.h"
 
+#include "host/PlugInGlobals.h"
 #include "host/ResourceStrings.h"
 #include "params/CpDefinitions.h"
 #include "params/LogService.h"
+#include "params/ParameterFile.h"
 #include "params/cConfigProp.h"
 #include "params/cParam1Byte.h"
 #include "params/cParam2Byte.h"
@@ -12,6 +14,7 @@
 #include "params/cParamOptBtn.h"
 #include "params/cParamTextBox.h"
 #include "platform/services/QX_IniFile.h"
+#include "platform/services/UtilityComponent.h"
 #include "template/ParamEnums.h"
 
 #include <QCheckBox>
@@ -536,6 +539,31 @@ bool cParams::AnyParameterValueIsInvalid() const
             invalid = true;
     }
     return invalid;
+}
+
+// --- parameter file --------------------------------------------------------------
+
+bool cParams::WriteToFile(const QString &filename, const QString &plugInName, const QString &programId,
+                          const QString &dataFileVersion)
+{
+    return ParameterFile(*this).write(filename, {plugInName, programId, dataFileVersion});
+}
+
+qint32 cParams::LoadFromFile(const QString &filename, const QX_IniFile *plugInIniFile,
+                             const QString &plugInName, const QString &programId,
+                             const QString &dataFileVersion)
+{
+    const std::optional<UtilityComponent> description =
+        plugInIniFile ? std::optional<UtilityComponent>(std::in_place, plugInIniFile->path()) : std::nullopt;
+    ParameterFile file(*this);
+    const eLoadFromFileErrors result =
+        file.load(filename, description ? &*description : nullptr, {plugInName, programId, dataFileVersion});
+    if (PlugInGlobals::Logger) {
+        for (const QString &rejected : file.Rejected())
+            PlugInGlobals::Logger->trace(QStringLiteral("[cParams] LoadFromFile: value not taken: ") +
+                                         rejected.left(200));
+    }
+    return result;
 }
 
 // --- CP definitions -------------------------------------------------------------

@@ -138,6 +138,16 @@ public:
     QStringList GetAllCpNamesShouldBeWrittenToLns() const;
     bool AnyParameterValueIsInvalid() const;
 
+    // The parameter file. WriteToFile replaces the file only when all could be
+    // written. LoadFromFile gives an eLoadFromFileErrors code; plugInIniFile
+    // is the plug-in description file that lists compatible program ids (may
+    // be null: only the device's own id fits). Values a parameter cannot hold
+    // are left out and named in the trace log.
+    bool WriteToFile(const QString &filename, const QString &plugInName, const QString &programId,
+                     const QString &dataFileVersion);
+    qint32 LoadFromFile(const QString &filename, const QX_IniFile *plugInIniFile, const QString &plugInName,
+                        const QString &programId, const QString &dataFileVersion);
+
     bool FetchLmoCp(const QString &cpName, const QString &section, const QX_IniFile *iniFile,
                     cRX24 *deviceTemplate, const LnsRef<LnsLonMarkObject> &lonmarkObject,
                     LnsRef<LnsConfigProperty> &configProperty, bool *succeed = nullptr);

@@ -1,0 +1,45 @@
+#include "params/FileNumber.h"
+
+#include "platform/services/TextUtility.h"
+#include "template/TemplateNumber.h"
+
+#include <cmath>
+#include <limits>
+
+std::optional<double> FileNumber::number(const QString &text)
+{
+    const QString normalized = TextUtility::NormalizeNumber(text);
+    if (normalized.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double value = normalized.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<qint64> FileNumber::integer(const QString &text, qint64 min, qint64 max)
+{
+    const std::optional<double> value = number(text);
+    if (!value)
+        return std::nullopt;
+    const double rounded = TemplateNumber::roundHalfEven(*value);
+    // Compared as doubles first: a huge number must not reach the conversion.
+    if (rounded < static_cast<double>(min) || rounded > static_cast<double>(max))
+        return std::nullopt;
+    return static_cast<qint64>(rounded);
+}
+
+qint64 FileNumber::fieldMin(int byteLength)
+{
+    if (byteLength <= 0 || byteLength >= 4)
+        return std::numeric_limits<qint32>::min();
+    return -(qint64(1) << (8 * byteLength - 1));
+}
+
+qint64 FileNumber::fieldMax(int byteLength)
+{
+    if (byteLength <= 0 || byteLength >= 4)
+        return std::numeric_limits<qint32>::max();
+    return (qint64(1) << (8 * byteLength)) - 1;
+}
