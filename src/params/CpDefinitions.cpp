@@ -17,11 +17,6 @@ const QX_IniFile *&currentIniFile()
     return iniFile;
 }
 
-QString iniError(const QString &name)
-{
-    return QStringLiteral("INI - File Error : ") + name;
-}
-
 QString stepError(const QString &step, const QString &name, const QString &indexName, int index)
 {
     return QStringLiteral("INI-File Error (CP, %1): %2 / %3=%4").arg(step, name, indexName).arg(index);
@@ -56,23 +51,20 @@ bool CpDefinitions::fail(bool *succeed, const QString &source, const QString &te
     throw AppError(IniFileError, source, text);
 }
 
-bool CpDefinitions::FetchLmoCp(const QString &cpName, const QString &section, const QX_IniFile &iniFile,
-                               const LnsRef<LnsLonMarkObject> &lonmarkObject,
-                               LnsRef<LnsConfigProperty> &configProperty, bool *succeed)
+QString CpDefinitions::iniError(const QString &name)
 {
-    const int cpIndex = ItemNumber(iniFile, section, cpName, 1);
-    // -1 marks a CP the device does not have; 0 (a missing line) cannot name
-    // a collection item either.
-    if (cpIndex < 1)
-        return fail(succeed, QStringLiteral("FetchLmoCp"), iniError(cpName));
+    return QStringLiteral("INI - File Error : ") + name;
+}
+
+void CpDefinitions::raiseNotSet(const QString &source)
+{
+    throw AppError(91, source, QStringLiteral("Object variable or With block variable not set"));
+}
+
+bool CpDefinitions::attempt(bool *succeed, const std::function<void()> &lookup)
+{
     try {
-        if (!lonmarkObject)
-            return fail(succeed, QStringLiteral("FetchLmoCp"), iniError(cpName));
-        const int nvIndex = ItemNumber(iniFile, section, cpName, 2);
-        const LnsCollectionRef<LnsConfigProperty> cps =
-            nvIndex > 0 ? lonmarkObject->networkVariables()->item(nvIndex)->configProperties()
-                        : lonmarkObject->configProperties();
-        configProperty = cps->item(cpIndex);
+        lookup();
     } catch (const AppError &) {
         if (!succeed)
             throw;
@@ -82,6 +74,40 @@ bool CpDefinitions::FetchLmoCp(const QString &cpName, const QString &section, co
     if (succeed)
         *succeed = true;
     return true;
+}
+
+bool CpDefinitions::attemptLogged(bool *succeed, const QString &procedure,
+                                  const std::function<void()> &lookup)
+{
+    try {
+        lookup();
+    } catch (const AppError &error) {
+        PlugInGlobals::LogError(error, QStringLiteral("M_PlugIn"), procedure);
+        if (succeed)
+            *succeed = false;
+        return false;
+    }
+    if (succeed)
+        *succeed = true;
+    return true;
+}
+
+bool CpDefinitions::FetchLmoCp(const QString &cpName, const QString &section, const QX_IniFile &iniFile,
+                               const LnsRef<LnsLonMarkObject> &lonmarkObject,
+                               LnsRef<LnsConfigProperty> &configProperty, bool *succeed)
+{
+    const int cpIndex = ItemNumber(iniFile, section, cpName, 1);
+    // -1 marks a CP the device does not have; 0 (a missing line) cannot name
+    // a collection item either.
+    if (cpIndex < 1 || !lonmarkObject)
+        return fail(succeed, QStringLiteral("FetchLmoCp"), iniError(cpName));
+    return attempt(succeed, [&] {
+        const int nvIndex = ItemNumber(iniFile, section, cpName, 2);
+        const LnsCollectionRef<LnsConfigProperty> cps =
+            nvIndex > 0 ? lonmarkObject->networkVariables()->item(nvIndex)->configProperties()
+                        : lonmarkObject->configProperties();
+        configProperty = cps->item(cpIndex);
+    });
 }
 
 bool CpDefinitions::FetchDevCpThroughDevice(const QString &cpName, const QString &section,
@@ -160,19 +186,10 @@ bool CpDefinitions::FetchDevCp(const QString &cpName, const QString &section,
     const int cpIndex = ItemNumber(IniFile(), section, cpName, 1);
     if (cpIndex < 1)
         return fail(succeed, QStringLiteral("FetchDevCp"), iniError(cpName));
-    try {
+    return attemptLogged(succeed, QStringLiteral("FetchDevCp"), [&] {
         if (!appDevice)
-            throw AppError(91, QStringLiteral("M_PlugIn"),
-                           QStringLiteral("Object variable or With block variable not set"));
+            raiseNotSet(QStringLiteral("M_PlugIn"));
         const int objectIndex = ItemNumber(IniFile(), section, cpName, 2);
         configProperty = appDevice->lonMarkObjects()->item(objectIndex)->configProperties()->item(cpIndex);
-    } catch (const AppError &error) {
-        PlugInGlobals::LogError(error, QStringLiteral("M_PlugIn"), QStringLiteral("FetchDevCp"));
-        if (succeed)
-            *succeed = false;
-        return false;
-    }
-    if (succeed)
-        *succeed = true;
-    return true;
+    });
 }

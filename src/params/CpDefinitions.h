@@ -3,6 +3,7 @@
 #include "platform/lns/LnsAppDevice.h"
 
 #include <QString>
+#include <functional>
 
 class QX_IniFile;
 
@@ -50,4 +51,14 @@ public:
     static int ItemNumber(const QX_IniFile &iniFile, const QString &section, const QString &key, int item);
     // Reports a failed fetch: false into succeed, or the error raised.
     static bool fail(bool *succeed, const QString &source, const QString &text);
+    // The text of a missing definition.
+    static QString iniError(const QString &name);
+    // The error of an owner that is not there.
+    [[noreturn]] static void raiseNotSet(const QString &source);
+    // Runs the LNS part of a fetch and reports its outcome through succeed;
+    // an error it raises goes on to the caller that does not pass succeed.
+    static bool attempt(bool *succeed, const std::function<void()> &lookup);
+    // The same for a module procedure: the error goes to the error log,
+    // under module M_PlugIn and the procedure's name.
+    static bool attemptLogged(bool *succeed, const QString &procedure, const std::function<void()> &lookup);
 };

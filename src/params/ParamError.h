@@ -12,4 +12,13 @@ inline AppError invalidParameters(const QString &source, const QString &descript
 {
     return AppError(InvalidParameters, source, description);
 }
+
+// ConsiderPartOfCpOnly's check: the field of fieldLength bytes from bytePos
+// (1 = first byte) must lie inside an element of elementLength bytes. The
+// description differs between the parameter kinds.
+inline void checkFieldFits(int bytePos, int fieldLength, int elementLength, const QString &description)
+{
+    if (bytePos < 1 || fieldLength < 1 || bytePos + fieldLength - 1 > elementLength)
+        throw invalidParameters(QStringLiteral("ConsiderPartOfCpOnly"), description);
+}
 } // namespace ParamError

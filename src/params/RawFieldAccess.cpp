@@ -1,38 +1,11 @@
 #include "params/RawFieldAccess.h"
 
+#include "params/RawFormatScope.h"
 #include "params/cConfigProp.h"
 #include "platform/AppError.h"
 #include "platform/services/TextUtility.h"
 
 namespace {
-const QString RawFormat = QStringLiteral("RAW");
-
-// Switches a CP to the RAW format for the lifetime of the guard and puts the
-// format it had back afterwards, whatever happened in between.
-class RawFormatGuard
-{
-public:
-    explicit RawFormatGuard(const LnsRef<LnsConfigProperty> &cp) : m_cp(cp)
-    {
-        m_previous = m_cp->valueFormat();
-        m_cp->setValueFormat(RawFormat);
-    }
-    ~RawFormatGuard()
-    {
-        try {
-            m_cp->setValueFormat(m_previous);
-        } catch (const AppError &) {
-            // The CP may be gone; there is nothing left to restore then.
-        }
-    }
-    RawFormatGuard(const RawFormatGuard &) = delete;
-    RawFormatGuard &operator=(const RawFormatGuard &) = delete;
-
-private:
-    LnsRef<LnsConfigProperty> m_cp;
-    QString m_previous;
-};
-
 // Bytes of the field within the element, before UsedBytes is applied.
 int fieldWidth(const QList<quint8> &element, const RawField &field)
 {
@@ -42,15 +15,6 @@ int fieldWidth(const QList<quint8> &element, const RawField &field)
 int valueWidth(int fieldBytes, const RawField &field)
 {
     return (field.usedBytes > 0 && field.usedBytes < fieldBytes) ? field.usedBytes : fieldBytes;
-}
-
-QList<quint8> externalElement(cConfigProp &cp)
-{
-    QList<quint8> bytes;
-    const int length = cp.ByteLength();
-    for (int i = 1; i <= length; ++i)
-        bytes.append(cp.ByteValue(i));
-    return bytes;
 }
 } // namespace
 
@@ -97,32 +61,57 @@ void RawFieldAccess::encode(QList<quint8> &bytes, const RawField &field, qint64 
 
 qint64 RawFieldAccess::read(const LnsRef<LnsConfigProperty> &cp, const RawField &field)
 {
-    if (!cp)
-        return 0;
-    RawFormatGuard guard(cp);
-    QList<quint8> element = TextUtility::ParseRaw(cp->value());
-    const int elementLength = cp->elementLength();
-    if (element.size() > elementLength)
-        element.resize(elementLength);
-    return decode(element, field);
+    return cp ? decode(element(cp), field) : 0;
 }
 
 void RawFieldAccess::write(const LnsRef<LnsConfigProperty> &cp, const RawField &field, qint64 value)
 {
+    changeElement(
+        cp, [&](QList<quint8> &bytes) { encode(bytes, field, value); }, field.bytePos == 0);
+}
+
+qint64 RawFieldAccess::read(cConfigProp &cp, const RawField &field)
+{
+    return cp.ByteLength() > 0 ? decode(element(cp), field) : 0;
+}
+
+void RawFieldAccess::write(cConfigProp &cp, const RawField &field, qint64 value)
+{
+    changeElement(cp, [&](QList<quint8> &bytes) { encode(bytes, field, value); });
+}
+
+QList<quint8> RawFieldAccess::element(const LnsRef<LnsConfigProperty> &cp)
+{
+    RawFormatScope raw(*cp);
+    return TextUtility::ParseRaw(cp->value()).mid(0, cp->elementLength());
+}
+
+QList<quint8> RawFieldAccess::element(cConfigProp &cp)
+{
+    QList<quint8> bytes;
+    const int length = cp.ByteLength();
+    for (int i = 1; i <= length; ++i)
+        bytes.append(cp.ByteValue(i));
+    return bytes;
+}
+
+void RawFieldAccess::changeElement(const LnsRef<LnsConfigProperty> &cp, const ElementChange &change,
+                                   bool replacesWhole)
+{
     if (!cp)
         return;
     try {
-        RawFormatGuard guard(cp);
+        RawFormatScope raw(*cp);
         const int elementLength = cp->elementLength();
         QList<quint8> all;
-        if (field.bytePos == 0 && cp->dimension() == 1)
+        if (replacesWhole && cp->dimension() == 1)
             all = QList<quint8>(elementLength, 0);
         else
             all = TextUtility::ParseRaw(cp->value());
         if (all.size() < elementLength)
             all.resize(elementLength, 0);
         QList<quint8> element = all.mid(0, elementLength);
-        encode(element, field, value);
+        change(element);
         for (int i = 0; i < elementLength; ++i)
             all[i] = element.at(i);
         cp->setValue(TextUtility::FormatRaw(all));
@@ -131,19 +120,12 @@ void RawFieldAccess::write(const LnsRef<LnsConfigProperty> &cp, const RawField &
     }
 }
 
-qint64 RawFieldAccess::read(cConfigProp &cp, const RawField &field)
-{
-    if (cp.ByteLength() <= 0)
-        return 0;
-    return decode(externalElement(cp), field);
-}
-
-void RawFieldAccess::write(cConfigProp &cp, const RawField &field, qint64 value)
+void RawFieldAccess::changeElement(cConfigProp &cp, const ElementChange &change)
 {
     if (cp.ByteLength() <= 0)
         return;
-    QList<quint8> element = externalElement(cp);
-    encode(element, field, value);
-    for (int i = 0; i < element.size(); ++i)
-        cp.setByteValue(i + 1, element.at(i));
+    QList<quint8> bytes = element(cp);
+    change(bytes);
+    for (int i = 0; i < bytes.size(); ++i)
+        cp.setByteValue(i + 1, bytes.at(i));
 }

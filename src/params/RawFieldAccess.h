@@ -3,6 +3,7 @@
 #include "platform/lns/LnsConfigProperty.h"
 
 #include <QList>
+#include <functional>
 
 class cConfigProp;
 
@@ -28,4 +29,17 @@ void write(cConfigProp &cp, const RawField &field, qint64 value);
 // The pure byte arithmetic, shared by both.
 qint64 decode(const QList<quint8> &bytes, const RawField &field);
 void encode(QList<quint8> &bytes, const RawField &field, qint64 value);
+
+// The bytes a field lies in, for parameters that are no number: a direct CP's
+// first element, an external CP's whole buffer.
+using ElementChange = std::function<void(QList<quint8> &element)>;
+QList<quint8> element(const LnsRef<LnsConfigProperty> &cp);
+QList<quint8> element(cConfigProp &cp);
+// Reads those bytes, lets change edit them and writes them back; a direct
+// CP's other elements keep their bytes. A direct CP that refuses the value keeps its old
+// one. replacesWhole: change sets every byte, so a CP of one element is not
+// read first.
+void changeElement(const LnsRef<LnsConfigProperty> &cp, const ElementChange &change,
+                   bool replacesWhole = false);
+void changeElement(cConfigProp &cp, const ElementChange &change);
 } // namespace RawFieldAccess

@@ -1,5 +1,6 @@
 #include "params/cConfigProp.h"
 
+#include "params/RawFormatScope.h"
 #include "params/cParams.h"
 #include "platform/AppError.h"
 #include "platform/services/TextUtility.h"
@@ -114,22 +115,15 @@ void cConfigProp::ReadFromLns(bool fetchCpIfRequired)
     if (!m_configProperty)
         return;
     allocate();
-    const QString previous = m_configProperty->valueFormat();
-    m_configProperty->setValueFormat(RawFormat);
-    try {
-        const int dimension = Dimension();
-        if (dimension == 1) {
-            parseInto(m_configProperty->value(), 1);
-        } else {
-            const int elementLength = ElementByteLength();
-            for (int i = 1; i <= dimension; ++i)
-                parseInto(m_configProperty->elementValue(i - 1), (i - 1) * elementLength + 1);
-        }
-    } catch (...) {
-        m_configProperty->setValueFormat(previous);
-        throw;
+    RawFormatScope raw(*m_configProperty);
+    const int dimension = Dimension();
+    if (dimension == 1) {
+        parseInto(m_configProperty->value(), 1);
+    } else {
+        const int elementLength = ElementByteLength();
+        for (int i = 1; i <= dimension; ++i)
+            parseInto(m_configProperty->elementValue(i - 1), (i - 1) * elementLength + 1);
     }
-    m_configProperty->setValueFormat(previous);
 }
 
 void cConfigProp::WriteToLns()

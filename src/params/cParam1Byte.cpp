@@ -1,9 +1,7 @@
 #include "params/cParam1Byte.h"
 
 #include "params/FileNumber.h"
-#include "platform/services/TextUtility.h"
 #include "template/ParamEnums.h"
-#include "template/TemplateNumber.h"
 
 int cParam1Byte::ClassId() const
 {
@@ -14,11 +12,6 @@ void cParam1Byte::setValue(qint32 value)
 {
     m_value = value;
     setChanged(true);
-}
-
-void cParam1Byte::ConsiderPartOfCpOnly(int bytePos, int)
-{
-    checkAndSetPosition(bytePos, 1);
 }
 
 QString cParam1Byte::FileValueText() const
@@ -35,24 +28,4 @@ bool cParam1Byte::SetValueFromFileText(const QString &text)
         return false;
     setValue(static_cast<qint32>(*value));
     return true;
-}
-
-void cParam1Byte::readDirect(const LnsRef<LnsConfigProperty> &cp)
-{
-    setValue(static_cast<qint32>(RawFieldAccess::read(cp, field())));
-}
-
-void cParam1Byte::writeDirect(const LnsRef<LnsConfigProperty> &cp)
-{
-    RawFieldAccess::write(cp, field(), m_value);
-}
-
-void cParam1Byte::readExternal(cConfigProp &cp)
-{
-    setValue(static_cast<qint32>(RawFieldAccess::read(cp, field())));
-}
-
-void cParam1Byte::writeExternal(cConfigProp &cp)
-{
-    RawFieldAccess::write(cp, field(), m_value);
 }

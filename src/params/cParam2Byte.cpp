@@ -1,9 +1,7 @@
 #include "params/cParam2Byte.h"
 
 #include "params/FileNumber.h"
-#include "platform/services/TextUtility.h"
 #include "template/ParamEnums.h"
-#include "template/TemplateNumber.h"
 
 int cParam2Byte::ClassId() const
 {
@@ -29,11 +27,6 @@ void cParam2Byte::setValue2(qint32 value)
     setChanged(true);
 }
 
-void cParam2Byte::ConsiderPartOfCpOnly(int bytePos, int)
-{
-    checkAndSetPosition(bytePos, 2);
-}
-
 QString cParam2Byte::FileValueText() const
 {
     return QString::number(m_value1) + QLatin1Char(',') + QString::number(m_value2);
@@ -56,24 +49,4 @@ bool cParam2Byte::SetValueFromFileText(const QString &text)
     setValue1(static_cast<qint32>(*value1));
     setValue2(static_cast<qint32>(*value2));
     return true;
-}
-
-void cParam2Byte::readDirect(const LnsRef<LnsConfigProperty> &cp)
-{
-    setValue(static_cast<qint32>(RawFieldAccess::read(cp, field())));
-}
-
-void cParam2Byte::writeDirect(const LnsRef<LnsConfigProperty> &cp)
-{
-    RawFieldAccess::write(cp, field(), Value());
-}
-
-void cParam2Byte::readExternal(cConfigProp &cp)
-{
-    setValue(static_cast<qint32>(RawFieldAccess::read(cp, field())));
-}
-
-void cParam2Byte::writeExternal(cConfigProp &cp)
-{
-    RawFieldAccess::write(cp, field(), Value());
 }

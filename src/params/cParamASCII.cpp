@@ -1,23 +1,10 @@
 #include "params/cParamASCII.h"
 
+#include "params/RawFieldAccess.h"
 #include "params/Windows1252.h"
 #include "params/cConfigProp.h"
-#include "platform/AppError.h"
 #include "platform/services/TextUtility.h"
 #include "template/ParamEnums.h"
-
-namespace {
-const QString RawFormat = QStringLiteral("RAW");
-
-QList<quint8> externalElement(cConfigProp &cp)
-{
-    QList<quint8> bytes;
-    const int length = cp.ByteLength();
-    for (int i = 1; i <= length; ++i)
-        bytes.append(cp.ByteValue(i));
-    return bytes;
-}
-} // namespace
 
 int cParamASCII::ClassId() const
 {
@@ -84,55 +71,22 @@ void cParamASCII::putText(QList<quint8> &element) const
 
 void cParamASCII::readDirect(const LnsRef<LnsConfigProperty> &cp)
 {
-    const QString previous = cp->valueFormat();
-    cp->setValueFormat(RawFormat);
-    QList<quint8> element;
-    try {
-        element = TextUtility::ParseRaw(cp->value()).mid(0, cp->elementLength());
-    } catch (...) {
-        cp->setValueFormat(previous);
-        throw;
-    }
-    cp->setValueFormat(previous);
-    setValue(textOf(element));
+    setValue(textOf(RawFieldAccess::element(cp)));
 }
 
 void cParamASCII::writeDirect(const LnsRef<LnsConfigProperty> &cp)
 {
-    try {
-        const QString previous = cp->valueFormat();
-        cp->setValueFormat(RawFormat);
-        try {
-            QList<quint8> all = TextUtility::ParseRaw(cp->value());
-            const int elementLength = cp->elementLength();
-            if (all.size() < elementLength)
-                all.resize(elementLength, 0);
-            QList<quint8> element = all.mid(0, elementLength);
-            putText(element);
-            for (int i = 0; i < element.size(); ++i)
-                all[i] = element.at(i);
-            cp->setValue(TextUtility::FormatRaw(all));
-        } catch (const AppError &) {
-        }
-        cp->setValueFormat(previous);
-    } catch (const AppError &) {
-        // LNS errors while writing leave the CP as it was.
-    }
+    RawFieldAccess::changeElement(cp, [this](QList<quint8> &element) { putText(element); });
 }
 
 void cParamASCII::readExternal(cConfigProp &cp)
 {
-    if (cp.ByteLength() <= 0)
-        return;
-    setValue(textOf(externalElement(cp)));
+    // A config property without bytes leaves the text as it was.
+    if (cp.ByteLength() > 0)
+        setValue(textOf(RawFieldAccess::element(cp)));
 }
 
 void cParamASCII::writeExternal(cConfigProp &cp)
 {
-    if (cp.ByteLength() <= 0)
-        return;
-    QList<quint8> element = externalElement(cp);
-    putText(element);
-    for (int i = 0; i < element.size(); ++i)
-        cp.setByteValue(i + 1, element.at(i));
+    RawFieldAccess::changeElement(cp, [this](QList<quint8> &element) { putText(element); });
 }

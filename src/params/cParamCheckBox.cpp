@@ -2,15 +2,10 @@
 
 #include "params/ControlColours.h"
 #include "params/EventsOff.h"
-#include "params/FileNumber.h"
-#include "params/ParamError.h"
-#include "platform/lns/LnsError.h"
-#include "platform/services/TextUtility.h"
 
 #include <QCheckBox>
-#include <cmath>
 
-cParamCheckBox::cParamCheckBox() = default;
+cParamCheckBox::cParamCheckBox() : cParamField(QStringLiteral("ungültige Parameter")) {}
 
 void cParamCheckBox::setCheckBoxControl(QCheckBox *control)
 {
@@ -56,18 +51,6 @@ void cParamCheckBox::setLockMode(eLockMode mode)
     }
 }
 
-void cParamCheckBox::ConsiderPartOfCpOnly(int bytePos, int byteLength)
-{
-    const LnsRef<LnsConfigProperty> cp = ConfigProperty();
-    if (!CpIsExternal() && cp) {
-        if (bytePos < 1 || byteLength < 1 || bytePos + byteLength - 1 > cp->elementLength())
-            throw ParamError::invalidParameters(QStringLiteral("ConsiderPartOfCpOnly"),
-                                                QStringLiteral("ungültige Parameter"));
-    }
-    m_field.bytePos = bytePos;
-    m_field.byteLength = byteLength;
-}
-
 void cParamCheckBox::SetCheckBox()
 {
     if (!m_checkBox || m_lockMode == LM_DISABLED_NO_VALUE || m_lockMode == LM_DISABLED_GREY_NO_VALUE)
@@ -94,69 +77,7 @@ void cParamCheckBox::CheckBox_Click_Event()
     setChanged(true);
 }
 
-RawField cParamCheckBox::field() const
-{
-    RawField f = m_field;
-    f.usedBytes = 0;
-    f.isSigned = m_signedValue;
-    return f;
-}
-
-void cParamCheckBox::storeRead(qint64 raw)
-{
-    setValue(static_cast<qint32>(raw));
-    setChanged(false);
-}
-
-void cParamCheckBox::ReadFromLns()
-{
-    const LnsRef<LnsConfigProperty> cp = ConfigProperty();
-    if (CpIsExternal() || !Available() || !cp)
-        return;
-    storeRead(RawFieldAccess::read(cp, field()));
-}
-
-void cParamCheckBox::WriteToLns()
-{
-    const LnsRef<LnsConfigProperty> cp = ConfigProperty();
-    if (CpIsExternal() || !Available() || !cp)
-        return;
-    try {
-        RawFieldAccess::write(cp, field(), m_value);
-    } catch (const LnsError &) {
-        // The device keeps its old value; the next read shows it again.
-    }
-    setChanged(false);
-}
-
-void cParamCheckBox::ReadFromExtCp()
-{
-    if (!CpIsExternal() || !Available())
-        return;
-    storeRead(RawFieldAccess::read(*ConfigPropExt(), field()));
-}
-
-void cParamCheckBox::WriteToExtCp()
-{
-    if (!CpIsExternal() || !Available())
-        return;
-    RawFieldAccess::write(*ConfigPropExt(), field(), m_value);
-    setChanged(false);
-}
-
-QString cParamCheckBox::FileValueText() const
-{
-    return QString::number(m_value);
-}
-
 bool cParamCheckBox::SetValueFromFileText(const QString &text)
 {
-    // A value other than checked or unchecked is taken as the device would
-    // give it: shown with the caption in red.
-    const std::optional<qint64> value =
-        FileNumber::integer(text, FileNumber::fieldMin(ByteLength()), FileNumber::fieldMax(ByteLength()));
-    if (!value || !Available())
-        return false;
-    setValue(static_cast<qint32>(*value));
-    return true;
+    return Available() && cParamField::SetValueFromFileText(text);
 }

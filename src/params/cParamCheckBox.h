@@ -1,7 +1,6 @@
 #pragma once
 
-#include "params/RawFieldAccess.h"
-#include "params/cParamBase.h"
+#include "params/cParamField.h"
 #include "template/ParamEnums.h"
 
 #include <QPointer>
@@ -11,7 +10,7 @@ class QCheckBox;
 // A CP field with two meaningful values, shown as a check box: ValueChecked
 // ticks it, ValueUnchecked clears it. Any other value read from the device
 // leaves the tick as it was and shows the caption in red.
-class cParamCheckBox : public cParamBase
+class cParamCheckBox : public cParamField
 {
 public:
     cParamCheckBox();
@@ -21,9 +20,8 @@ public:
     QCheckBox *CheckBoxControl() const { return m_checkBox; }
     void setCheckBoxControl(QCheckBox *control);
 
-    qint32 Value() const { return m_value; }
     // Ignored while the parameter has no CP to live in.
-    void setValue(qint32 value);
+    void setValue(qint32 value) override;
     bool SignedValue() const { return m_signedValue; }
     void setSignedValue(bool v) { m_signedValue = v; }
     qint32 ValueChecked() const { return m_valueChecked; }
@@ -34,31 +32,21 @@ public:
     eLockMode LockMode() const { return m_lockMode; }
     void setLockMode(eLockMode mode);
 
-    int BytePos() const { return m_field.bytePos; }
-    int ByteLength() const { return m_field.byteLength; }
-    void ConsiderPartOfCpOnly(int bytePos, int byteLength = 0) override;
-
     void SetCheckBox();
     void CheckBox_Click_Event();
 
-    void ReadFromLns() override;
-    void WriteToLns() override;
-    void ReadFromExtCp() override;
-    void WriteToExtCp() override;
-
-    QString FileValueText() const override;
+    // A value other than checked or unchecked is taken as the device would
+    // give it: shown with the caption in red.
     bool SetValueFromFileText(const QString &text) override;
 
-private:
-    RawField field() const;
-    void storeRead(qint64 raw);
+protected:
+    bool signedField() const override { return m_signedValue; }
 
+private:
     QPointer<QCheckBox> m_checkBox;
-    qint32 m_value = 0;
     bool m_signedValue = false;
     qint32 m_valueChecked = 1;
     qint32 m_valueUnchecked = 0;
     eLockMode m_lockMode = LM_UNLOCKED;
     bool m_eventsOff = false;
-    RawField m_field;
 };

@@ -2,15 +2,10 @@
 
 #include "params/ControlColours.h"
 #include "params/EventsOff.h"
-#include "params/FileNumber.h"
-#include "params/ParamError.h"
-#include "platform/lns/LnsError.h"
-#include "platform/services/TextUtility.h"
 
 #include <QComboBox>
-#include <cmath>
 
-cParamComboBox::cParamComboBox() = default;
+cParamComboBox::cParamComboBox() : cParamField(QStringLiteral("invalid parameters")) {}
 
 void cParamComboBox::setComboBoxControl(QComboBox *control)
 {
@@ -62,18 +57,6 @@ void cParamComboBox::setLockMode(eLockMode mode)
         EventsOff off(m_eventsOff);
         m_comboBox->setCurrentIndex(-1);
     }
-}
-
-void cParamComboBox::ConsiderPartOfCpOnly(int bytePos, int byteLength)
-{
-    const LnsRef<LnsConfigProperty> cp = ConfigProperty();
-    if (!CpIsExternal() && cp) {
-        if (bytePos < 1 || byteLength < 1 || bytePos + byteLength - 1 > cp->elementLength())
-            throw ParamError::invalidParameters(QStringLiteral("ConsiderPartOfCpOnly"),
-                                                QStringLiteral("invalid parameters"));
-    }
-    m_field.bytePos = bytePos;
-    m_field.byteLength = byteLength;
 }
 
 void cParamComboBox::SetComboBox()
@@ -177,14 +160,6 @@ void cParamComboBox::ComboBox_Change_Event()
     ControlColours::setNormalTextColour(m_comboBox);
 }
 
-RawField cParamComboBox::field() const
-{
-    RawField f = m_field;
-    f.usedBytes = 0;
-    f.isSigned = m_signedValue;
-    return f;
-}
-
 int cParamComboBox::indexOfData(qint32 value) const
 {
     if (!m_comboBox)
@@ -195,63 +170,4 @@ int cParamComboBox::indexOfData(qint32 value) const
             return i;
     }
     return -1;
-}
-
-void cParamComboBox::storeRead(qint64 raw)
-{
-    setValue(static_cast<qint32>(raw));
-    setChanged(false);
-}
-
-void cParamComboBox::ReadFromLns()
-{
-    const LnsRef<LnsConfigProperty> cp = ConfigProperty();
-    if (CpIsExternal() || !Available() || !cp)
-        return;
-    storeRead(RawFieldAccess::read(cp, field()));
-}
-
-void cParamComboBox::WriteToLns()
-{
-    const LnsRef<LnsConfigProperty> cp = ConfigProperty();
-    if (CpIsExternal() || !Available() || !cp)
-        return;
-    try {
-        RawFieldAccess::write(cp, field(), m_value);
-    } catch (const LnsError &) {
-        // The device keeps its old value; the next read shows it again.
-    }
-    setChanged(false);
-}
-
-void cParamComboBox::ReadFromExtCp()
-{
-    if (!CpIsExternal() || !Available())
-        return;
-    storeRead(RawFieldAccess::read(*ConfigPropExt(), field()));
-}
-
-void cParamComboBox::WriteToExtCp()
-{
-    if (!CpIsExternal() || !Available())
-        return;
-    RawFieldAccess::write(*ConfigPropExt(), field(), m_value);
-    setChanged(false);
-}
-
-QString cParamComboBox::FileValueText() const
-{
-    return QString::number(m_value);
-}
-
-bool cParamComboBox::SetValueFromFileText(const QString &text)
-{
-    // A value no item carries is taken as the device would give it: no
-    // selection, and the collection reports the value as invalid.
-    const std::optional<qint64> value =
-        FileNumber::integer(text, FileNumber::fieldMin(ByteLength()), FileNumber::fieldMax(ByteLength()));
-    if (!value)
-        return false;
-    setValue(static_cast<qint32>(*value));
-    return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "params/RawFieldAccess.h"
-#include "params/cParamBase.h"
+#include "params/cParamField.h"
 #include "template/ParamEnums.h"
 
 #include <QPointer>
@@ -11,7 +10,7 @@ class QComboBox;
 // A CP field chosen from the items of a combo box: each item's data
 // (Qt::UserRole) is the field value it stands for. A value no item carries
 // leaves the list without a selection and counts as invalid.
-class cParamComboBox : public cParamBase
+class cParamComboBox : public cParamField
 {
 public:
     cParamComboBox();
@@ -21,8 +20,7 @@ public:
     QComboBox *ComboBoxControl() const { return m_comboBox; }
     void setComboBoxControl(QComboBox *control);
 
-    qint32 Value() const { return m_value; }
-    void setValue(qint32 value);
+    void setValue(qint32 value) override;
     bool SignedValue() const { return m_signedValue; }
     void setSignedValue(bool v) { m_signedValue = v; }
 
@@ -33,10 +31,6 @@ public:
     void setInvalidItemString(const QString &text) { m_invalidItemString = text; }
     bool ControlUpdatesEnabled() const { return m_controlUpdatesEnabled; }
     void setControlUpdatesEnabled(bool v) { m_controlUpdatesEnabled = v; }
-
-    int BytePos() const { return m_field.bytePos; }
-    int ByteLength() const { return m_field.byteLength; }
-    void ConsiderPartOfCpOnly(int bytePos, int byteLength = 0) override;
 
     // Shows Value: selects the first item carrying it, else nothing.
     void SetComboBox();
@@ -55,25 +49,16 @@ public:
 
     void ComboBox_Change_Event();
 
-    void ReadFromLns() override;
-    void WriteToLns() override;
-    void ReadFromExtCp() override;
-    void WriteToExtCp() override;
-
-    QString FileValueText() const override;
-    bool SetValueFromFileText(const QString &text) override;
+protected:
+    bool signedField() const override { return m_signedValue; }
 
 private:
-    RawField field() const;
     int indexOfData(qint32 value) const;
-    void storeRead(qint64 raw);
 
     QPointer<QComboBox> m_comboBox;
-    qint32 m_value = 0;
     bool m_signedValue = false;
     eLockMode m_lockMode = LM_UNLOCKED;
     QString m_invalidItemString;
     bool m_controlUpdatesEnabled = true;
     bool m_eventsOff = false;
-    RawField m_field;
 };

@@ -1,38 +1,10 @@
 #include "params/cParamOptBtn.h"
 
 #include "params/EventsOff.h"
+#include "params/RawFormatScope.h"
 #include "platform/lns/LnsError.h"
 
 #include <QRadioButton>
-
-namespace {
-const QString RawFormat = QStringLiteral("RAW");
-
-// Puts the CP into the RAW format for the span of one access and restores the
-// format it had, also when the access fails.
-class RawFormatScope
-{
-public:
-    explicit RawFormatScope(LnsConfigProperty &cp) : m_cp(cp), m_format(cp.valueFormat())
-    {
-        m_cp.setValueFormat(RawFormat);
-    }
-    ~RawFormatScope()
-    {
-        try {
-            m_cp.setValueFormat(m_format);
-        } catch (const LnsError &) {
-            // The CP is gone or unusable; its format no longer matters.
-        }
-    }
-    RawFormatScope(const RawFormatScope &) = delete;
-    RawFormatScope &operator=(const RawFormatScope &) = delete;
-
-private:
-    LnsConfigProperty &m_cp;
-    QString m_format;
-};
-} // namespace
 
 cParamOptBtn::cParamOptBtn() = default;
 

@@ -1,5 +1,6 @@
 #include "params/cParamRaw.h"
 
+#include "params/ParamError.h"
 #include "params/cConfigProp.h"
 #include "params/cParams.h"
 #include "platform/AppError.h"
@@ -63,9 +64,7 @@ void cParamRaw::checkAndSetPosition(int bytePos, int fieldLength)
         } catch (const AppError &) {
             elementLength = 0;
         }
-        if (bytePos < 1 || fieldLength < 1 || bytePos + fieldLength - 1 > elementLength)
-            throw AppError(InvalidArgumentsError, QStringLiteral("ConsiderPartOfCpOnly"),
-                           QStringLiteral("invalid parameters"));
+        ParamError::checkFieldFits(bytePos, fieldLength, elementLength, QStringLiteral("invalid parameters"));
     }
     m_bytePos = bytePos;
 }

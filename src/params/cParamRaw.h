@@ -10,8 +10,6 @@ class cConfigProp;
 class cParamRaw : public cParamBase
 {
 public:
-    static constexpr long InvalidArgumentsError = 0x800403E8L;
-
     LnsRef<LnsObject> CpOwner() const { return m_cpOwner; }
     void setCpOwner(const LnsRef<LnsObject> &owner) { m_cpOwner = owner; }
     bool LateFetch() const { return m_lateFetch; }
@@ -29,9 +27,9 @@ public:
     void WriteToExtCp() override;
 
 protected:
-    // Raises InvalidArgumentsError unless the field fits the direct CP's
-    // element; an external or late-fetched CP takes any position. Sets the
-    // position only when it fits.
+    // Raises ParamError::InvalidParameters unless the field fits the direct
+    // CP's element; an external or late-fetched CP takes any position. Sets
+    // the position only when it fits.
     void checkAndSetPosition(int bytePos, int fieldLength);
 
     virtual void readDirect(const LnsRef<LnsConfigProperty> &cp) = 0;

@@ -5,9 +5,7 @@
 #include "params/DisplayFormat.h"
 #include "params/EventsOff.h"
 #include "params/FileNumber.h"
-#include "params/ParamError.h"
 #include "params/SnvtPreset.h"
-#include "platform/lns/LnsError.h"
 #include "platform/services/KeyFilter.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/RangeMarker.h"
@@ -33,7 +31,7 @@ qint32 toInt32(double value)
 }
 } // namespace
 
-cParamTextBox::cParamTextBox() = default;
+cParamTextBox::cParamTextBox() : cParamField(QStringLiteral("ungültige Parameter")) {}
 
 void cParamTextBox::setTextBoxControl(QLineEdit *control)
 {
@@ -149,79 +147,15 @@ void cParamTextBox::setLockMode(eLockMode mode)
     }
 }
 
-void cParamTextBox::ConsiderPartOfCpOnly(int bytePos, int byteLength)
-{
-    // An external CP's length is the config property's business; a parameter
-    // without any CP has nothing to check against.
-    const LnsRef<LnsConfigProperty> cp = ConfigProperty();
-    if (!CpIsExternal() && cp) {
-        if (bytePos < 1 || byteLength < 1 || bytePos + byteLength - 1 > cp->elementLength())
-            throw ParamError::invalidParameters(QStringLiteral("ConsiderPartOfCpOnly"),
-                                                QStringLiteral("ungültige Parameter"));
-    }
-    m_field.bytePos = bytePos;
-    m_field.byteLength = byteLength;
-}
-
-RawField cParamTextBox::field() const
-{
-    RawField f = m_field;
-    f.isSigned = SignedField();
-    return f;
-}
-
 qint64 cParamTextBox::rawFromValue() const
 {
     return static_cast<qint64>(
         DisplayFormat::roundHalfEven(m_value - static_cast<double>(m_offsetCalc) * m_factor));
 }
 
-void cParamTextBox::setValueFromRaw(qint64 raw)
+qint32 cParamTextBox::valueFromRaw(qint64 raw) const
 {
-    m_value = toInt32(static_cast<double>(raw) + static_cast<double>(m_offsetCalc) * m_factor);
-    SetTextBox();
-    setChanged(false);
-}
-
-void cParamTextBox::ReadFromLns()
-{
-    const LnsRef<LnsConfigProperty> cp = ConfigProperty();
-    if (CpIsExternal() || !Available() || !cp)
-        return;
-    setValueFromRaw(RawFieldAccess::read(cp, field()));
-}
-
-void cParamTextBox::WriteToLns()
-{
-    const LnsRef<LnsConfigProperty> cp = ConfigProperty();
-    if (CpIsExternal() || !Available() || !cp || m_valueNotSet)
-        return;
-    try {
-        RawFieldAccess::write(cp, field(), rawFromValue());
-    } catch (const LnsError &) {
-        // The device keeps its old value; the next read shows it again.
-    }
-    setChanged(false);
-}
-
-void cParamTextBox::ReadFromExtCp()
-{
-    if (!CpIsExternal() || !Available())
-        return;
-    setValueFromRaw(RawFieldAccess::read(*ConfigPropExt(), field()));
-}
-
-void cParamTextBox::WriteToExtCp()
-{
-    if (!CpIsExternal() || !Available() || m_valueNotSet)
-        return;
-    RawFieldAccess::write(*ConfigPropExt(), field(), rawFromValue());
-    setChanged(false);
-}
-
-QString cParamTextBox::FileValueText() const
-{
-    return QString::number(m_value);
+    return toInt32(static_cast<double>(raw) + static_cast<double>(m_offsetCalc) * m_factor);
 }
 
 bool cParamTextBox::SetValueFromFileText(const QString &text)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "params/RawFieldAccess.h"
-#include "params/cParamBase.h"
+#include "params/cParamField.h"
 #include "template/ParamEnums.h"
 
 #include <QPointer>
@@ -17,7 +16,7 @@ class QLineEdit;
 // Control events reach the parameter through the collection, which the form
 // feeds; when the parameter writes the text itself it also runs the change
 // handling, so `Value` follows the text whether or not the control is wired.
-class cParamTextBox : public cParamBase
+class cParamTextBox : public cParamField
 {
 public:
     // The "absent" value of SetValidTextBoxValue's CalculatedValue.
@@ -31,8 +30,7 @@ public:
     void setTextBoxControl(QLineEdit *control);
 
     // Working value.
-    qint32 Value() const { return m_value; }
-    void setValue(qint32 value);
+    void setValue(qint32 value) override;
     // Display value: Value / Factor; setting it rounds x * Factor half to even.
     float ValueCalc() const;
     void setValueCalc(double x);
@@ -83,22 +81,12 @@ public:
     // (0 = no limit).
     int MaxInputLength() const { return m_maxInputLength; }
 
-    int BytePos() const { return m_field.bytePos; }
-    int ByteLength() const { return m_field.byteLength; }
     int UsedBytes() const { return m_field.usedBytes; }
     void setUsedBytes(int usedBytes) { m_field.usedBytes = usedBytes; }
     // The raw field is signed exactly when the range reaches below the value
     // that raw 0 stands for.
     bool SignedField() const { return m_rangeMin < m_offsetCalc; }
 
-    void ConsiderPartOfCpOnly(int bytePos, int byteLength = 0) override;
-
-    void ReadFromLns() override;
-    void WriteToLns() override;
-    void ReadFromExtCp() override;
-    void WriteToExtCp() override;
-
-    QString FileValueText() const override;
     bool SetValueFromFileText(const QString &text) override;
 
     // Range test of the shown value for the collection's validity check.
@@ -112,10 +100,14 @@ public:
     void TextBox_LostFocus_Event();
     void TextBox_Validate_Event(bool &cancel);
 
+protected:
+    bool signedField() const override { return SignedField(); }
+    // Raw 0 stands for OffsetCalc.
+    qint64 rawFromValue() const override;
+    qint32 valueFromRaw(qint64 raw) const override;
+    bool hasValue() const override { return !m_valueNotSet; }
+
 private:
-    RawField field() const;
-    qint64 rawFromValue() const;
-    void setValueFromRaw(qint64 raw);
     // Writes the text into the control; the change handling follows when the
     // text differs, as typing would.
     void writeText(const QString &text);
@@ -138,7 +130,6 @@ private:
     float m_textBoxRangeMax = 65535.0f;
     float m_offsetCalc = 0.0f;
     qint32 m_factor = 1;
-    qint32 m_value = 0;
     eUnit m_unit = UNIT_No;
     eResolution m_resolution = RES_1;
     eSnvtType m_snvtType = unsigned_;
@@ -151,5 +142,4 @@ private:
     bool m_eventsOff = false;
     bool m_validated = false;
     int m_maxInputLength = 0;
-    RawField m_field;
 };

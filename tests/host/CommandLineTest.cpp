@@ -6,26 +6,58 @@
 
 using Action = CommandLineOptions::Action;
 
-namespace {
-CommandLineOptions parse(const char *text)
+TEST(CommandLineParse, EachLineGivesItsActionAndValues)
 {
-    return CommandLine::parse(QString::fromUtf8(text));
-}
-} // namespace
-
-TEST(CommandLineParse, EmptyLineEndsOptionsWithoutObjectName)
-{
-    const CommandLineOptions options = parse("");
-    EXPECT_EQ(options.action, Action::EndOfOptions);
-    EXPECT_FALSE(options.objectNameGiven);
-    EXPECT_EQ(options.commandId, 0);
-    EXPECT_EQ(options.classId, 0);
+    struct Case
+    {
+        const char *line;
+        Action action;
+        int commandId;
+        int classId;
+        const char *objectName; // nullptr: no object name given
+        int language = 0;
+    };
+    const Case cases[] = {
+        {"", Action::EndOfOptions, 0, 0, nullptr},
+        {"CLASSID:9 /COMMANDID:13", Action::EndOfOptions, 13, 0, nullptr}, // text before the first slash
+        {"/  commandId :13/ClassID:7 /objectname:Demo", Action::EndOfOptions, 13, 7, "Demo"}, // case, blanks
+        {"/OBJECTNAME:Demo:Floor:Device", Action::EndOfOptions, 0, 0, "Demo"}, // only up to the second ":"
+        {"/CLASSID:7/CLASSID:28", Action::EndOfOptions, 0, 28, nullptr},       // the later one counts
+        {"/COMMANDID:13//CLASSID:7/OBJECTNAME:Demo", Action::EndOfOptions, 13, 0, nullptr}, // "//" ends
+        {"/VERBOSE/X:1/COMMANDID:13", Action::EndOfOptions, 13, 0, nullptr}, // unknown keywords
+        {"/SS", Action::EndOfOptions, 0, 0, nullptr},                        // whole keywords only
+        {"/REGISTER", Action::EndOfOptions, 0, 0, nullptr},
+        {"/REG:1000/UNREG", Action::Reg, 0, 0, nullptr, 1000},
+        {"/REG", Action::Reg, 0, 0, nullptr, 0},
+        {"/REG:german", Action::Reg, 0, 0, nullptr, 0},
+        {"/UNREG/OBJECTNAME:Demo", Action::Unreg, 0, 0, nullptr},
+        {"/S/UNREG", Action::Standalone, 0, 0, nullptr}, // S before UNREG never reads UNREG
+        {" /s /unreg", Action::Standalone, 0, 0, nullptr},
+        {"/klar3904/REG:1000", Action::Direct, 0, 0, nullptr, 0},
+        {"/COMMANDID:abc/CLASSID:", Action::EndOfOptions, 0, 0, nullptr},       // non-numbers read as 0
+        {"/COMMANDID:13abc/CLASSID: 7 ", Action::EndOfOptions, 13, 7, nullptr}, // the leading number
+        {"/CLASSID:32767", Action::EndOfOptions, 0, 32767, nullptr},
+        {"/CLASSID:-32768", Action::EndOfOptions, 0, -32768, nullptr},
+        {"/CLASSID:40000/COMMANDID:40000", Action::EndOfOptions, 40000, 0, nullptr}, // outside 16 bits: 0
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.line);
+        const CommandLineOptions options = CommandLine::parse(QString::fromUtf8(c.line));
+        EXPECT_EQ(options.action, c.action);
+        EXPECT_EQ(options.commandId, c.commandId);
+        EXPECT_EQ(options.classId, c.classId);
+        EXPECT_EQ(options.objectNameGiven, c.objectName != nullptr);
+        if (c.objectName) {
+            EXPECT_EQ(options.objectName, QString::fromUtf8(c.objectName));
+        }
+        EXPECT_EQ(options.languageOffset, c.language);
+    }
 }
 
 TEST(CommandLineParse, DirectorCommandLineFillsAllValues)
 {
-    const CommandLineOptions options =
-        parse(" /COMMANDID:13 /CLASSID:7 /REMOTE /NI:LON 1 /OBJECTNAME:Demo\\LNS System.Floor 1\\RX24 Hall");
+    const CommandLineOptions options = CommandLine::parse(QStringLiteral(
+        " /COMMANDID:13 /CLASSID:7 /REMOTE /NI:LON 1 /OBJECTNAME:Demo\\LNS System.Floor 1\\RX24 Hall"));
     EXPECT_EQ(options.action, Action::EndOfOptions);
     EXPECT_EQ(options.commandId, 13);
     EXPECT_EQ(options.classId, 7);
@@ -33,113 +65,7 @@ TEST(CommandLineParse, DirectorCommandLineFillsAllValues)
     EXPECT_TRUE(options.networkInterfaceGiven);
     // The value is kept unchanged, the blank before the next option included.
     EXPECT_EQ(options.networkInterfaceName, QStringLiteral("LON 1 "));
-    EXPECT_TRUE(options.objectNameGiven);
     EXPECT_EQ(options.objectName, QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Hall"));
-}
-
-TEST(CommandLineParse, TextBeforeFirstSlashIsIgnored)
-{
-    const CommandLineOptions options = parse("CLASSID:9 /COMMANDID:13");
-    EXPECT_EQ(options.classId, 0);
-    EXPECT_EQ(options.commandId, 13);
-}
-
-TEST(CommandLineParse, KeywordsMatchInAnyCaseAndWithBlanks)
-{
-    const CommandLineOptions options = parse("/  commandId :13/ClassID:7 /objectname:Demo");
-    EXPECT_EQ(options.commandId, 13);
-    EXPECT_EQ(options.classId, 7);
-    EXPECT_TRUE(options.objectNameGiven);
-    EXPECT_EQ(options.objectName, QStringLiteral("Demo"));
-}
-
-TEST(CommandLineParse, ObjectNameKeepsOnlyTextUpToSecondColon)
-{
-    const CommandLineOptions options = parse("/OBJECTNAME:Demo:Floor:Device");
-    EXPECT_EQ(options.objectName, QStringLiteral("Demo"));
-}
-
-TEST(CommandLineParse, LaterOptionOverridesEarlier)
-{
-    const CommandLineOptions options = parse("/CLASSID:7/CLASSID:28");
-    EXPECT_EQ(options.classId, 28);
-}
-
-TEST(CommandLineParse, EmptyOptionEndsTheList)
-{
-    const CommandLineOptions options = parse("/COMMANDID:13//CLASSID:7/OBJECTNAME:Demo");
-    EXPECT_EQ(options.action, Action::EndOfOptions);
-    EXPECT_EQ(options.commandId, 13);
-    EXPECT_EQ(options.classId, 0);
-    EXPECT_FALSE(options.objectNameGiven);
-}
-
-TEST(CommandLineParse, UnknownKeywordsAreIgnored)
-{
-    const CommandLineOptions options = parse("/VERBOSE/X:1/COMMANDID:13");
-    EXPECT_EQ(options.action, Action::EndOfOptions);
-    EXPECT_EQ(options.commandId, 13);
-}
-
-TEST(CommandLineActions, RegTakesTheLanguageAndStops)
-{
-    const CommandLineOptions options = parse("/REG:1000/UNREG");
-    EXPECT_EQ(options.action, Action::Reg);
-    EXPECT_EQ(options.languageOffset, 1000);
-}
-
-TEST(CommandLineActions, RegWithoutNumberIsEnglish)
-{
-    EXPECT_EQ(parse("/REG").languageOffset, 0);
-    EXPECT_EQ(parse("/REG:german").languageOffset, 0);
-}
-
-TEST(CommandLineActions, UnregStopsParsing)
-{
-    const CommandLineOptions options = parse("/UNREG/OBJECTNAME:Demo");
-    EXPECT_EQ(options.action, Action::Unreg);
-    EXPECT_FALSE(options.objectNameGiven);
-}
-
-TEST(CommandLineActions, StandaloneBeforeUnregNeverReadsUnreg)
-{
-    EXPECT_EQ(parse("/S/UNREG").action, Action::Standalone);
-    EXPECT_EQ(parse(" /s /unreg").action, Action::Standalone);
-}
-
-TEST(CommandLineActions, HiddenKeywordStartsDirectly)
-{
-    const CommandLineOptions options = parse("/klar3904/REG:1000");
-    EXPECT_EQ(options.action, Action::Direct);
-    EXPECT_EQ(options.languageOffset, 0);
-}
-
-TEST(CommandLineActions, KeywordsAreMatchedWholeNotByPrefix)
-{
-    EXPECT_EQ(parse("/SS").action, Action::EndOfOptions);
-    EXPECT_EQ(parse("/REGISTER").action, Action::EndOfOptions);
-}
-
-TEST(CommandLineNumbers, NonNumbersReadAsZero)
-{
-    const CommandLineOptions options = parse("/COMMANDID:abc/CLASSID:");
-    EXPECT_EQ(options.commandId, 0);
-    EXPECT_EQ(options.classId, 0);
-}
-
-TEST(CommandLineNumbers, LeadingNumberCounts)
-{
-    const CommandLineOptions options = parse("/COMMANDID:13abc/CLASSID: 7 ");
-    EXPECT_EQ(options.commandId, 13);
-    EXPECT_EQ(options.classId, 7);
-}
-
-TEST(CommandLineNumbers, ClassIdOutside16BitsIsZero)
-{
-    EXPECT_EQ(parse("/CLASSID:32767").classId, 32767);
-    EXPECT_EQ(parse("/CLASSID:-32768").classId, -32768);
-    EXPECT_EQ(parse("/CLASSID:40000").classId, 0);
-    EXPECT_EQ(parse("/COMMANDID:40000").commandId, 40000);
 }
 
 TEST(CommandLineNumbers, LeadingNumberRules)

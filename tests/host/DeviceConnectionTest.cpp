@@ -140,12 +140,7 @@ TEST_F(ConnectionStart, ReachableDeviceGetsTheEntrysTabs)
     EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
     EXPECT_EQ(window.menuCommandIndex, 3);
     EXPECT_EQ(window.tabMask, 27);
-}
-
-TEST(OfferedTabs, MaskPerCommand)
-{
     EXPECT_EQ(DeviceConnection::OfferedTabsMask(2), 15);
-    EXPECT_EQ(DeviceConnection::OfferedTabsMask(3), 27);
     EXPECT_EQ(DeviceConnection::OfferedTabsMask(4), 23);
     EXPECT_EQ(DeviceConnection::OfferedTabsMask(100), 28);
     EXPECT_EQ(DeviceConnection::OfferedTabsMask(0), 0);

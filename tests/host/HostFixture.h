@@ -22,7 +22,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A main window that only records what the host asked of it.
+// A main window that records what the host asked of it and keeps its placement.
 class RecordingMainWindow : public MainWindowHost
 {
 public:
@@ -54,18 +54,21 @@ public:
         loaded = false;
     }
     void ShowAbout() override { calls << QStringLiteral("ShowAbout"); }
-    int Left() const override { return 0; }
-    void setLeft(int) override {}
-    int Top() const override { return 0; }
-    void setTop(int) override {}
-    int Width() const override { return 0; }
-    void setWidth(int) override {}
-    int Height() const override { return 0; }
-    void setHeight(int) override {}
-    bool Minimized() const override { return false; }
-    void setMinimized(bool) override {}
-    bool Visible() const override { return loaded; }
-    void setVisible(bool) override {}
+    int Left() const override { return left; }
+    void setLeft(int v) override { left = v; }
+    int Top() const override { return top; }
+    void setTop(int v) override { top = v; }
+    int Width() const override { return width; }
+    void setWidth(int v) override { width = v; }
+    int Height() const override { return height; }
+    void setHeight(int v) override { height = v; }
+    bool Minimized() const override { return minimized; }
+    void setMinimized(bool v) override { minimized = v; }
+    bool Visible() const override { return visible; }
+    void setVisible(bool v) override { visible = v; }
+
+    int left = 10, top = 20, width = 300, height = 200;
+    bool minimized = true, visible = true;
 };
 
 // Everything the host touches, in a temporary folder:

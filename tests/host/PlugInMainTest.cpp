@@ -107,10 +107,6 @@ TEST_F(MainStart, ProcessWithWindowRunsTheEventLoop)
     const int code = PlugInProcess::run({QStringLiteral("/S")}, window, [] { return 3; });
     EXPECT_EQ(code, 3);
     EXPECT_TRUE(QFileInfo::exists(path("share/dbus-1/services/veltoTarvinaRX24.Application.service")));
-}
-
-TEST_F(MainStart, CommandLineTextStartsWithBlank)
-{
     EXPECT_EQ(PlugInProcess::commandLineText({QStringLiteral("/S"), QStringLiteral("x y")}),
               QStringLiteral(" /S x y"));
     EXPECT_TRUE(PlugInProcess::commandLineText({}).isEmpty());

@@ -17,41 +17,21 @@ protected:
     void TearDown() override { ResourceStrings::SetLanguageOffset(ResourceStrings::English); }
 };
 
-TEST_F(ResourceStringsTest, LanguageOffsetIsASettableGlobal)
+TEST_F(ResourceStringsTest, PicksTheNumberedItemAndItemZeroIsItemOne)
 {
-    EXPECT_EQ(ResourceStrings::LanguageOffset(), 0);
-    ResourceStrings::SetLanguageOffset(1000);
-    EXPECT_EQ(ResourceStrings::LanguageOffset(), 1000);
-}
-
-TEST_F(ResourceStringsTest, ItemZeroIsTakenAsItemOne)
-{
+    EXPECT_EQ(ResourceStrings::LoadResString(1600, 2), u("Save data to file"));
     EXPECT_EQ(ResourceStrings::LoadResString(1600, 0), u("Load data from file"));
     EXPECT_EQ(ResourceStrings::LoadResString(1600, 0), ResourceStrings::LoadResString(1600, 1));
     EXPECT_EQ(ResourceStrings::LoadResString(1600), u("Load data from file"));
 }
 
-TEST_F(ResourceStringsTest, PicksTheNumberedItem)
+TEST_F(ResourceStringsTest, MissingItemOrIdGivesEmptyText)
 {
-    EXPECT_EQ(ResourceStrings::LoadResString(1600, 2), u("Save data to file"));
-    EXPECT_EQ(ResourceStrings::LoadResString(1374, 1), u("OK"));
-    EXPECT_EQ(ResourceStrings::LoadResString(1374, 2), u("Cancel"));
-    EXPECT_EQ(ResourceStrings::LoadResString(1374, 3), u("Apply"));
-}
-
-TEST_F(ResourceStringsTest, MissingItemGivesEmptyText)
-{
+    EXPECT_TRUE(ResourceStrings::LoadResString(1999, 1).isEmpty());
+    EXPECT_TRUE(ResourceStrings::LoadResString(-5, 1).isEmpty());
     EXPECT_TRUE(ResourceStrings::LoadResString(1600, 3).isEmpty());
     EXPECT_TRUE(ResourceStrings::LoadResString(1517, 2).isEmpty());
     EXPECT_TRUE(ResourceStrings::LoadResString(1600, -1).isEmpty());
-}
-
-TEST_F(ResourceStringsTest, MissingIdGivesEmptyText)
-{
-    EXPECT_TRUE(ResourceStrings::LoadResString(1021, 1).isEmpty());
-    EXPECT_TRUE(ResourceStrings::LoadResString(1999, 1).isEmpty());
-    EXPECT_TRUE(ResourceStrings::LoadResString(0, 1).isEmpty());
-    EXPECT_TRUE(ResourceStrings::LoadResString(-5, 1).isEmpty());
 }
 
 TEST_F(ResourceStringsTest, LineBreakMarksBecomeNewlines)
@@ -59,10 +39,6 @@ TEST_F(ResourceStringsTest, LineBreakMarksBecomeNewlines)
     const QString text = ResourceStrings::LoadResString(1428, 3);
     EXPECT_EQ(text, u("Parameters have been changed !\n\nDo you want to quit the plug-in?"));
     EXPECT_FALSE(text.contains(QChar(0x00B6)));
-}
-
-TEST_F(ResourceStringsTest, SingleLineBreaksStaySingle)
-{
     EXPECT_EQ(ResourceStrings::LoadResString(1547, 1),
               u("Configuring this device has been canceled.\nNo changes were made.\n"
                 "Please solve the problem first and try again."));
@@ -82,12 +58,6 @@ TEST_F(ResourceStringsTest, GermanOffsetDoesNotFallBackToEnglish)
     ResourceStrings::SetLanguageOffset(ResourceStrings::German);
     // 2504 + 1000 lies outside the table.
     EXPECT_TRUE(ResourceStrings::LoadResString(2504, 2).isEmpty());
-}
-
-TEST_F(ResourceStringsTest, SwitchingBackToEnglishTakesEffectAtOnce)
-{
-    ResourceStrings::SetLanguageOffset(ResourceStrings::German);
-    EXPECT_EQ(ResourceStrings::LoadResString(1517), u("Bereit."));
     ResourceStrings::SetLanguageOffset(ResourceStrings::English);
     EXPECT_EQ(ResourceStrings::LoadResString(1517), u("Ready."));
 }
@@ -103,30 +73,17 @@ TEST(ResourceStringsItemOf, SplitsAtTheBrokenBar)
     EXPECT_EQ(ResourceStrings::ItemOf(u("a|b"), 1), u("a|b"));
 }
 
-TEST(ResourceStringsFill, ReplacesNumberedPlaceholders)
+TEST(ResourceStringsFill, ReplacesOneDigitPlaceholdersOnce)
 {
-    EXPECT_EQ(ResourceStrings::FillPlaceholders(u("Module %1"), {u("3")}), u("Module 3"));
     EXPECT_EQ(ResourceStrings::FillPlaceholders(u("%2 before %1"), {u("one"), u("two")}),
               u("two before one"));
     EXPECT_EQ(ResourceStrings::FillPlaceholders(u("%1%1"), {u("x")}), u("xx"));
-}
-
-TEST(ResourceStringsFill, FillsAllNinePlaceholders)
-{
     const QStringList values = {u("a"), u("b"), u("c"), u("d"), u("e"), u("f"), u("g"), u("h"), u("i")};
     EXPECT_EQ(ResourceStrings::FillPlaceholders(u("%9%8%7%6%5%4%3%2%1"), values), u("ihgfedcba"));
-}
-
-TEST(ResourceStringsFill, ValuesAreNotScannedAgain)
-{
+    // Values are not scanned again; unfilled and foreign marks stay.
     EXPECT_EQ(ResourceStrings::FillPlaceholders(u("%1 and %2"), {u("%2"), u("B")}), u("%2 and B"));
-}
-
-TEST(ResourceStringsFill, LeavesUnfilledAndForeignMarksAlone)
-{
     EXPECT_EQ(ResourceStrings::FillPlaceholders(u("%1 %2"), {u("x")}), u("x %2"));
     EXPECT_EQ(ResourceStrings::FillPlaceholders(u("100% %0 %a %"), {u("x")}), u("100% %0 %a %"));
-    // Only one digit belongs to a placeholder.
     EXPECT_EQ(ResourceStrings::FillPlaceholders(u("%10"), {u("x")}), u("x0"));
 }
 

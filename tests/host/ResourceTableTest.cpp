@@ -9,10 +9,14 @@ QString u(const char *utf8)
     return QString::fromUtf8(utf8);
 }
 
-TEST(ResourceTableParsing, ReadsIdAndTextAtTheFirstTab)
+TEST(ResourceTableParsing, ReadsIdAndRawTextAtTheFirstTab)
 {
-    const ResourceTable table = ResourceTable::fromText(u("1001\tConfiguration\n1002\tA\tB\n"));
-    EXPECT_EQ(table.count(), 2);
+    const ResourceTable table =
+        ResourceTable::fromText(u("1001\tConfiguration\r\n1002\tA\tB\n1428\tA !¶¶B?¦C\n1003\t\n"));
+    EXPECT_EQ(table.count(), 4);
+    EXPECT_EQ(table.text(1428), u("A !¶¶B?¦C"));
+    EXPECT_TRUE(table.contains(1003)); // an empty text is still an entry
+    EXPECT_TRUE(table.text(1999).isEmpty());
     EXPECT_EQ(table.text(1001), u("Configuration"));
     // Only the first tab separates; the rest belongs to the text.
     EXPECT_EQ(table.text(1002), u("A\tB"));
@@ -24,26 +28,6 @@ TEST(ResourceTableParsing, SkipsCommentsAndEmptyLines)
     EXPECT_EQ(table.ids(), QList<int>({1001}));
     EXPECT_FALSE(table.contains(1002));
     EXPECT_TRUE(table.malformedLines().isEmpty());
-}
-
-TEST(ResourceTableParsing, AcceptsWindowsLineEnds)
-{
-    const ResourceTable table = ResourceTable::fromText(u("1001\tReady.\r\n1002\tGo\r\n"));
-    EXPECT_EQ(table.text(1001), u("Ready."));
-    EXPECT_EQ(table.text(1002), u("Go"));
-}
-
-TEST(ResourceTableParsing, KeepsItemAndLineBreakMarksRaw)
-{
-    const ResourceTable table = ResourceTable::fromText(u("1428\tA !¶¶B?¦C\n"));
-    EXPECT_EQ(table.text(1428), u("A !¶¶B?¦C"));
-}
-
-TEST(ResourceTableParsing, EmptyTextIsStillAnEntry)
-{
-    const ResourceTable table = ResourceTable::fromText(u("1001\t\n"));
-    EXPECT_TRUE(table.contains(1001));
-    EXPECT_TRUE(table.text(1001).isEmpty());
 }
 
 TEST(ResourceTableParsing, RecordsMalformedLinesByNumber)
@@ -65,13 +49,6 @@ TEST(ResourceTableParsing, RecordsIdsOutOfAscendingOrder)
     const ResourceTable table = ResourceTable::fromText(u("1001\ta\n1005\tb\n1003\tc\n1007\td\n"));
     EXPECT_EQ(table.unorderedIds(), QList<int>({1003}));
     EXPECT_EQ(table.ids(), QList<int>({1001, 1003, 1005, 1007}));
-}
-
-TEST(ResourceTableParsing, MissingIdGivesEmptyText)
-{
-    const ResourceTable table = ResourceTable::fromText(u("1001\ta\n"));
-    EXPECT_FALSE(table.contains(1999));
-    EXPECT_TRUE(table.text(1999).isEmpty());
 }
 
 TEST(ResourceTableBuiltIn, IsLoadedFromTheProgramResources)

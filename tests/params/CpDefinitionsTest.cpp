@@ -27,12 +27,6 @@ protected:
     }
 };
 
-TEST_F(CpDefinitionsTest, SectionNamesEndWithABlank)
-{
-    EXPECT_EQ(CpDefinitions::CpSection, QStringLiteral("velto tarvinaRX24 CPs 1.0 "));
-    EXPECT_EQ(CpDefinitions::NvSection, QStringLiteral("velto tarvinaRX24 NVs 1.0 "));
-}
-
 TEST_F(CpDefinitionsTest, FetchCpFindsTheObjectsCpAndTraces)
 {
     QX_Logger &logger = installLogger();
@@ -50,9 +44,9 @@ TEST_F(CpDefinitionsTest, FetchCpFindsTheObjectsCpAndTraces)
 TEST_F(CpDefinitionsTest, FetchCpOfAnUnknownNameRaisesWithoutSucceed)
 {
     LnsRef<LnsConfigProperty> cp;
-    EXPECT_EQ(appErrorText([&] {
+    EXPECT_EQ(raisedBy([&] {
                   CpDefinitions::FetchCp(QStringLiteral("Nope"), CpDefinitions::CpSection, channel(1), cp);
-              }),
+              }).description,
               QStringLiteral("INI - File Error : Nope"));
     bool succeed = true;
     EXPECT_FALSE(
@@ -94,10 +88,10 @@ TEST_F(CpDefinitionsTest, ModuleFetchDevCpTakesTheObjectOfItemTwo)
     EXPECT_EQ(cp->parent()->name(), channel(2)->name());
     EXPECT_EQ(traces(logger).first(), QStringLiteral("[M_PlugIn] Public Sub FetchDevCp()"));
 
-    EXPECT_EQ(appErrorText([&] {
+    EXPECT_EQ(raisedBy([&] {
                   CpDefinitions::FetchDevCp(QStringLiteral("Undefined"), CpDefinitions::CpSection, rx24(),
                                             cp);
-              }),
+              }).description,
               QStringLiteral("INI - File Error : Undefined"));
     EXPECT_FALSE(CpDefinitions::FetchDevCp(QStringLiteral("Undefined"), CpDefinitions::CpSection, rx24(), cp,
                                            &succeed));

@@ -50,10 +50,7 @@ TEST(DisplayFormatText, PatternsByResolution)
     EXPECT_EQ(DisplayFormat::format(150, RES_50), QStringLiteral("150"));
     EXPECT_EQ(DisplayFormat::format(65.535, RES_0_0_0_1), QStringLiteral("65.535"));
     EXPECT_EQ(DisplayFormat::format(0.125, RES_0_0_1), QStringLiteral("0.12"));
-}
-
-TEST(DisplayFormatText, ZeroNeverShowsAMinus)
-{
+    // Zero never shows a minus.
     EXPECT_EQ(DisplayFormat::format(-0.001, RES_0_0_1), QStringLiteral("0.00"));
     EXPECT_EQ(DisplayFormat::format(-0.4, RES_1), QStringLiteral("0"));
 }
@@ -80,12 +77,4 @@ TEST(DisplayFormatSteps, StepAndResolutionMatchBothWays)
     eResolution untouched = RES_0_5;
     EXPECT_FALSE(DisplayFormat::resolutionOfStep(0.3f, untouched));
     EXPECT_EQ(untouched, RES_0_5);
-}
-
-TEST(SnvtPresets, UnitMnemonics)
-{
-    EXPECT_EQ(unitMnemonicOf(UNIT_DegreesCelsius), QStringLiteral("°C"));
-    EXPECT_EQ(unitMnemonicOf(UNIT_MetresPerSecond), QStringLiteral("m/s"));
-    EXPECT_EQ(unitMnemonicOf(UNIT_Ampere), QString());
-    EXPECT_FALSE(unitMnemonicOf(UNIT_UserDefined).has_value());
 }

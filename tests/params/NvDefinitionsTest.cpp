@@ -48,9 +48,9 @@ TEST_F(NvDefinitionsTest, FetchDevNvTakesThePositionInTheDevice)
                                           &succeed));
     EXPECT_EQ(nv->name(), QStringLiteral("nvoStatus"));
     EXPECT_EQ(logger.entries().first().text, QStringLiteral("[M_PlugIn] Public Sub FetchDevNv()"));
-    EXPECT_EQ(appErrorNumber([&] {
+    EXPECT_EQ(raisedBy([&] {
                   NvDefinitions::FetchDevNv(QStringLiteral("Nope"), CpDefinitions::NvSection, rx24(), nv);
-              }),
+              }).number,
               10000);
 }
 

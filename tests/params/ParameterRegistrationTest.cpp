@@ -23,14 +23,9 @@ TEST_F(ParameterRegistrationTest, FetchesAtOnceAndNamesByKey)
     EXPECT_EQ(params.Parameter2ByteByName(QStringLiteral("FptIndex_3")), fpt);
     EXPECT_TRUE(fpt->CpFetched());
     EXPECT_TRUE(fpt->Available());
-    EXPECT_FALSE(fpt->LateFetch());
-    EXPECT_EQ(fpt->CpIniName(), QStringLiteral("FptIndex"));
     fpt->ReadFromLns();
     EXPECT_EQ(fpt->Value(), 65535);
-}
-
-TEST_F(ParameterRegistrationTest, EmptyKeyTakesTheCpName)
-{
+    // An empty key takes the CP name.
     cParam1Byte *type = nullptr;
     ASSERT_TRUE(ParameterRegistration::Register1ByteParameter(params, QStringLiteral("ModuleType"),
                                                               channel(1), QString(), false, type));
@@ -46,8 +41,6 @@ TEST_F(ParameterRegistrationTest, LateFetchAsksNothingOfLnsUntilTheFirstRead)
     EXPECT_EQ(counting->calls, 0);
     EXPECT_FALSE(events->CpFetched());
     EXPECT_TRUE(events->Available());
-    EXPECT_TRUE(events->LateFetch());
-    EXPECT_EQ(events->CpOwner(), counting);
     params.ReadFromLns(); // the collection skips a CP not fetched yet
     EXPECT_EQ(counting->calls, 0);
     events->ReadFromLns(true);
@@ -113,16 +106,11 @@ TEST_F(ParameterRegistrationTest, NvOfAChannelObjectBecomesAMonitorPoint)
     ASSERT_TRUE(ParameterRegistration::RegisterNetworkVariable(
         points, QStringLiteral("PrimeValue"), channel(1), QStringLiteral("PrimeValue_1"), prime));
     EXPECT_EQ(points.GetMonitorPointByName(QStringLiteral("PrimeValue_1")), prime);
-    EXPECT_TRUE(prime->Available());
     EXPECT_EQ(prime->NetworkVariable()->name(), QStringLiteral("PrimeValue"));
     EXPECT_EQ(prime->Value(), QStringLiteral("61.5 1")); // channel 1's, not another channel's
     EXPECT_EQ(prime->EventTag(), 5000);
-}
 
-TEST_F(ParameterRegistrationTest, DeviceNvPointTakesTheNvNameWithoutKey)
-{
-    cMonitorPoints points;
-    cMonitorPoint *status = nullptr;
+    cMonitorPoint *status = nullptr; // without key: the NV name
     ASSERT_TRUE(ParameterRegistration::RegisterDeviceNetworkVariable(points, QStringLiteral("nvoStatus"),
                                                                      rx24(), QString(), status));
     EXPECT_EQ(status->Name(), QStringLiteral("nvoStatus"));

@@ -8,6 +8,7 @@
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"
+#include "platform/services/MessageBox.h"
 #include "platform/services/QX_IniFile.h"
 #include "platform/services/QX_Logger.h"
 
@@ -32,22 +33,20 @@ inline const QString kSmallInterface = QStringLiteral("ProgramId 9000A5E01804010
                                                       "  CP Triple length=2 dim=3 default=1,2,3,4,5,6\n"
                                                       "  CP OutDelay length=2 default=0,9 nv=Output\n");
 
-inline long appErrorNumber(const std::function<void()> &call)
+// The error an operation raised, or number 0 when it raised none.
+struct RaisedError
 {
-    try {
-        call();
-    } catch (const AppError &error) {
-        return error.number();
-    }
-    return 0;
-}
+    long number = 0;
+    QString source;
+    QString description;
+};
 
-inline QString appErrorText(const std::function<void()> &call)
+inline RaisedError raisedBy(const std::function<void()> &call)
 {
     try {
         call();
     } catch (const AppError &error) {
-        return error.description();
+        return {error.number(), error.source(), error.description()};
     }
     return {};
 }
@@ -196,7 +195,7 @@ private:
 
 // The network "Plant" with the RX24 "RX1" (from the shipped device interface)
 // and the small device "S1", the shipped plug-in description file, and a
-// fresh log.
+// fresh log. Message boxes are recorded, not shown.
 class ParamsDbFixture : public ::testing::Test
 {
 protected:
@@ -216,9 +215,12 @@ protected:
         params.setSystem(network->system());
         params.setIniFile(&ini);
         LogService::reset();
+        MessageBox::setTestMode(true);
+        MessageBox::clearTestRecord();
     }
     void TearDown() override
     {
+        MessageBox::clearTestRecord();
         CpDefinitions::setIniFile(nullptr);
         PlugInGlobals::Logger.reset();
     }
@@ -238,13 +240,20 @@ protected:
     {
         return object->configProperties()->item(name);
     }
-    // The bytes of a CP as another client sees them.
+    // CP `name` of channel object n (1 = first channel object) of the RX24.
+    LnsRef<LnsConfigProperty> channelCp(const QString &name, int n = 1) const
+    {
+        return cpOf(channel(n), name);
+    }
+    // The bytes of a CP as another client sees them; the CP's format is kept.
     static QList<int> bytesOf(const LnsRef<LnsConfigProperty> &cp)
     {
+        const QString format = cp->valueFormat();
         cp->setValueFormat(QStringLiteral("RAW"));
         QList<int> bytes;
         for (const QString &piece : cp->value().split(QLatin1Char('\t')))
             bytes.append(piece.toInt());
+        cp->setValueFormat(format);
         return bytes;
     }
     static void setBytes(const LnsRef<LnsConfigProperty> &cp, const QList<int> &bytes)
@@ -252,8 +261,10 @@ protected:
         QStringList pieces;
         for (int b : bytes)
             pieces.append(QString::number(b));
+        const QString format = cp->valueFormat();
         cp->setValueFormat(QStringLiteral("RAW"));
         cp->setValue(pieces.join(QLatin1Char('\t')));
+        cp->setValueFormat(format);
     }
     // A logger that keeps entries in memory only, installed as the shared one.
     QX_Logger &installLogger()

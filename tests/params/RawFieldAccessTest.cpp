@@ -13,57 +13,40 @@ QList<quint8> bytes(std::initializer_list<int> values)
     return result;
 }
 
-TEST(RawFieldAccessArithmetic, TwoBytesAreBigEndian)
+// Big-endian fields of their width, signed as two's complement; a field
+// reaching past the element keeps its bytes inside, used bytes carry the value.
+TEST(RawFieldAccessArithmetic, DecodeAndEncodeFieldsOfAnElement)
 {
-    QList<quint8> element(2, 0);
-    RawFieldAccess::encode(element, {0, 2, 0, true}, 2150);
-    EXPECT_EQ(element, bytes({8, 102}));
-    EXPECT_EQ(RawFieldAccess::decode(bytes({8, 102}), {0, 2, 0, true}), 2150);
-}
-
-TEST(RawFieldAccessArithmetic, SignedFieldsAreTwosComplementOfTheirWidth)
-{
-    EXPECT_EQ(RawFieldAccess::decode(bytes({255, 156}), {0, 2, 0, true}), -100);
-    EXPECT_EQ(RawFieldAccess::decode(bytes({255, 156}), {0, 2, 0, false}), 65436);
-    EXPECT_EQ(RawFieldAccess::decode(bytes({200}), {0, 1, 0, true}), -56);
-    EXPECT_EQ(RawFieldAccess::decode(bytes({200}), {0, 1, 0, false}), 200);
-    EXPECT_EQ(RawFieldAccess::decode(bytes({127}), {0, 1, 0, true}), 127);
-    EXPECT_EQ(RawFieldAccess::decode(bytes({128}), {0, 1, 0, true}), -128);
-    QList<quint8> element(2, 0);
-    RawFieldAccess::encode(element, {0, 2, 0, true}, -100);
-    EXPECT_EQ(element, bytes({255, 156}));
-}
-
-TEST(RawFieldAccessArithmetic, UnsignedAllOnesIsTheLargestValue)
-{
-    EXPECT_EQ(RawFieldAccess::decode(bytes({255, 255}), {0, 2, 0, false}), 65535);
-}
-
-TEST(RawFieldAccessArithmetic, FieldInsideAnElementLeavesTheOtherBytes)
-{
-    QList<quint8> element = bytes({1, 2, 3, 4});
-    RawFieldAccess::encode(element, {3, 1, 0, false}, 99);
-    EXPECT_EQ(element, bytes({1, 2, 99, 4}));
-    EXPECT_EQ(RawFieldAccess::decode(element, {3, 1, 0, false}), 99);
-    RawFieldAccess::encode(element, {1, 2, 0, false}, 300);
-    EXPECT_EQ(element, bytes({1, 44, 99, 4}));
-}
-
-TEST(RawFieldAccessArithmetic, UsedBytesCarryTheValueAndTheRestIsZero)
-{
-    QList<quint8> element = bytes({9, 9});
-    RawFieldAccess::encode(element, {0, 2, 1, false}, 5);
-    EXPECT_EQ(element, bytes({5, 0}));
+    struct Case
+    {
+        QList<quint8> before;
+        RawField field;
+        qint64 value;
+        QList<quint8> after;
+    };
+    const Case cases[] = {
+        {bytes({0, 0}), {0, 2, 0, true}, 2150, bytes({8, 102})},
+        {bytes({0, 0}), {0, 2, 0, true}, -100, bytes({255, 156})},
+        {bytes({0, 0}), {0, 2, 0, false}, 65436, bytes({255, 156})},
+        {bytes({0, 0}), {0, 2, 0, false}, 65535, bytes({255, 255})},
+        {bytes({0}), {0, 1, 0, true}, -56, bytes({200})},
+        {bytes({0}), {0, 1, 0, false}, 200, bytes({200})},
+        {bytes({0}), {0, 1, 0, true}, 127, bytes({127})},
+        {bytes({0}), {0, 1, 0, true}, -128, bytes({128})},
+        {bytes({1, 2, 3, 4}), {3, 1, 0, false}, 99, bytes({1, 2, 99, 4})},
+        {bytes({1, 2, 3, 4}), {1, 2, 0, false}, 300, bytes({1, 44, 3, 4})},
+        {bytes({9, 9}), {0, 2, 1, false}, 5, bytes({5, 0})},
+        {bytes({1, 2, 3, 4}), {4, 2, 0, false}, 10, bytes({1, 2, 3, 10})},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.value);
+        QList<quint8> element = c.before;
+        RawFieldAccess::encode(element, c.field, c.field.bytePos == 4 ? 0x0A0B : c.value);
+        EXPECT_EQ(element, c.after);
+        EXPECT_EQ(RawFieldAccess::decode(c.after, c.field), c.value);
+    }
     EXPECT_EQ(RawFieldAccess::decode(bytes({5, 77}), {0, 2, 1, false}), 5);
     EXPECT_EQ(RawFieldAccess::decode(bytes({255, 77}), {1, 2, 1, true}), -1);
-}
-
-TEST(RawFieldAccessArithmetic, FieldReachingPastTheElementKeepsItsSize)
-{
-    QList<quint8> element = bytes({1, 2, 3, 4});
-    RawFieldAccess::encode(element, {4, 2, 0, false}, 0x0A0B);
-    EXPECT_EQ(element, bytes({1, 2, 3, 10}));
-    EXPECT_EQ(RawFieldAccess::decode(element, {4, 2, 0, false}), 10);
 }
 
 class RawFieldAccessTest : public ParamsDbFixture

@@ -10,22 +10,29 @@ protected:
     LnsRef<LnsConfigProperty> triple() const { return cpOf(smallChannel(), QStringLiteral("Triple")); }
 };
 
-TEST_F(cConfigPropTest, WithoutCpSizesAreMinusOneAndBytesUnreachable)
+TEST_F(cConfigPropTest, BytesOutsideTheCpOrBeforeAnyReadAreOutOfRange)
 {
     cConfigProp *cp = params.AddConfigProp(QStringLiteral("Empty"), nullptr, QStringLiteral("Scenes"));
-    EXPECT_EQ(cp->ClassId(), 1007);
     EXPECT_FALSE(cp->Available());
     EXPECT_FALSE(cp->CpFetched());
     EXPECT_EQ(cp->Dimension(), -1);
     EXPECT_EQ(cp->ElementByteLength(), -1);
     EXPECT_EQ(cp->ByteLength(), -1);
-    EXPECT_EQ(appErrorNumber([&] { cp->ByteValue(1); }), 9);
-    EXPECT_EQ(appErrorNumber([&] { cp->setByteValue(1, 5); }), 9);
+    EXPECT_EQ(raisedBy([&] { cp->ByteValue(1); }).number, 9);
+    EXPECT_EQ(raisedBy([&] { cp->setByteValue(1, 5); }).number, 9);
     EXPECT_FALSE(cp->FetchCp());
     cp->WriteToLns(); // nothing to write to, nothing raised
+
+    cConfigProp *triple1 =
+        params.AddConfigProp(QStringLiteral("Triple_1"), triple(), QStringLiteral("Triple"));
+    EXPECT_EQ(raisedBy([&] { triple1->setByteValue(1, 0); }).number, 9); // not read yet
+    EXPECT_EQ(raisedBy([&] { triple1->ByteValue(0); }).number, 9);
+    EXPECT_EQ(raisedBy([&] { triple1->ByteValue(7); }).number, 9);
+    EXPECT_EQ(raisedBy([&] { triple1->setByteValue(7, 1); }).number, 9);
+    EXPECT_EQ(triple1->ByteValue(6), 6);
 }
 
-TEST_F(cConfigPropTest, ArrayCpIsReadElementByElementIntoConsecutiveBytes)
+TEST_F(cConfigPropTest, ArrayCpRoundTripsThroughTheDatabaseElementByElement)
 {
     cConfigProp *cp = params.AddConfigProp(QStringLiteral("Triple_1"), triple(), QStringLiteral("Triple"));
     EXPECT_EQ(cp->Dimension(), 3);
@@ -34,14 +41,6 @@ TEST_F(cConfigPropTest, ArrayCpIsReadElementByElementIntoConsecutiveBytes)
     cp->ReadFromLns();
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(cp->ByteValue(i), i);
-    EXPECT_EQ(cp->ConfigProperty()->valueFormat(), QStringLiteral("RAW_HEX"));
-}
-
-TEST_F(cConfigPropTest, ArrayCpRoundTripsThroughTheDatabase)
-{
-    cConfigProp *cp = params.AddConfigProp(QStringLiteral("Triple_1"), triple(), QStringLiteral("Triple"));
-    cp->ConfigProperty()->setValueFormat(QStringLiteral("RAW_HEX"));
-    cp->ByteValue(1);
     cp->setByteValue(2, 255);
     cp->setByteValue(5, 10);
     cp->setByteValue(6, 9);
@@ -56,22 +55,7 @@ TEST_F(cConfigPropTest, ArrayCpRoundTripsThroughTheDatabase)
     EXPECT_EQ(again->ByteValue(5), 10);
 }
 
-TEST_F(cConfigPropTest, SetBeforeAnyReadIsOutOfRange)
-{
-    cConfigProp *cp = params.AddConfigProp(QStringLiteral("Triple_1"), triple(), QStringLiteral("Triple"));
-    EXPECT_EQ(appErrorNumber([&] { cp->setByteValue(1, 0); }), 9);
-}
-
-TEST_F(cConfigPropTest, IndexOutsideTheCpIsOutOfRange)
-{
-    cConfigProp *cp = params.AddConfigProp(QStringLiteral("Triple_1"), triple(), QStringLiteral("Triple"));
-    EXPECT_EQ(appErrorNumber([&] { cp->ByteValue(0); }), 9);
-    EXPECT_EQ(appErrorNumber([&] { cp->ByteValue(7); }), 9);
-    EXPECT_EQ(appErrorNumber([&] { cp->setByteValue(7, 1); }), 9);
-    EXPECT_EQ(cp->ByteValue(6), 6);
-}
-
-TEST_F(cConfigPropTest, RepeatedGetsReadLnsOnce)
+TEST_F(cConfigPropTest, RepeatedGetsReadLnsOnceAndKeepTheBytesWhenTheDatabaseChanges)
 {
     auto fake = std::make_shared<FakeConfigProperty>(QStringLiteral("Mode"), 1, 1, QList<int>{7});
     cConfigProp *cp = params.AddConfigProp(QStringLiteral("Mode"), fake, QStringLiteral("Mode"));
@@ -81,14 +65,12 @@ TEST_F(cConfigPropTest, RepeatedGetsReadLnsOnce)
     EXPECT_EQ(fake->valueReads, 1);
     cp->ReadFromLns();
     EXPECT_EQ(cp->ByteValue(1), 8);
-}
 
-TEST_F(cConfigPropTest, RepeatedGetsKeepTheBytesWhenTheDatabaseChanges)
-{
-    cConfigProp *cp = params.AddConfigProp(QStringLiteral("Triple_1"), triple(), QStringLiteral("Triple"));
-    EXPECT_EQ(cp->ByteValue(3), 3);
+    cConfigProp *fromDb =
+        params.AddConfigProp(QStringLiteral("Triple_1"), triple(), QStringLiteral("Triple"));
+    EXPECT_EQ(fromDb->ByteValue(3), 3);
     setBytes(triple(), {9, 9, 9, 9, 9, 9});
-    EXPECT_EQ(cp->ByteValue(3), 3);
+    EXPECT_EQ(fromDb->ByteValue(3), 3);
 }
 
 TEST_F(cConfigPropTest, SingleElementCpGoesThroughTheWholeValue)
@@ -182,7 +164,7 @@ TEST_F(cConfigPropTest, FetchKeepsAPresentCpUnlessForced)
     EXPECT_NE(cp->ConfigProperty(), fake);
 }
 
-TEST_F(cConfigPropTest, OwnerOfAnotherClassFetchesNothing)
+TEST_F(cConfigPropTest, OwnerOfAnotherClassOrUndefinedCpFetchesNothing)
 {
     cConfigProp *cp = params.AddConfigProp(QStringLiteral("Scenes_1"), nullptr, QStringLiteral("Scenes"));
     cp->setAvailable(true);
@@ -190,15 +172,12 @@ TEST_F(cConfigPropTest, OwnerOfAnotherClassFetchesNothing)
     EXPECT_FALSE(cp->FetchCp());
     cp->setCpOwner(nullptr);
     EXPECT_FALSE(cp->FetchCp());
-}
-
-TEST_F(cConfigPropTest, UndefinedCpFailsTheFetchQuietly)
-{
-    cConfigProp *cp = params.AddConfigProp(QStringLiteral("Nothing"), nullptr, QStringLiteral("NoSuchCp"));
-    cp->setAvailable(true);
-    cp->setCpOwner(channel(1));
-    EXPECT_FALSE(cp->FetchCp());
-    EXPECT_FALSE(cp->CpFetched());
+    cConfigProp *undefined =
+        params.AddConfigProp(QStringLiteral("Nothing"), nullptr, QStringLiteral("NoSuchCp"));
+    undefined->setAvailable(true);
+    undefined->setCpOwner(channel(1));
+    EXPECT_FALSE(undefined->FetchCp());
+    EXPECT_FALSE(undefined->CpFetched());
 }
 
 } // namespace

@@ -94,19 +94,13 @@ TEST_F(cMonitorPointTest, ActivationWritesTheOptionsOnlyWhileTheMonitorSetIsOpen
     EXPECT_FALSE(primeValue(1)->isMonitored());
 }
 
-TEST_F(cMonitorPointTest, SameTypeNeedsNoChange)
+TEST_F(cMonitorPointTest, SameTypeNeedsNoChangeAndAllowedTypeIsStoredInTheDatabase)
 {
     cMonitorPoint *p = point();
     primeValue(1)->setValue(QStringLiteral("30.0 1"));
     EXPECT_TRUE(p->ChangeNvType(95, QStringLiteral("0000000000000000"), 0));
     // A type change would have reset the value to the type's default.
     EXPECT_EQ(primeValue(1)->value(), QStringLiteral("30.0 1"));
-    EXPECT_TRUE(LogService::instance().Lines().isEmpty());
-}
-
-TEST_F(cMonitorPointTest, AllowedTypeIsStoredInTheDatabase)
-{
-    cMonitorPoint *p = point();
     EXPECT_TRUE(p->ChangeNvType(81, QStringLiteral("0000000000000000"), 0));
     EXPECT_EQ(primeValue(1)->typeId(), 81);
     EXPECT_EQ(primeValue(2)->typeId(), 95);

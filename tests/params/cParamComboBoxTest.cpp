@@ -1,8 +1,7 @@
 #include "params/cParamComboBox.h"
 
-#include "ControlParamFixture.h"
+#include "ParamsTestSupport.h"
 #include "params/ControlColours.h"
-#include "params/ParamError.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,12 +9,12 @@
 
 // A module-type list as the device page shows it, wired like the form wires
 // it: every change of the selection is handed to the parameter.
-class ComboBoxParam : public ControlParamFixture
+class ComboBoxParam : public ParamsDbFixture
 {
 protected:
     void SetUp() override
     {
-        ControlParamFixture::SetUp();
+        ParamsDbFixture::SetUp();
         QObject::connect(&combo, &QComboBox::currentIndexChanged, &combo,
                          [this] { p.ComboBox_Change_Event(); });
         p.setComboBoxControl(&combo);
@@ -36,24 +35,23 @@ protected:
     LnsRef<LnsConfigProperty> cp;
 };
 
-TEST_F(ComboBoxParam, ValueSelectsItsItem)
+TEST_F(ComboBoxParam, ValueSelectsItsItemAndValueNotInListLeavesNoSelection)
 {
     EXPECT_EQ(combo.currentIndex(), -1); // a growing list selects nothing by itself
-    p.setValue(2);
-    EXPECT_EQ(combo.currentIndex(), 2);
-    EXPECT_TRUE(p.Changed());
-    EXPECT_TRUE(p.CurrentValueIsInComboList());
-}
-
-TEST_F(ComboBoxParam, ValueNotInListLeavesNoSelectionAndIsInvalid)
-{
     p.setValue(1);
+    EXPECT_EQ(combo.currentIndex(), 1);
+    EXPECT_TRUE(p.CurrentValueIsInComboList());
     p.setValue(7);
     EXPECT_EQ(combo.currentIndex(), -1);
     EXPECT_EQ(p.Value(), 7); // clearing the selection is no choice
     EXPECT_FALSE(p.CurrentValueIsInComboList());
     EXPECT_TRUE(p.ValueIsInComboList(1));
     EXPECT_FALSE(p.ValueIsInComboList(7));
+    // The user's choice sets the value.
+    p.setChanged(false);
+    QTest::keyClick(&combo, Qt::Key_Down);
+    EXPECT_EQ(p.Value(), 0);
+    EXPECT_TRUE(p.Changed());
 }
 
 TEST_F(ComboBoxParam, ShowInvalidItemMarksInRedAndKeepsValue)
@@ -73,15 +71,6 @@ TEST_F(ComboBoxParam, ShowInvalidItemMarksInRedAndKeepsValue)
     EXPECT_NE(ControlColours::textColour(&combo), QColor(255, 0, 0));
 }
 
-TEST_F(ComboBoxParam, UserChoiceSetsValue)
-{
-    p.setValue(0);
-    p.setChanged(false);
-    QTest::keyClick(&combo, Qt::Key_Down);
-    EXPECT_EQ(p.Value(), 1);
-    EXPECT_TRUE(p.Changed());
-}
-
 TEST_F(ComboBoxParam, SelectByIndexRunsChangeEvenUnwired)
 {
     QComboBox unwired;
@@ -92,13 +81,6 @@ TEST_F(ComboBoxParam, SelectByIndexRunsChangeEvenUnwired)
     q.SetValueByComboListItemIndex(1);
     EXPECT_EQ(q.Value(), 20);
     EXPECT_TRUE(q.Changed());
-}
-
-TEST_F(ComboBoxParam, NegativeItemDataMakesFieldSigned)
-{
-    EXPECT_FALSE(p.SignedValue());
-    p.AddComboBoxItem(QStringLiteral("not used"), -1);
-    EXPECT_TRUE(p.SignedValue());
 }
 
 TEST_F(ComboBoxParam, RemovingItems)
@@ -129,47 +111,39 @@ TEST_F(ComboBoxParam, FrozenControlIsNotUpdated)
     EXPECT_EQ(combo.currentIndex(), 2);
 }
 
-TEST_F(ComboBoxParam, DisabledNoValueKeepsValueWithoutChange)
+TEST_F(ComboBoxParam, LockModesShowOrHideTheChoiceButKeepTheValue)
 {
-    p.setValue(2);
-    p.setChanged(false);
-    p.setLockMode(LM_DISABLED_NO_VALUE);
-    EXPECT_EQ(combo.currentIndex(), -1);
+    struct Case
+    {
+        eLockMode mode;
+        int index;
+        bool buttonFace;
+    };
+    const Case cases[] = {{LM_DISABLED_NO_VALUE, -1, false},
+                          {LM_DISABLED_GREY, 2, true},
+                          {LM_DISABLED_GREY_NO_VALUE, -1, true},
+                          {LM_DISABLED, 2, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.mode);
+        p.setLockMode(LM_UNLOCKED);
+        p.setValue(2);
+        p.setChanged(false);
+        p.setLockMode(c.mode);
+        EXPECT_EQ(combo.currentIndex(), c.index);
+        EXPECT_FALSE(combo.isEnabled());
+        EXPECT_EQ(combo.palette().color(QPalette::Base),
+                  QApplication::palette(&combo).color(c.buttonFace ? QPalette::Button : QPalette::Base));
+        EXPECT_EQ(p.Value(), 2);
+        EXPECT_FALSE(p.Changed());
+    }
+    p.setLockMode(LM_LOCKED); // no meaning for a list: stays disabled
     EXPECT_FALSE(combo.isEnabled());
-    EXPECT_EQ(p.Value(), 2);
-    EXPECT_FALSE(p.Changed());
+    p.setLockMode(LM_DISABLED_NO_VALUE);
     p.setValue(1); // stored, not shown
     EXPECT_EQ(combo.currentIndex(), -1);
     p.setLockMode(LM_UNLOCKED);
     EXPECT_TRUE(combo.isEnabled());
     EXPECT_EQ(combo.currentIndex(), 1);
-}
-
-TEST_F(ComboBoxParam, GreyModesUseButtonFace)
-{
-    p.setValue(2);
-    p.setLockMode(LM_DISABLED_GREY);
-    EXPECT_FALSE(combo.isEnabled());
-    EXPECT_EQ(combo.currentIndex(), 2);
-    EXPECT_EQ(combo.palette().color(QPalette::Base), QApplication::palette(&combo).color(QPalette::Button));
-    p.setLockMode(LM_DISABLED_GREY_NO_VALUE);
-    EXPECT_EQ(combo.currentIndex(), -1);
-    p.setLockMode(LM_DISABLED);
-    EXPECT_EQ(combo.palette().color(QPalette::Base), QApplication::palette(&combo).color(QPalette::Base));
-    EXPECT_EQ(combo.currentIndex(), 2);
-    p.setLockMode(LM_LOCKED); // no meaning for a list
-    EXPECT_FALSE(combo.isEnabled());
-}
-
-TEST_F(ComboBoxParam, ConsiderPartOfCpOnlyRejectsFieldsOutsideElement)
-{
-    bind(QStringLiteral("FptIndex"), 1, 2);
-    const RaisedError e = raisedBy([&] { p.ConsiderPartOfCpOnly(2, 2); });
-    EXPECT_EQ(e.number, ParamError::InvalidParameters);
-    EXPECT_EQ(e.source, QStringLiteral("ConsiderPartOfCpOnly"));
-    EXPECT_EQ(e.description, QStringLiteral("invalid parameters"));
-    EXPECT_EQ(p.BytePos(), 1);
-    EXPECT_EQ(p.ByteLength(), 2);
 }
 
 TEST_F(ComboBoxParam, ReadsSignedOnlyWithNegativeItems)
@@ -178,7 +152,9 @@ TEST_F(ComboBoxParam, ReadsSignedOnlyWithNegativeItems)
     p.ReadFromLns(); // default 255: empty slot
     EXPECT_EQ(p.Value(), 255);
     EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_FALSE(p.SignedValue());
     p.AddComboBoxItem(QStringLiteral("not used"), -1);
+    EXPECT_TRUE(p.SignedValue());
     p.setChanged(true);
     p.ReadFromLns();
     EXPECT_EQ(p.Value(), -1);
@@ -193,20 +169,10 @@ TEST_F(ComboBoxParam, ChoiceIsWrittenIntoItsField)
     QTest::keyClick(&combo, Qt::Key_Down);
     ASSERT_EQ(p.Value(), 1);
     p.WriteToLns();
-    EXPECT_EQ(rawOf(cp), QStringLiteral("200\t0\t1\t0"));
+    EXPECT_EQ(bytesOf(cp), (QList<int>{200, 0, 1, 0}));
     EXPECT_FALSE(p.Changed());
     p.AddComboBoxItem(QStringLiteral("not used"), -1);
     p.setValue(-1);
     p.WriteToLns();
-    EXPECT_EQ(rawOf(cp), QStringLiteral("200\t255\t255\t0"));
-}
-
-TEST_F(ComboBoxParam, FileTextRoundTrip)
-{
-    p.setValue(2);
-    EXPECT_EQ(p.FileValueText(), QStringLiteral("2"));
-    p.SetValueFromFileText(QStringLiteral("1"));
-    EXPECT_EQ(combo.currentIndex(), 1);
-    p.SetValueFromFileText(QString());
-    EXPECT_EQ(p.Value(), 1);
+    EXPECT_EQ(bytesOf(cp), (QList<int>{200, 255, 255, 0}));
 }

@@ -1,6 +1,6 @@
 #include "params/cParamOptBtn.h"
 
-#include "ControlParamFixture.h"
+#include "ParamsTestSupport.h"
 
 #include <QRadioButton>
 #include <QTest>
@@ -8,12 +8,12 @@
 
 // Three option buttons for the slot number CP (one byte), wired like the form:
 // a click hands the button's position to the parameter.
-class OptBtnParam : public ControlParamFixture
+class OptBtnParam : public ParamsDbFixture
 {
 protected:
     void SetUp() override
     {
-        ControlParamFixture::SetUp();
+        ParamsDbFixture::SetUp();
         cp = channelCp(QStringLiteral("ModuleNumber"));
         p.initDirect(nullptr, QStringLiteral("ModuleNumber_1"), cp, QStringLiteral("ModuleNumber"));
         for (int i = 0; i < 3; ++i) {
@@ -56,14 +56,14 @@ TEST_F(OptBtnParam, ClickedChoiceIsWrittenAsRawText)
     EXPECT_EQ(p.Value(), QStringLiteral("2"));
     EXPECT_TRUE(p.Changed());
     p.WriteToLns();
-    EXPECT_EQ(rawOf(cp), QStringLiteral("2"));
+    EXPECT_EQ(bytesOf(cp), QList<int>{2});
     EXPECT_FALSE(p.Changed());
     EXPECT_EQ(cp->valueFormat(), QStringLiteral("RAW_HEX"));
 }
 
 TEST_F(OptBtnParam, ReadSwitchesOnTheMatchingButton)
 {
-    setRaw(cp, QStringLiteral("1"));
+    setBytes(cp, {1});
     p.setChanged(true);
     p.ReadFromLns();
     EXPECT_EQ(p.Value(), QStringLiteral("1"));
@@ -72,12 +72,17 @@ TEST_F(OptBtnParam, ReadSwitchesOnTheMatchingButton)
     EXPECT_EQ(cp->valueFormat(), QStringLiteral("RAW_HEX"));
 }
 
-TEST_F(OptBtnParam, ValueWithoutButtonLeavesButtonsAlone)
+TEST_F(OptBtnParam, ValueWithoutButtonLeavesButtonsAloneAndClickOutsideGroupIsIgnored)
 {
     p.setValue(QStringLiteral("0"));
     p.setValue(QStringLiteral("7"));
     EXPECT_TRUE(buttons[0]->isChecked());
     EXPECT_EQ(p.Value(), QStringLiteral("7"));
+    p.setChanged(false);
+    p.OptionButton_Click_Event(0);
+    p.OptionButton_Click_Event(4);
+    EXPECT_EQ(p.Value(), QStringLiteral("7"));
+    EXPECT_FALSE(p.Changed());
 }
 
 TEST_F(OptBtnParam, DisabledNoValueSwitchesAllOffAndKeepsValue)
@@ -98,16 +103,6 @@ TEST_F(OptBtnParam, DisabledNoValueSwitchesAllOffAndKeepsValue)
     EXPECT_EQ(p.Value(), QStringLiteral("0"));
 }
 
-TEST_F(OptBtnParam, ClickOutsideGroupIsIgnored)
-{
-    p.setValue(QStringLiteral("1"));
-    p.setChanged(false);
-    p.OptionButton_Click_Event(0);
-    p.OptionButton_Click_Event(4);
-    EXPECT_EQ(p.Value(), QStringLiteral("1"));
-    EXPECT_FALSE(p.Changed());
-}
-
 TEST_F(OptBtnParam, WholeMultiByteCpIsOneChoice)
 {
     const LnsRef<LnsConfigProperty> fpt = channelCp(QStringLiteral("FptIndex"));
@@ -121,14 +116,5 @@ TEST_F(OptBtnParam, WholeMultiByteCpIsOneChoice)
     EXPECT_TRUE(unused.isChecked());
     q.OptionButton_Click_Event(2);
     q.WriteToLns();
-    EXPECT_EQ(rawOf(fpt), QStringLiteral("83\t152"));
-}
-
-TEST_F(OptBtnParam, FileTextIsTheRawText)
-{
-    p.SetValueFromFileText(QStringLiteral("2"));
-    EXPECT_TRUE(buttons[2]->isChecked());
-    EXPECT_EQ(p.FileValueText(), QStringLiteral("2"));
-    p.SetValueFromFileText(QString());
-    EXPECT_EQ(p.Value(), QStringLiteral("2"));
+    EXPECT_EQ(bytesOf(fpt), (QList<int>{83, 152}));
 }

@@ -43,39 +43,44 @@ protected:
     TextBoxHarness h{p};
 };
 
-TEST_F(TextBoxValidation, TooHighIsCorrectedWithMessage)
+TEST_F(TextBoxValidation, OutOfRangeIsCorrectedWithMessageNamingTheTypedValue)
 {
-    type(QStringLiteral("40"));
-    EXPECT_TRUE(validate());
-    ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
-    const MessageBox::Shown box = MessageBox::lastShown();
-    EXPECT_EQ(box.text,
-              QStringLiteral("The value 40 °C is too high. The valid range is from 15 up to 30 °C.\n\n"
-                             "\"Room setpoint\" is set to 30 °C."));
-    EXPECT_EQ(box.icon, MessageBox::Icon::Exclamation);
-    EXPECT_EQ(box.buttons, MessageBox::Buttons::OK);
-    EXPECT_EQ(box.title, QStringLiteral("tarvina RX24"));
-    EXPECT_EQ(h.edit.text(), QStringLiteral("30.00"));
-    EXPECT_EQ(p.Value(), 3000);
-    EXPECT_EQ(h.edit.cursorPosition(), h.edit.text().size());
-}
-
-TEST_F(TextBoxValidation, TooLowNamesTypedDecimal)
-{
-    type(QStringLiteral("-2.75"));
-    EXPECT_TRUE(validate());
-    EXPECT_EQ(MessageBox::lastShown().text,
-              QStringLiteral("The value -2.75 °C is too low. The valid range is from 15 up to 30 °C.\n\n"
-                             "\"Room setpoint\" is set to 15 °C."));
-    EXPECT_EQ(p.Value(), 1500);
-}
-
-TEST_F(TextBoxValidation, EmptyTextCountsAsZero)
-{
-    type(QString());
-    EXPECT_TRUE(validate());
-    EXPECT_TRUE(MessageBox::lastShown().text.startsWith(QStringLiteral("The value 0 °C is too low.")));
-    EXPECT_EQ(h.edit.text(), QStringLiteral("15.00"));
+    struct Case
+    {
+        const char *typed;
+        const char *message;
+        const char *corrected;
+    };
+    const Case cases[] = {
+        {"40",
+         "The value 40 °C is too high. The valid range is from 15 up to 30 °C.\n\n\"Room setpoint\" is set "
+         "to "
+         "30 °C.",
+         "30.00"},
+        {"-2.75",
+         "The value -2.75 °C is too low. The valid range is from 15 up to 30 °C.\n\n\"Room setpoint\" is set "
+         "to 15 °C.",
+         "15.00"},
+        {"", // empty text counts as 0
+         "The value 0 °C is too low. The valid range is from 15 up to 30 °C.\n\n\"Room setpoint\" is set to "
+         "15 °C.",
+         "15.00"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        MessageBox::clearTestRecord();
+        type(QString::fromUtf8(c.typed));
+        EXPECT_TRUE(validate());
+        ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+        const MessageBox::Shown box = MessageBox::lastShown();
+        EXPECT_EQ(box.text, QString::fromUtf8(c.message));
+        EXPECT_EQ(box.icon, MessageBox::Icon::Exclamation);
+        EXPECT_EQ(box.buttons, MessageBox::Buttons::OK);
+        EXPECT_EQ(box.title, QStringLiteral("tarvina RX24"));
+        EXPECT_EQ(h.edit.text(), QString::fromUtf8(c.corrected));
+        EXPECT_EQ(p.Value(), qRound(QString::fromUtf8(c.corrected).toDouble() * 100));
+        EXPECT_EQ(h.edit.cursorPosition(), h.edit.text().size());
+    }
 }
 
 TEST_F(TextBoxValidation, GermanMessageFillsEveryPlaceholder)
@@ -91,13 +96,16 @@ TEST_F(TextBoxValidation, GermanMessageFillsEveryPlaceholder)
                                    "\"Room setpoint\" is set to 30 °C."));
 }
 
-TEST_F(TextBoxValidation, InRangeValueIsRoundedToStepSilently)
+TEST_F(TextBoxValidation, InRangeValueIsRoundedToStepSilentlyAndLeavesCancelAlone)
 {
     type(QStringLiteral("21.555"));
     EXPECT_FALSE(validate());
     EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
     EXPECT_EQ(h.edit.text(), QStringLiteral("21.56"));
     EXPECT_EQ(p.Value(), 2156);
+    bool cancel = true; // a cancel already set stays set
+    p.TextBox_Validate_Event(cancel);
+    EXPECT_TRUE(cancel);
 }
 
 TEST_F(TextBoxValidation, CoarseStepsRoundTheCorrectedValue)
@@ -119,14 +127,6 @@ TEST_F(TextBoxValidation, CoarseStepsRoundTheCorrectedValue)
     EXPECT_EQ(p.Value(), 100);
 }
 
-TEST_F(TextBoxValidation, CancelStaysSetWhenAlreadySet)
-{
-    type(QStringLiteral("20"));
-    bool cancel = true;
-    p.TextBox_Validate_Event(cancel);
-    EXPECT_TRUE(cancel);
-}
-
 TEST_F(TextBoxValidation, OneChangeIsValidatedOnce)
 {
     type(QStringLiteral("40"));
@@ -139,32 +139,18 @@ TEST_F(TextBoxValidation, OneChangeIsValidatedOnce)
     EXPECT_EQ(h.edit.text(), QStringLiteral("30.00"));
 }
 
-TEST_F(TextBoxValidation, EventsOffWhileLockTextIsWritten)
-{
-    p.setValue(2000);
-    p.setChanged(false);
-    p.setLockMode(LM_DISABLED_GREY_NO_VALUE);
-    EXPECT_EQ(p.Value(), 2000);
-    EXPECT_FALSE(p.Changed());
-    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
-}
-
-TEST_F(TextBoxValidation, SetValidCorrectsWithoutMessage)
+TEST_F(TextBoxValidation, SetValidCorrectsWithoutMessageAndTakesCalculatedValueOnlyWhenCorrecting)
 {
     h.edit.setText(QStringLiteral("40"));
     p.SetValidTextBoxValue();
     EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
     EXPECT_EQ(h.edit.text(), QStringLiteral("30.00"));
     EXPECT_EQ(p.Value(), 3000);
-}
 
-TEST_F(TextBoxValidation, SetValidTakesCalculatedValueOnlyWhenCorrected)
-{
     h.edit.setText(QStringLiteral("40"));
     p.SetValidTextBoxValue(22.5);
     EXPECT_EQ(p.Value(), 2250);
     EXPECT_EQ(h.edit.text(), QStringLiteral("22.50"));
-
     h.edit.setText(QStringLiteral("25"));
     p.SetValidTextBoxValue(22.5);
     EXPECT_EQ(p.Value(), 2500);

@@ -31,17 +31,13 @@ protected:
         testIni.setPath(iniFile.fileName());
         params.setIniFile(&testIni);
     }
-    LnsRef<LnsConfigProperty> fetchDev(const QString &name, long *number = nullptr, QString *text = nullptr)
+    LnsRef<LnsConfigProperty> fetchDev(const QString &name, QString *text = nullptr)
     {
         LnsRef<LnsConfigProperty> cp;
-        try {
-            params.FetchDevCp(name, CpDefinitions::CpSection, &testIni, nullptr, rx24(), cp);
-        } catch (const AppError &error) {
-            if (number)
-                *number = error.number();
-            if (text)
-                *text = error.description();
-        }
+        const RaisedError e = raisedBy(
+            [&] { params.FetchDevCp(name, CpDefinitions::CpSection, &testIni, nullptr, rx24(), cp); });
+        if (text)
+            *text = e.description;
         return cp;
     }
 
@@ -49,64 +45,95 @@ protected:
     QX_IniFile testIni;
 };
 
-TEST_F(cParamsTest, ListsKeepInsertionOrderFromOne)
+TEST_F(cParamsTest, ListsCountFromOneRefuseMissingEntriesAndDuplicateNames)
 {
-    EXPECT_EQ(params.ClassId(), 1000);
     cParam1Byte *a = params.Add1ByteParameter(QStringLiteral("A"), nullptr, QString());
     cParam1Byte *b = params.Add1ByteParameter(QStringLiteral("B"), nullptr, QString());
     cParam2Byte *c = params.Add2ByteParameter(QStringLiteral("C"), nullptr, QString());
-    EXPECT_EQ(params.Parameter1ByteCount(), 2);
     EXPECT_EQ(params.Parameter1Byte(1), a);
-    EXPECT_EQ(params.Parameter1Byte(2), b);
     EXPECT_EQ(params.Parameter1ByteByName(QStringLiteral("B")), b);
-    EXPECT_EQ(params.Parameter2Byte(1), c);
-    EXPECT_EQ(params.AllParameters().Count(), 3);
     EXPECT_EQ(params.AllParameters().Item(3), c);
     EXPECT_EQ(a->Parent(), &params);
-    EXPECT_EQ(a->Name(), QStringLiteral("A"));
-}
+    EXPECT_EQ(raisedBy([&] { params.Parameter1Byte(0); }).number, 9);
+    EXPECT_EQ(raisedBy([&] { params.Parameter1Byte(3); }).number, 9);
+    EXPECT_EQ(raisedBy([&] { params.TextBoxParameter(1); }).number, 9);
+    EXPECT_EQ(raisedBy([&] { params.Parameter1ByteByName(QStringLiteral("Z")); }).number, 5);
+    EXPECT_EQ(raisedBy([&] { params.ConfigPropByName(QStringLiteral("A")); }).number, 5);
 
-TEST_F(cParamsTest, MissingIndexOrNameRaises)
-{
-    params.Add1ByteParameter(QStringLiteral("A"), nullptr, QString());
-    EXPECT_EQ(appErrorNumber([&] { params.Parameter1Byte(0); }), 9);
-    EXPECT_EQ(appErrorNumber([&] { params.Parameter1Byte(2); }), 9);
-    EXPECT_EQ(appErrorNumber([&] { params.Parameter2Byte(1); }), 9);
-    EXPECT_EQ(appErrorNumber([&] { params.Parameter1ByteByName(QStringLiteral("Z")); }), 5);
-    EXPECT_EQ(appErrorNumber([&] { params.ConfigPropByName(QStringLiteral("A")); }), 5);
-    EXPECT_EQ(appErrorNumber([&] { params.TextBoxParameter(1); }), 9);
-}
-
-TEST_F(cParamsTest, DuplicateNamesAreRefused)
-{
-    params.Add1ByteParameter(QStringLiteral("A"), nullptr, QString());
-    EXPECT_EQ(appErrorNumber([&] { params.Add1ByteParameter(QStringLiteral("A"), nullptr, QString()); }),
+    EXPECT_EQ(raisedBy([&] { params.Add1ByteParameter(QStringLiteral("A"), nullptr, QString()); }).number,
               457);
-    EXPECT_EQ(params.Parameter1ByteCount(), 1);
+    EXPECT_EQ(params.Parameter1ByteCount(), 2);
     // Another kind under a name in use: refused by the list of all parameters.
-    EXPECT_EQ(appErrorNumber([&] { params.AddAsciiParameter(QStringLiteral("A"), nullptr, QString()); }),
+    EXPECT_EQ(raisedBy([&] { params.AddAsciiParameter(QStringLiteral("A"), nullptr, QString()); }).number,
               457);
-    EXPECT_EQ(params.AllParameters().Count(), 1);
+    EXPECT_EQ(params.AllParameters().Count(), 3);
     params.AddConfigProp(QStringLiteral("A"), nullptr, QString()); // config properties are apart
-    EXPECT_EQ(appErrorNumber([&] { params.AddConfigProp(QStringLiteral("A"), nullptr, QString()); }), 457);
-}
-
-TEST_F(cParamsTest, CreationWithAndWithoutCp)
-{
-    auto mode = cpOf(smallChannel(), QStringLiteral("Mode"));
-    cParam1Byte *direct = params.Add1ByteParameter(QStringLiteral("Mode"), mode, QStringLiteral("Mode"));
-    EXPECT_TRUE(direct->Available());
-    EXPECT_EQ(direct->ConfigProperty(), mode);
-    EXPECT_EQ(direct->CpIniName(), QStringLiteral("Mode"));
-    EXPECT_FALSE(direct->CpIsExternal());
-    cParam1Byte *empty = params.Add1ByteParameter(QStringLiteral("Empty"), nullptr, QStringLiteral("Mode"));
-    EXPECT_FALSE(empty->Available());
+    EXPECT_EQ(raisedBy([&] { params.AddConfigProp(QStringLiteral("A"), nullptr, QString()); }).number, 457);
+    // Without a CP a parameter is not available; with an external one it is.
+    EXPECT_FALSE(a->Available());
     cConfigProp *late = params.AddConfigProp(QStringLiteral("Late"), nullptr, QStringLiteral("Quad"));
     late->setAvailable(true);
-    cParam1Byte *ext = params.Add1ByteParameterExtCp(QStringLiteral("Ext"), late);
-    EXPECT_TRUE(ext->Available());
-    EXPECT_TRUE(ext->CpIsExternal());
-    EXPECT_EQ(ext->ConfigPropExt(), late);
+    EXPECT_TRUE(params.Add1ByteParameterExtCp(QStringLiteral("Ext"), late)->Available());
+}
+
+TEST_F(cParamsTest, ConsiderPartOfCpOnlyRefusesFieldsOutsideTheElementAndKeepsThePrevious)
+{
+    QLineEdit edit;
+    QComboBox combo;
+    QCheckBox check;
+    const QString name = QStringLiteral("MaxRange"); // one 4-byte element
+    cParam1Byte *one = params.Add1ByteParameter(QStringLiteral("P1"), channelCp(name), name);
+    cParam2Byte *two = params.Add2ByteParameter(QStringLiteral("P2"), channelCp(name), name);
+    cParamASCII *text = params.AddAsciiParameter(QStringLiteral("P3"), channelCp(name), name);
+    cParamCheckBox *box = params.AddCheckBoxParameter(QStringLiteral("P4"), &check, channelCp(name), name);
+    cParamComboBox *list = params.AddComboBoxParameter(QStringLiteral("P5"), &combo, channelCp(name), name);
+    cParamTextBox *number = params.AddTextBoxParameter(QStringLiteral("P6"), &edit, channelCp(name), name);
+    struct Case
+    {
+        cParamBase *param;
+        std::function<int()> bytePos;
+        std::pair<int, int> good;
+        QList<std::pair<int, int>> bad;
+        const char *description;
+    };
+    const Case cases[] = {
+        {one, [&] { return one->BytePos(); }, {4, 0}, {{5, 0}, {0, 0}, {-1, 0}}, "invalid parameters"},
+        {two, [&] { return two->BytePos(); }, {3, 0}, {{4, 0}, {0, 0}, {-1, 0}}, "invalid parameters"},
+        {text, [&] { return text->BytePos(); }, {1, 4}, {{2, 4}, {1, 0}}, "invalid parameters"},
+        {box, [&] { return box->BytePos(); }, {4, 1}, {{4, 2}, {0, 1}, {1, 0}}, "ungültige Parameter"},
+        {list, [&] { return list->BytePos(); }, {3, 2}, {{4, 2}, {0, 1}, {1, 0}}, "invalid parameters"},
+        {number,
+         [&] { return number->BytePos(); },
+         {2, 1},
+         {{0, 1}, {1, 0}, {2, 4}, {5, 1}, {-1, 2}},
+         "ungültige Parameter"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.param->Name().toStdString());
+        c.param->ConsiderPartOfCpOnly(c.good.first, c.good.second);
+        for (const auto &[pos, length] : c.bad) {
+            const RaisedError e = raisedBy([&] { c.param->ConsiderPartOfCpOnly(pos, length); });
+            EXPECT_EQ(e.number, 0x800403E8L) << pos << "," << length;
+            EXPECT_EQ(e.source, QStringLiteral("ConsiderPartOfCpOnly"));
+            EXPECT_EQ(e.description, QString::fromUtf8(c.description));
+        }
+        EXPECT_EQ(c.bytePos(), c.good.first);
+    }
+
+    // An external CP or one fetched later is not checked; a missing one is.
+    cConfigProp *scenes = params.AddConfigProp(QStringLiteral("Scenes_1"),
+                                               channelCp(QStringLiteral("Scenes")), QStringLiteral("Scenes"));
+    cParam2Byte *ext = params.Add2ByteParameterExtCp(QStringLiteral("Ext"), scenes);
+    EXPECT_EQ(raisedBy([&] { ext->ConsiderPartOfCpOnly(63); }).number, 0);
+    cParamTextBox *extText = params.AddTextBoxParameterExtCp(QStringLiteral("ExtText"), &edit, scenes);
+    EXPECT_EQ(raisedBy([&] { extText->ConsiderPartOfCpOnly(9, 3); }).number, 0);
+    cParam2Byte *late =
+        params.Add2ByteParameter(QStringLiteral("Late"), nullptr, QStringLiteral("DefOutput"));
+    late->setLateFetch(true);
+    EXPECT_EQ(raisedBy([&] { late->ConsiderPartOfCpOnly(1); }).number, 0);
+    cParam2Byte *none =
+        params.Add2ByteParameter(QStringLiteral("None"), nullptr, QStringLiteral("DefOutput"));
+    EXPECT_EQ(raisedBy([&] { none->ConsiderPartOfCpOnly(1); }).number, 0x800403E8L);
 }
 
 TEST_F(cParamsTest, ControlsCarryTheParameterNameAsTag)
@@ -114,14 +141,12 @@ TEST_F(cParamsTest, ControlsCarryTheParameterNameAsTag)
     QLineEdit edit;
     QComboBox combo;
     QCheckBox check;
-    cParamTextBox *text = params.AddTextBoxParameter(QStringLiteral("Delay"), &edit, nullptr, QString());
+    params.AddTextBoxParameter(QStringLiteral("Delay"), &edit, nullptr, QString());
     params.AddComboBoxParameter(QStringLiteral("Kind"), &combo, nullptr, QString());
     params.AddCheckBoxParameter(QStringLiteral("On"), &check, nullptr, QString());
     EXPECT_EQ(edit.property("Tag").toString(), QStringLiteral("Delay"));
     EXPECT_EQ(combo.property("Tag").toString(), QStringLiteral("Kind"));
     EXPECT_EQ(check.property("Tag").toString(), QStringLiteral("On"));
-    EXPECT_EQ(text->SnvtType(), eSnvtType::unsigned_);
-    EXPECT_EQ(text->Factor(), 1);
 }
 
 TEST_F(cParamsTest, ParameterAllByNameSearchesTheKindsInOrder)
@@ -130,8 +155,9 @@ TEST_F(cParamsTest, ParameterAllByNameSearchesTheKindsInOrder)
     params.AddTextBoxParameter(QStringLiteral("Shared"), &edit, nullptr, QString());
     // The second kind's list takes the name, the list of all parameters refuses it.
     cParam1Byte *oneByte = nullptr;
-    EXPECT_EQ(appErrorNumber([&] { params.Add1ByteParameter(QStringLiteral("Shared"), nullptr, QString()); }),
-              457);
+    EXPECT_EQ(
+        raisedBy([&] { params.Add1ByteParameter(QStringLiteral("Shared"), nullptr, QString()); }).number,
+        457);
     oneByte = params.Parameter1ByteByName(QStringLiteral("Shared"));
     EXPECT_EQ(params.ParameterAllByName(QStringLiteral("Shared"), 0), oneByte);
     EXPECT_EQ(params.ParameterAllByName(QStringLiteral("Shared"), 1001),
@@ -188,19 +214,19 @@ TEST_F(cParamsTest, EventOfAControlNamingNoParameterRaises)
     stray.setProperty("Tag", QStringLiteral("Nobody"));
     int key = '1';
     bool cancel = false;
-    EXPECT_NE(appErrorNumber([&] { params.TextBox_Change_Event(&stray); }), 0);
-    EXPECT_NE(appErrorNumber([&] { params.TextBox_KeyPress_Event(&stray, key); }), 0);
-    EXPECT_NE(appErrorNumber([&] { params.TextBox_Validate_Event(&stray, cancel); }), 0);
-    EXPECT_NE(appErrorNumber([&] { params.TextBox_LostFocus_Event(&stray); }), 0);
+    EXPECT_NE(raisedBy([&] { params.TextBox_Change_Event(&stray); }).number, 0);
+    EXPECT_NE(raisedBy([&] { params.TextBox_KeyPress_Event(&stray, key); }).number, 0);
+    EXPECT_NE(raisedBy([&] { params.TextBox_Validate_Event(&stray, cancel); }).number, 0);
+    EXPECT_NE(raisedBy([&] { params.TextBox_LostFocus_Event(&stray); }).number, 0);
     QComboBox combo;
     QCheckBox check;
     QRadioButton radio;
-    EXPECT_NE(appErrorNumber([&] { params.ComboBox_Change_Event(&combo); }), 0);
-    EXPECT_NE(appErrorNumber([&] { params.CheckBox_Click_Event(&check); }), 0);
-    EXPECT_NE(appErrorNumber([&] { params.OptionButton_Click_Event(&radio); }), 0);
+    EXPECT_NE(raisedBy([&] { params.ComboBox_Change_Event(&combo); }).number, 0);
+    EXPECT_NE(raisedBy([&] { params.CheckBox_Click_Event(&check); }).number, 0);
+    EXPECT_NE(raisedBy([&] { params.OptionButton_Click_Event(&radio); }).number, 0);
     // A name of another kind does not count either.
     params.Add1ByteParameter(QStringLiteral("Nobody"), nullptr, QString());
-    EXPECT_EQ(appErrorNumber([&] { params.TextBox_Change_Event(&stray); }), 5);
+    EXPECT_EQ(raisedBy([&] { params.TextBox_Change_Event(&stray); }).number, 5);
 }
 
 TEST_F(cParamsTest, ReadFromLnsHonoursTheFlagsAndFillsSharedCpsFirst)
@@ -224,12 +250,10 @@ TEST_F(cParamsTest, SharedCpIsWrittenOnceAfterAllItsParameters)
 {
     auto fake = std::make_shared<FakeConfigProperty>(QStringLiteral("Quad"), 4, 1, QList<int>{1, 2, 3, 4});
     cConfigProp *shared = params.AddConfigProp(QStringLiteral("Quad"), fake, QStringLiteral("Quad"));
-    QList<cParam1Byte *> parts;
     for (int i = 1; i <= 3; ++i) {
         cParam1Byte *p = params.Add1ByteParameterExtCp(QStringLiteral("Part%1").arg(i), shared);
         p->ConsiderPartOfCpOnly(i);
         p->setValue(i * 11);
-        parts.append(p);
     }
     params.WriteToLns();
     EXPECT_EQ(fake->valueWrites, 1);
@@ -237,17 +261,18 @@ TEST_F(cParamsTest, SharedCpIsWrittenOnceAfterAllItsParameters)
     EXPECT_EQ(params.GetAllCpsShouldBeWrittenToLns().size(), 1);
     EXPECT_EQ(params.GetAllCpsShouldBeWrittenToLns().first(), fake);
     EXPECT_EQ(params.GetAllCpNamesShouldBeWrittenToLns(), QStringList{QStringLiteral("Quad")});
-}
 
-TEST_F(cParamsTest, SharedCpReachesTheDatabase)
-{
-    cConfigProp *shared = params.AddConfigProp(QStringLiteral("Quad"), quad(), QStringLiteral("Quad"));
+    // The same through the database.
+    cParams again;
+    again.setSystem(network->system());
+    cConfigProp *quadCp = again.AddConfigProp(QStringLiteral("Quad"), quad(), QStringLiteral("Quad"));
     for (int i = 1; i <= 3; ++i) {
-        cParam1Byte *p = params.Add1ByteParameterExtCp(QStringLiteral("Part%1").arg(i), shared);
+        cParam1Byte *p = again.Add1ByteParameterExtCp(QStringLiteral("Part%1").arg(i), quadCp);
         p->ConsiderPartOfCpOnly(i);
         p->setValue(100 + i);
     }
-    params.WriteToLns();
+    again.WriteToLns();
+    EXPECT_FALSE(network->system()->inTransaction());
     EXPECT_EQ(bytesOf(quad()), (QList<int>{101, 102, 103, 4}));
 }
 
@@ -268,15 +293,6 @@ TEST_F(cParamsTest, WriteToLnsRunsInOneTransaction)
     params.WriteToLns();
     EXPECT_EQ(system->commits, 1);
     EXPECT_EQ(fake->valueWrites, 2);
-}
-
-TEST_F(cParamsTest, WriteToLnsIsAtomicInTheDatabase)
-{
-    auto mode = cpOf(smallChannel(), QStringLiteral("Mode"));
-    params.Add1ByteParameter(QStringLiteral("Mode"), mode, QStringLiteral("Mode"))->setValue(9);
-    params.WriteToLns();
-    EXPECT_FALSE(network->system()->inTransaction());
-    EXPECT_EQ(bytesOf(cpOf(smallChannel(), QStringLiteral("Mode"))), QList<int>{9});
 }
 
 TEST_F(cParamsTest, ExcludedParametersAreNeitherWrittenNorListed)
@@ -394,18 +410,16 @@ TEST_F(cParamsTest, FetchLmoCpOfAnUndefinedCp)
                                    smallChannel(), cp, &succeed));
     EXPECT_FALSE(succeed);
     EXPECT_EQ(cp, nullptr);
-    try {
+    const RaisedError e = raisedBy([&] {
         params.FetchLmoCp(QStringLiteral("Ghost"), CpDefinitions::CpSection, &testIni, nullptr,
                           smallChannel(), cp);
-        FAIL() << "an undefined CP raises without Succeed";
-    } catch (const AppError &error) {
-        EXPECT_EQ(error.number(), 10000);
-        EXPECT_EQ(error.description(), QStringLiteral("INI - File Error : Ghost"));
-    }
-    EXPECT_EQ(appErrorNumber([&] {
+    });
+    EXPECT_EQ(e.number, 10000);
+    EXPECT_EQ(e.description, QStringLiteral("INI - File Error : Ghost"));
+    EXPECT_EQ(raisedBy([&] {
                   params.FetchLmoCp(QStringLiteral("Zero"), CpDefinitions::CpSection, &testIni, nullptr,
                                     smallChannel(), cp);
-              }),
+              }).number,
               10000);
 }
 
@@ -423,10 +437,10 @@ TEST_F(cParamsTest, FetchLmoCpOfAnNvCp)
     EXPECT_FALSE(params.FetchLmoCp(QStringLiteral("Beyond"), CpDefinitions::CpSection, &testIni, nullptr,
                                    smallChannel(), cp, &succeed));
     EXPECT_FALSE(succeed);
-    EXPECT_EQ(appErrorNumber([&] {
+    EXPECT_EQ(raisedBy([&] {
                   params.FetchLmoCp(QStringLiteral("Beyond"), CpDefinitions::CpSection, &testIni, nullptr,
                                     smallChannel(), cp);
-              }),
+              }).number,
               LnsErrorCode::NotFound);
 }
 
@@ -442,17 +456,16 @@ TEST_F(cParamsTest, FetchDevCpFollowsObjectAndNv)
     EXPECT_EQ(cp->name(), QStringLiteral("FptIndex"));
     EXPECT_EQ(cp->parent()->name(), channel(2)->name());
 
-    long number = 0;
     QString text;
-    EXPECT_EQ(fetchDev(QStringLiteral("NoObject"), &number, &text), nullptr);
+    EXPECT_EQ(fetchDev(QStringLiteral("NoObject"), &text), nullptr);
     EXPECT_EQ(text, QStringLiteral("INI-File Error (CP, Object-Fetch): NoObject / Object-Index=99"));
-    EXPECT_EQ(fetchDev(QStringLiteral("NoNv"), &number, &text), nullptr);
+    EXPECT_EQ(fetchDev(QStringLiteral("NoNv"), &text), nullptr);
     EXPECT_EQ(text, QStringLiteral("INI-File Error (CP, NV-Fetch): NoNv / NV-Index=99"));
-    EXPECT_EQ(fetchDev(QStringLiteral("NoCp"), &number, &text), nullptr);
+    EXPECT_EQ(fetchDev(QStringLiteral("NoCp"), &text), nullptr);
     EXPECT_EQ(text, QStringLiteral("INI-File Error (CP, CP-Fetch): NoCp / CP-Index=99"));
-    EXPECT_EQ(fetchDev(QStringLiteral("Undefined"), &number, &text), nullptr);
+    EXPECT_EQ(fetchDev(QStringLiteral("Undefined"), &text), nullptr);
     EXPECT_EQ(text, QStringLiteral("INI-File Error (CP, CP-Fetch): Undefined / CP-Index=-1"));
-    EXPECT_EQ(fetchDev(QStringLiteral("ObjectNv"), &number, &text), nullptr); // the node's NV has no CPs
+    EXPECT_EQ(fetchDev(QStringLiteral("ObjectNv"), &text), nullptr); // the node's NV has no CPs
     EXPECT_EQ(text, QStringLiteral("INI-File Error (CP, CP-Fetch): ObjectNv / CP-Index=1"));
 
     LnsRef<LnsConfigProperty> none;

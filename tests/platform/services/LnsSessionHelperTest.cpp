@@ -28,19 +28,10 @@ TEST_F(LnsSessionHelperTest, ConnectsAndOpensTheDeepestSubsystem)
     ASSERT_TRUE(m_session.appDevices);
     EXPECT_EQ(m_session.appDevices->count(), 1);
     EXPECT_EQ(m_session.appDevices->item(1)->name(), QStringLiteral("RX24 Room 12"));
-}
-
-TEST_F(LnsSessionHelperTest, MiddleSubsystemHasItsOwnDevices)
-{
-    open(QStringLiteral("LNS System.Floor 1"));
-    EXPECT_EQ(m_session.subsystem->name(), QStringLiteral("Floor 1"));
+    // A middle subsystem has its own devices; the system alone takes the first subsystem.
+    m_helper.openSystem(m_session, QStringLiteral("LNS System.Floor 1"));
     EXPECT_EQ(m_session.appDevices->item(QStringLiteral("RX24 Hall"))->name(), QStringLiteral("RX24 Hall"));
-}
-
-TEST_F(LnsSessionHelperTest, SystemAloneTakesTheFirstSubsystem)
-{
-    open(QStringLiteral("LNS System"));
-    ASSERT_TRUE(m_session.subsystem);
+    m_helper.openSystem(m_session, QStringLiteral("LNS System"));
     EXPECT_EQ(m_session.subsystem->name(), QStringLiteral("Floor 1"));
 }
 
@@ -58,18 +49,13 @@ TEST_F(LnsSessionHelperTest, UnknownSubsystemRaisesNotFound)
 
 TEST_F(LnsSessionHelperTest, FailuresGiveFalseInsteadOfErrors)
 {
+    EXPECT_FALSE(m_helper.openNetwork(m_session, QStringLiteral("Building A"), false)); // not connected
     EXPECT_FALSE(m_helper.connect(m_session, nullptr, 0));
     EXPECT_FALSE(m_helper.connect(m_session, m_server.get(), 1)); // remote needs a server database
     ASSERT_TRUE(m_helper.connect(m_session, m_server.get(), 0));
     EXPECT_FALSE(m_helper.openNetwork(m_session, QStringLiteral("No Such Network"), false));
     EXPECT_FALSE(m_session.network);
     EXPECT_FALSE(m_helper.openNetwork(m_session, QString(), false));
-}
-
-TEST_F(LnsSessionHelperTest, OpenNetworkWithoutConnectionFails)
-{
-    LnsSession session;
-    EXPECT_FALSE(m_helper.openNetwork(session, QStringLiteral("Building A"), false));
 }
 
 TEST_F(LnsSessionHelperTest, CloseClearsEverythingAndDisconnects)

@@ -2,70 +2,44 @@
 
 #include <gtest/gtest.h>
 
-TEST(ObjectNameAnalyzerTest, SplitsBackslashFormWithBlanks)
+TEST(ObjectNameAnalyzerTest, SplitsNamesInAnySeparatorForm)
 {
-    const ObjectNameParts parts =
-        ObjectNameAnalyzer::analyze(QStringLiteral("Building A\\LNS System.Floor 1.Room 12\\RX24 Room 12"));
-    EXPECT_EQ(parts.networkName, QStringLiteral("Building A"));
-    EXPECT_EQ(parts.networkPart, QStringLiteral("Building A\\"));
-    EXPECT_EQ(parts.systemPart, QStringLiteral("LNS System.Floor 1.Room 12"));
-    EXPECT_EQ(parts.deviceName, QStringLiteral("RX24 Room 12"));
-    EXPECT_EQ(parts.subsystemName, QStringLiteral("Room 12"));
-    EXPECT_EQ(parts.remainder, QString());
-}
-
-TEST(ObjectNameAnalyzerTest, AcceptsSlashesAndMixedSeparators)
-{
-    const ObjectNameParts slash = ObjectNameAnalyzer::analyze(QStringLiteral("Net/Sys.Sub/Dev"));
-    EXPECT_EQ(slash.networkName, QStringLiteral("Net"));
-    EXPECT_EQ(slash.networkPart, QStringLiteral("Net/"));
-    EXPECT_EQ(slash.systemPart, QStringLiteral("Sys.Sub"));
-    EXPECT_EQ(slash.deviceName, QStringLiteral("Dev"));
-    const ObjectNameParts mixed = ObjectNameAnalyzer::analyze(QStringLiteral("Net\\Sys.Sub/Dev"));
-    EXPECT_EQ(mixed.systemPart, QStringLiteral("Sys.Sub"));
-    EXPECT_EQ(mixed.deviceName, QStringLiteral("Dev"));
-}
-
-TEST(ObjectNameAnalyzerTest, WithoutDevicePartTheDeviceNameIsEmpty)
-{
-    const ObjectNameParts parts = ObjectNameAnalyzer::analyze(QStringLiteral("Net\\Sys.Floor 1"));
-    EXPECT_EQ(parts.systemPart, QStringLiteral("Sys.Floor 1"));
-    EXPECT_EQ(parts.deviceName, QString());
-    const ObjectNameParts trailing = ObjectNameAnalyzer::analyze(QStringLiteral("Net\\Sys.Floor 1\\"));
-    EXPECT_EQ(trailing.systemPart, QStringLiteral("Sys.Floor 1"));
-    EXPECT_EQ(trailing.deviceName, QString());
-}
-
-TEST(ObjectNameAnalyzerTest, DropsExtraSeparatorsQuotesAndOuterBlanks)
-{
-    const ObjectNameParts parts =
-        ObjectNameAnalyzer::analyze(QStringLiteral("  \"\\\\Net A\\\\ Sys . Sub 1 \\\\Dev 1 \\\"  "));
-    EXPECT_EQ(parts.networkName, QStringLiteral("Net A"));
-    EXPECT_EQ(parts.networkPart, QStringLiteral("Net A\\"));
-    EXPECT_EQ(parts.systemPart, QStringLiteral("Sys.Sub 1"));
-    EXPECT_EQ(parts.deviceName, QStringLiteral("Dev 1"));
-    const ObjectNameParts dots = ObjectNameAnalyzer::analyze(QStringLiteral("N/Sys..Sub./D"));
-    EXPECT_EQ(dots.systemPart, QStringLiteral("Sys.Sub"));
-}
-
-TEST(ObjectNameAnalyzerTest, SystemOnlyAndNetworkOnly)
-{
-    const ObjectNameParts system = ObjectNameAnalyzer::analyze(QStringLiteral("Net/LNS System/Dev"));
-    EXPECT_EQ(system.systemPart, QStringLiteral("LNS System"));
-    EXPECT_EQ(system.subsystemName, QString());
-    const ObjectNameParts network = ObjectNameAnalyzer::analyze(QStringLiteral("Net"));
-    EXPECT_EQ(network.networkName, QStringLiteral("Net"));
-    EXPECT_EQ(network.networkPart, QStringLiteral("Net"));
-    EXPECT_EQ(network.systemPart, QString());
-    EXPECT_EQ(network.deviceName, QString());
-}
-
-TEST(ObjectNameAnalyzerTest, EmptyNameAndLevelsBehindTheDevice)
-{
-    const ObjectNameParts empty = ObjectNameAnalyzer::analyze(QString());
-    EXPECT_EQ(empty.networkName, QString());
-    EXPECT_EQ(empty.deviceName, QString());
-    const ObjectNameParts deep = ObjectNameAnalyzer::analyze(QStringLiteral("N\\S.U\\Dev\\Channel 3\\x"));
-    EXPECT_EQ(deep.deviceName, QStringLiteral("Dev"));
-    EXPECT_EQ(deep.remainder, QStringLiteral("Channel 3/x"));
+    struct Case
+    {
+        const char *name;
+        const char *network;
+        const char *networkPart;
+        const char *system;
+        const char *subsystem; // nullptr: not checked
+        const char *device;
+        const char *remainder;
+    };
+    const Case cases[] = {
+        {"Building A\\LNS System.Floor 1.Room 12\\RX24 Room 12", "Building A", "Building A\\",
+         "LNS System.Floor 1.Room 12", "Room 12", "RX24 Room 12", ""},
+        {"Net/Sys.Sub/Dev", "Net", "Net/", "Sys.Sub", nullptr, "Dev", ""},
+        {"Net\\Sys.Sub/Dev", "Net", "Net\\", "Sys.Sub", nullptr, "Dev", ""},
+        {"Net\\Sys.Floor 1", "Net", "Net\\", "Sys.Floor 1", nullptr, "", ""},
+        {"Net\\Sys.Floor 1\\", "Net", "Net\\", "Sys.Floor 1", nullptr, "", ""},
+        // Extra separators, quotes and outer blanks are dropped.
+        {"  \"\\\\Net A\\\\ Sys . Sub 1 \\\\Dev 1 \\\"  ", "Net A", "Net A\\", "Sys.Sub 1", nullptr, "Dev 1",
+         ""},
+        {"N/Sys..Sub./D", "N", "N/", "Sys.Sub", nullptr, "D", ""},
+        {"Net/LNS System/Dev", "Net", "Net/", "LNS System", "", "Dev", ""},
+        {"Net", "Net", "Net", "", nullptr, "", ""},
+        {"", "", "", "", nullptr, "", ""},
+        {"N\\S.U\\Dev\\Channel 3\\x", "N", "N\\", "S.U", nullptr, "Dev", "Channel 3/x"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const ObjectNameParts parts = ObjectNameAnalyzer::analyze(QString::fromUtf8(c.name));
+        EXPECT_EQ(parts.networkName, QString::fromUtf8(c.network));
+        EXPECT_EQ(parts.networkPart, QString::fromUtf8(c.networkPart));
+        EXPECT_EQ(parts.systemPart, QString::fromUtf8(c.system));
+        if (c.subsystem) {
+            EXPECT_EQ(parts.subsystemName, QString::fromUtf8(c.subsystem));
+        }
+        EXPECT_EQ(parts.deviceName, QString::fromUtf8(c.device));
+        EXPECT_EQ(parts.remainder, QString::fromUtf8(c.remainder));
+    }
 }

@@ -31,12 +31,3 @@ TEST(StatusWindowTest, ProgressIsClampedAndClearResets)
     EXPECT_EQ(window.progress(), 0);
     EXPECT_TRUE(window.text().isEmpty());
 }
-
-TEST(StatusWindowTest, ShowAndHide)
-{
-    StatusWindow window;
-    window.show();
-    EXPECT_TRUE(window.isVisible());
-    window.hide();
-    EXPECT_FALSE(window.isVisible());
-}

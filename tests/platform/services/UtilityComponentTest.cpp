@@ -54,6 +54,10 @@ TEST_F(UtilityComponentTest, ProgramIdsMatchWithoutRegardToCase)
     EXPECT_FALSE(utility.servesProgramId(QString()));
     EXPECT_EQ(utility.documentationFile(QStringLiteral("9000A5E018040100")), QStringLiteral("RX24.html"));
     EXPECT_EQ(utility.documentationFile(QStringLiteral("0000000000000000")), QString());
+    const UtilityComponent compatible(writeIni("[Compatible]\nA1=A1, B2 ,C3\n"));
+    EXPECT_EQ(compatible.compatibleProgramIds(QStringLiteral("A1")),
+              (QStringList{QStringLiteral("A1"), QStringLiteral("B2"), QStringLiteral("C3")}));
+    EXPECT_TRUE(compatible.compatibleProgramIds(QStringLiteral("ZZ")).isEmpty());
 }
 
 TEST_F(UtilityComponentTest, ShippedFileDescribesTheRx24)
@@ -70,15 +74,6 @@ TEST_F(UtilityComponentTest, ShippedFileDescribesTheRx24)
         utility.read(QStringLiteral("velto tarvinaRX24 CPs 1.0 "), QStringLiteral("FptIndex")).isEmpty());
 }
 
-TEST_F(UtilityComponentTest, CompatibleIdsAndMissingKeys)
-{
-    const UtilityComponent utility(writeIni("[Compatible]\nA1=A1, B2 ,C3\n"));
-    EXPECT_EQ(utility.compatibleProgramIds(QStringLiteral("A1")),
-              (QStringList{QStringLiteral("A1"), QStringLiteral("B2"), QStringLiteral("C3")}));
-    EXPECT_TRUE(utility.compatibleProgramIds(QStringLiteral("ZZ")).isEmpty());
-    EXPECT_TRUE(utility.compatibleProgramIds(QString()).isEmpty());
-}
-
 TEST_F(UtilityComponentTest, HelpPathFallsBackToTheOlderSection)
 {
     const UtilityComponent older(writeIni("[velto tarvinaRX24 Help 1.0]\nHelpFilePath=old.html\n"));
@@ -89,21 +84,15 @@ TEST_F(UtilityComponentTest, HelpPathFallsBackToTheOlderSection)
     EXPECT_TRUE(missing.deviceEntries().isEmpty());
 }
 
-TEST_F(UtilityComponentTest, FindsAServedDeviceByName)
-{
-    const UtilityComponent utility(dataFile("tarvinaRX24.ini"));
-    LnsRef<LnsAppDevice> device;
-    EXPECT_TRUE(utility.findDevice(devicesOf(QStringLiteral("LNS System.Floor 1.Room 12")),
-                                   QStringLiteral("RX24 Room 12"), device));
-    ASSERT_TRUE(device);
-    EXPECT_EQ(device->name(), QStringLiteral("RX24 Room 12"));
-}
-
-TEST_F(UtilityComponentTest, UnknownNameOrForeignProgramIdIsNotFound)
+TEST_F(UtilityComponentTest, FindsAServedDeviceByNameButNoUnknownNameOrForeignProgramId)
 {
     const LnsCollectionRef<LnsAppDevice> devices = devicesOf(QStringLiteral("LNS System.Floor 1.Room 12"));
     const UtilityComponent rx24(dataFile("tarvinaRX24.ini"));
     LnsRef<LnsAppDevice> device;
+    EXPECT_TRUE(rx24.findDevice(devices, QStringLiteral("RX24 Room 12"), device));
+    ASSERT_TRUE(device);
+    EXPECT_EQ(device->name(), QStringLiteral("RX24 Room 12"));
+    device.reset();
     EXPECT_FALSE(rx24.findDevice(devices, QStringLiteral("RX24 Hall"), device)); // lives in Floor 1
     EXPECT_FALSE(device);
     EXPECT_FALSE(rx24.findDevice(devices, QString(), device));
