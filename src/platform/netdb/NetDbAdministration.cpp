@@ -91,8 +91,9 @@ qint64 NetDbAdministration::subsystemId(const QString &network, const QString &p
                 parent = rows.first().at(0);
                 continue;
             }
-            parent = m_session->exec(
-                QStringLiteral("INSERT INTO subsystems (network_id, parent_id, name) VALUES (?, ?, ?)"),
+            parent = m_session->insert(
+                QStringLiteral("subsystems"),
+                {QStringLiteral("network_id"), QStringLiteral("parent_id"), QStringLiteral("name")},
                 {netId, parent.isNull() ? QVariant(QMetaType::fromType<qint64>()) : parent, segment});
         }
         result = parent.toLongLong();
@@ -123,8 +124,8 @@ void NetDbAdministration::createNetwork(const QString &name, const QString &syst
         invalid(QStringLiteral("A network needs a name and a system name without dots."));
     if (!m_session->select(QStringLiteral("SELECT id FROM networks WHERE name = ?"), {name}).isEmpty())
         invalid(QStringLiteral("The network \"%1\" exists already.").arg(name));
-    m_session->exec(QStringLiteral("INSERT INTO networks (name, system_name) VALUES (?, ?)"),
-                    {name, systemName});
+    m_session->insert(QStringLiteral("networks"), {QStringLiteral("name"), QStringLiteral("system_name")},
+                      {name, systemName});
 }
 
 void NetDbAdministration::createSubsystem(const QString &network, const QString &path)
@@ -135,27 +136,28 @@ void NetDbAdministration::createSubsystem(const QString &network, const QString 
 void NetDbAdministration::insertCp(const DeviceCpEntry &cp, const char *ownerColumn, qint64 ownerId,
                                    int position)
 {
-    m_session->exec(
-        QStringLiteral("INSERT INTO cps (%1, position, name, element_length, dimension, bytes) "
-                       "VALUES (?, ?, ?, ?, ?, ?)")
-            .arg(QLatin1String(ownerColumn)),
+    m_session->insert(
+        QStringLiteral("cps"),
+        {QLatin1String(ownerColumn), QStringLiteral("position"), QStringLiteral("name"),
+         QStringLiteral("element_length"), QStringLiteral("dimension"), QStringLiteral("bytes")},
         {ownerId, position, cp.name, cp.elementLength, cp.dimension, CpValueText::toStored(cp.bytes)});
 }
 
 void NetDbAdministration::insertObject(qint64 deviceId, int position, const DeviceObjectEntry &object)
 {
-    const qint64 objectId = m_session->exec(
-        QStringLiteral(
-            "INSERT INTO lonmark_objects (device_id, position, name, profile_key) VALUES (?, ?, ?, ?)"),
-        {deviceId, position, object.name, object.profileKey});
+    const qint64 objectId = m_session->insert(QStringLiteral("lonmark_objects"),
+                                              {QStringLiteral("device_id"), QStringLiteral("position"),
+                                               QStringLiteral("name"), QStringLiteral("profile_key")},
+                                              {deviceId, position, object.name, object.profileKey});
     QHash<QString, qint64> nvIds;
     for (int i = 0; i < object.nvs.size(); ++i) {
         const DeviceNvEntry &nv = object.nvs.at(i);
-        nvIds.insert(
-            nv.name,
-            m_session->exec(QStringLiteral("INSERT INTO nvs (object_id, position, name, type_id, "
-                                           "allowed_types, value) VALUES (?, ?, ?, ?, ?, ?)"),
-                            {objectId, i + 1, nv.name, nv.typeId, typeList(nv.allowedTypeIds), nv.value}));
+        nvIds.insert(nv.name, m_session->insert(QStringLiteral("nvs"),
+                                                {QStringLiteral("object_id"), QStringLiteral("position"),
+                                                 QStringLiteral("name"), QStringLiteral("type_id"),
+                                                 QStringLiteral("allowed_types"), QStringLiteral("value")},
+                                                {objectId, i + 1, nv.name, nv.typeId,
+                                                 typeList(nv.allowedTypeIds), nv.value}));
     }
     int objectCps = 0;
     QHash<qint64, int> nvCps;
@@ -185,10 +187,11 @@ void NetDbAdministration::addDevice(const QString &network, const QString &subsy
                  .isEmpty())
             invalid(QStringLiteral("Subsystem \"%1\" holds a device \"%2\" already.")
                         .arg(subsystemPath, deviceName));
-        const qint64 deviceId =
-            m_session->exec(QStringLiteral("INSERT INTO devices (subsystem_id, name, program_id, "
-                                           "model, reachable) VALUES (?, ?, ?, ?, ?)"),
-                            {subId, deviceName, deviceInterface.programId, deviceInterface.model, 1});
+        const qint64 deviceId = m_session->insert(
+            QStringLiteral("devices"),
+            {QStringLiteral("subsystem_id"), QStringLiteral("name"), QStringLiteral("program_id"),
+             QStringLiteral("model"), QStringLiteral("reachable")},
+            {subId, deviceName, deviceInterface.programId, deviceInterface.model, 1});
         for (int i = 0; i < deviceInterface.deviceCps.size(); ++i)
             insertCp(deviceInterface.deviceCps.at(i), "device_id", deviceId, i + 1);
         for (int i = 0; i < deviceInterface.objects.size(); ++i)

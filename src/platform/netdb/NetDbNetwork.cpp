@@ -25,10 +25,12 @@ void NetDbNetwork::registerPlugin(const LnsPluginRegistration &r)
         m_session->exec(QStringLiteral("DELETE FROM plugin_registrations WHERE network_id = ? AND program_id "
                                        "= ? AND command_id = ?"),
                         {m_id, r.programId, r.commandId});
-        m_session->exec(
-            QStringLiteral("INSERT INTO plugin_registrations (network_id, program_id, object_type, name, "
-                           "command_id, class_id, description, project_name, class_name, version, "
-                           "manufacturer_id) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        m_session->insert(
+            QStringLiteral("plugin_registrations"),
+            {QStringLiteral("network_id"), QStringLiteral("program_id"), QStringLiteral("object_type"),
+             QStringLiteral("name"), QStringLiteral("command_id"), QStringLiteral("class_id"),
+             QStringLiteral("description"), QStringLiteral("project_name"), QStringLiteral("class_name"),
+             QStringLiteral("version"), QStringLiteral("manufacturer_id")},
             {m_id, r.programId, r.objectType, r.name, r.commandId, r.classId, r.description, r.projectName,
              r.className, r.version, r.manufacturerId});
     });

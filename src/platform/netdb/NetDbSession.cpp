@@ -169,7 +169,7 @@ IdNameList NetDbSession::selectIdNames(const QString &sql, const QVariantList &b
     return result;
 }
 
-qint64 NetDbSession::exec(const QString &sql, const QVariantList &binds)
+void NetDbSession::exec(const QString &sql, const QVariantList &binds)
 {
     requireOpen();
     QSqlQuery query(database());
@@ -178,7 +178,23 @@ qint64 NetDbSession::exec(const QString &sql, const QVariantList &binds)
     bindAll(query, binds);
     if (!query.exec())
         raise(query.lastError(), QStringLiteral("writing"));
-    return query.lastInsertId().toLongLong();
+}
+
+qint64 NetDbSession::insert(const QString &table, const QStringList &columns, const QVariantList &values)
+{
+    qint64 id = 0;
+    atomically([&] {
+        id = selectRow(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM %1").arg(table), {}, table)
+                 .at(0)
+                 .toLongLong();
+        const QStringList marks(columns.size() + 1, QStringLiteral("?"));
+        QVariantList binds{id};
+        binds += values;
+        exec(QStringLiteral("INSERT INTO %1 (id, %2) VALUES (%3)")
+                 .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+             binds);
+    });
+    return id;
 }
 
 void NetDbSession::beginTransaction()

@@ -51,7 +51,11 @@ public:
     // The one row the query yields; NotFound with the given text when none.
     QVariantList selectRow(const QString &sql, const QVariantList &binds, const QString &missing) const;
     IdNameList selectIdNames(const QString &sql, const QVariantList &binds) const;
-    qint64 exec(const QString &sql, const QVariantList &binds = {}); // returns the id of an inserted row
+    void exec(const QString &sql, const QVariantList &binds = {});
+    // Inserts one row and returns its id. Ids are handed out here, inside the
+    // write lock, rather than by the database, so that the same statements
+    // serve a server database.
+    qint64 insert(const QString &table, const QStringList &columns, const QVariantList &values);
 
     void beginTransaction();
     void commitTransaction();
