@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <stdexcept>
 
 // A run-time error as the plug-in's procedures raise and catch it: a number,

@@ -2,7 +2,6 @@
 // tests and event-loop driven code (timers, D-Bus) run without a display.
 #include <QApplication>
 #include <QStandardPaths>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)

@@ -7,7 +7,9 @@
 class LnsError : public AppError
 {
 public:
-    LnsError(long number, const QString &description) : AppError(number, QStringLiteral("LNS"), description) {}
+    LnsError(long number, const QString &description) : AppError(number, QStringLiteral("LNS"), description)
+    {
+    }
 };
 
 // Error numbers the object server reports.

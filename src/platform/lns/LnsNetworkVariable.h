@@ -7,9 +7,9 @@
 // Monitoring options of one NV, edited inside a begin/end bracket.
 struct LnsMonitorOptions
 {
-    bool eventDriven = false;      // deliver only changes (otherwise every poll)
-    int pollInterval = 0;          // milliseconds; 0 = not polled
-    QString format;                // value format of delivered values (empty: the NV's own)
+    bool eventDriven = false; // deliver only changes (otherwise every poll)
+    int pollInterval = 0;     // milliseconds; 0 = not polled
+    QString format;           // value format of delivered values (empty: the NV's own)
     bool reportByException = false;
 };
 
