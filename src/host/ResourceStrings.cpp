@@ -1,6 +1,7 @@
 #include "host/ResourceStrings.h"
 
 #include "host/ResourceTable.h"
+#include "platform/services/TextUtility.h"
 
 namespace {
 int &languageOffset()
@@ -53,20 +54,5 @@ QString ResourceStrings::ItemOf(const QString &rawText, int item)
 
 QString ResourceStrings::FillPlaceholders(const QString &text, const QStringList &values)
 {
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('%') && i + 1 < text.size()) {
-            const char16_t digit = text.at(i + 1).unicode();
-            const int n = digit - u'0';
-            if (digit >= u'1' && digit <= u'9' && n <= values.size()) {
-                result += values.at(n - 1);
-                ++i;
-                continue;
-            }
-        }
-        result += c;
-    }
-    return result;
+    return TextUtility::FillPlaceholders(text, values);
 }

@@ -1,8 +1,8 @@
 #include "params/RawFieldAccess.h"
 
-#include "params/RawFormatScope.h"
 #include "params/cConfigProp.h"
 #include "platform/AppError.h"
+#include "platform/lns/RawFormatScope.h"
 #include "platform/services/TextUtility.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "params/cConfigProp.h"
 
-#include "params/RawFormatScope.h"
 #include "params/cParams.h"
 #include "platform/AppError.h"
+#include "platform/lns/RawFormatScope.h"
 #include "platform/services/TextUtility.h"
 #include "template/ParamEnums.h"
 

@@ -1,8 +1,8 @@
 #include "params/cParamOptBtn.h"
 
 #include "params/EventsOff.h"
-#include "params/RawFormatScope.h"
 #include "platform/lns/LnsError.h"
+#include "platform/lns/RawFormatScope.h"
 
 #include <QRadioButton>
 

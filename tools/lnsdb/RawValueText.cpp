@@ -1,40 +1,18 @@
 #include "RawValueText.h"
 
+#include "platform/lns/RawFormatScope.h"
+
 #include <QRegularExpression>
-
-namespace {
-class FormatScope
-{
-public:
-    explicit FormatScope(LnsConfigProperty &cp) : m_cp(cp), m_previous(cp.valueFormat())
-    {
-        m_cp.setValueFormat(QStringLiteral("RAW"));
-    }
-    ~FormatScope()
-    {
-        try {
-            m_cp.setValueFormat(m_previous);
-        } catch (...) {
-        }
-    }
-    FormatScope(const FormatScope &) = delete;
-    FormatScope &operator=(const FormatScope &) = delete;
-
-private:
-    LnsConfigProperty &m_cp;
-    QString m_previous;
-};
-} // namespace
 
 QString RawValueText::read(LnsConfigProperty &cp)
 {
-    FormatScope scope(cp);
+    RawFormatScope scope(cp);
     return cp.value().replace(QLatin1Char('\t'), QLatin1Char(' '));
 }
 
 void RawValueText::write(LnsConfigProperty &cp, const QString &rawText)
 {
-    FormatScope scope(cp);
+    RawFormatScope scope(cp);
     cp.setValue(rawText);
 }
 

@@ -48,21 +48,25 @@ QStringList NetDbAdministration::pathSegments(qint64 netId, const QString &netwo
     return segments.mid(1);
 }
 
+QVariant NetDbAdministration::childSubsystem(qint64 netId, const QVariant &parent, const QString &name) const
+{
+    const QList<QVariantList> rows =
+        parent.isNull()
+            ? m_session->select(QStringLiteral("SELECT id FROM subsystems WHERE network_id = ? AND "
+                                               "parent_id IS NULL AND name = ?"),
+                                {netId, name})
+            : m_session->select(QStringLiteral("SELECT id FROM subsystems WHERE parent_id = ? AND name = ?"),
+                                {parent, name});
+    return rows.isEmpty() ? QVariant() : rows.first().at(0);
+}
+
 qint64 NetDbAdministration::findSubsystem(qint64 netId, const QString &network, const QString &path) const
 {
     QVariant parent; // null: top level
     for (const QString &segment : pathSegments(netId, network, path)) {
-        const QList<QVariantList> rows =
-            parent.isNull()
-                ? m_session->select(QStringLiteral("SELECT id FROM subsystems WHERE network_id = ? AND "
-                                                   "parent_id IS NULL AND name = ?"),
-                                    {netId, segment})
-                : m_session->select(
-                      QStringLiteral("SELECT id FROM subsystems WHERE parent_id = ? AND name = ?"),
-                      {parent, segment});
-        if (rows.isEmpty())
+        parent = childSubsystem(netId, parent, segment);
+        if (parent.isNull())
             return 0;
-        parent = rows.first().at(0);
     }
     return parent.toLongLong();
 }
@@ -79,16 +83,9 @@ qint64 NetDbAdministration::subsystemId(const QString &network, const QString &p
     m_session->atomically([&] {
         QVariant parent;
         for (const QString &segment : pathSegments(netId, network, path)) {
-            const QList<QVariantList> rows =
-                parent.isNull()
-                    ? m_session->select(QStringLiteral("SELECT id FROM subsystems WHERE network_id = ? AND "
-                                                       "parent_id IS NULL AND name = ?"),
-                                        {netId, segment})
-                    : m_session->select(
-                          QStringLiteral("SELECT id FROM subsystems WHERE parent_id = ? AND name = ?"),
-                          {parent, segment});
-            if (!rows.isEmpty()) {
-                parent = rows.first().at(0);
+            const QVariant child = childSubsystem(netId, parent, segment);
+            if (!child.isNull()) {
+                parent = child;
                 continue;
             }
             parent = m_session->insert(

@@ -31,6 +31,8 @@ public:
 
 private:
     QStringList pathSegments(qint64 netId, const QString &network, const QString &path) const;
+    // The id of the subsystem `name` below `parent` (null: the top level); null when absent.
+    QVariant childSubsystem(qint64 netId, const QVariant &parent, const QString &name) const;
     qint64 findSubsystem(qint64 netId, const QString &network, const QString &path) const;
     void insertCp(const DeviceCpEntry &cp, const char *ownerColumn, qint64 ownerId, int position);
     void insertObject(qint64 deviceId, int position, const DeviceObjectEntry &object);

@@ -159,10 +159,9 @@ QString TextUtility::FillPlaceholders(const QString &text, const QStringList &va
         const QChar c = text.at(i);
         if (c == QLatin1Char('%') && i + 1 < text.size()) {
             const QChar d = text.at(i + 1);
-            if (d >= QLatin1Char('1') && d <= QLatin1Char('9')) {
-                const int index = d.digitValue() - 1;
-                if (index < values.size())
-                    result += values.at(index);
+            const int index = d.digitValue() - 1;
+            if (d >= QLatin1Char('1') && d <= QLatin1Char('9') && index < values.size()) {
+                result += values.at(index);
                 ++i;
                 continue;
             }

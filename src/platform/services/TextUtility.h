@@ -48,8 +48,9 @@ public:
     // Field n counted from the end (1 = last); empty when absent.
     static QString FieldFromEnd(const QString &text, int n, const QString &separator);
 
-    // Replaces "%1" .. "%9" by values[0] .. values[8]; a missing value gives
-    // an empty text. Only one digit belongs to a placeholder: "%10" is the
-    // first value followed by "0".
+    // Replaces "%1" .. "%9" by values[0] .. values[8] in one pass, so a value
+    // that itself contains "%n" is left as it is. A placeholder without a
+    // value stays in the text. Only one digit belongs to a placeholder: "%10"
+    // is the first value followed by "0".
     static QString FillPlaceholders(const QString &text, const QStringList &values);
 };
