@@ -125,6 +125,25 @@ double DisplayFormat::roundToStep(double value, eResolution resolution)
     return value;
 }
 
+namespace {
+// Range limits are singles: 163.83 is stored as 163.830002, 65.535 as
+// 65.5350037. A hundredth of a step absorbs that without taking a limit
+// that lies a real fraction of a step away for a step.
+constexpr double StepTolerance = 0.01;
+} // namespace
+
+double DisplayFormat::stepAtOrBelow(double max, eResolution resolution)
+{
+    const double s = step(resolution);
+    return roundHalfEven(std::floor(max / s + StepTolerance) * s, decimals(resolution));
+}
+
+double DisplayFormat::stepAtOrAbove(double min, eResolution resolution)
+{
+    const double s = step(resolution);
+    return roundHalfEven(std::ceil(min / s - StepTolerance) * s, decimals(resolution));
+}
+
 QString DisplayFormat::format(double value, eResolution resolution)
 {
     const int places = decimals(resolution);

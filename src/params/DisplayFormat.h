@@ -24,6 +24,13 @@ public:
     // Rounds a corrected value to the step of the resolution.
     static double roundToStep(double value, eResolution resolution);
 
+    // The whole step of the resolution nearest to a range limit on the
+    // inside of the range: the largest not above a maximum, the smallest not
+    // below a minimum. A limit that is itself a step (within the precision of
+    // a single) is its own answer.
+    static double stepAtOrBelow(double max, eResolution resolution);
+    static double stepAtOrAbove(double min, eResolution resolution);
+
     // The value in the display pattern of the resolution, without leading
     // blanks; a value that rounds to zero never shows a minus sign.
     static QString format(double value, eResolution resolution);

@@ -1,10 +1,15 @@
 #include "params/FileNumber.h"
 
+#include "host/ResourceStrings.h"
 #include "platform/services/TextUtility.h"
 #include "template/TemplateNumber.h"
 
 #include <cmath>
 #include <limits>
+
+namespace {
+constexpr int ProblemTextId = 1561;
+}
 
 std::optional<double> FileNumber::number(const QString &text)
 {
@@ -28,6 +33,22 @@ std::optional<qint64> FileNumber::integer(const QString &text, qint64 min, qint6
     if (rounded < static_cast<double>(min) || rounded > static_cast<double>(max))
         return std::nullopt;
     return static_cast<qint64>(rounded);
+}
+
+QString FileNumber::integerProblem(const QString &text, qint64 min, qint64 max)
+{
+    const std::optional<double> value = number(text);
+    if (!value)
+        return problemText(Problem::NotANumber);
+    const double rounded = TemplateNumber::roundHalfEven(*value);
+    if (rounded < static_cast<double>(min) || rounded > static_cast<double>(max))
+        return problemText(Problem::OutsideField, {QString::number(min), QString::number(max)});
+    return QString();
+}
+
+QString FileNumber::problemText(Problem problem, const QStringList &values)
+{
+    return ResourceStrings::LoadResString(ProblemTextId, static_cast<int>(problem), values);
 }
 
 qint64 FileNumber::fieldMin(int byteLength)

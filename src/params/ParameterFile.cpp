@@ -1,5 +1,6 @@
 #include "params/ParameterFile.h"
 
+#include "host/ResourceStrings.h"
 #include "params/ParameterFileReader.h"
 #include "params/Windows1252.h"
 #include "params/cParam1Byte.h"
@@ -25,6 +26,11 @@ const QString ProgramIdKey = QStringLiteral("ProgramId");
 const QString DataFileVersionKey = QStringLiteral("DataFileVersion");
 const QString LineEnd = QStringLiteral("\r\n");
 const QString Separator = QStringLiteral(" = ");
+constexpr int BlockCount = 7;
+constexpr int ValueProblemId = 1560;
+constexpr int FileProblemId = 1562;
+// A value of 100,000 characters has no place in a message box.
+constexpr int MaxShownValue = 60;
 
 // One block of the [Settings] section: its title and its parameters.
 struct Block
@@ -170,30 +176,57 @@ eLoadFromFileErrors ParameterFile::checkHeader(const ParameterFileReader &file,
 eLoadFromFileErrors ParameterFile::load(const ParameterFileReader &file,
                                         const UtilityComponent *plugInIniFile, const Header &expected)
 {
-    m_rejected.clear();
+    m_problem.clear();
+    if (file.encodingProblem() != ParameterFileReader::EncodingProblem::None) {
+        const int item = file.encodingProblem() == ParameterFileReader::EncodingProblem::Utf16 ? 3 : 2;
+        m_problem = ResourceStrings::LoadResString(
+            FileProblemId, item, {file.fileName(), QString::number(file.encodingProblemLine())});
+        return LE_INVALID_CONTENT;
+    }
     const eLoadFromFileErrors result = checkHeader(file, plugInIniFile, expected);
     if (result != LE_NO_ERROR)
         return result;
+    // Each of the seven blocks of settings ends with an empty line; a file
+    // with fewer was cut off, and the values it lost would silently stay the
+    // device's.
+    if (file.emptyLinesIn(SettingsSection) < BlockCount || !file.endsWithLineBreak()) {
+        m_problem = ResourceStrings::LoadResString(FileProblemId, 1,
+                                                   {file.fileName(), QString::number(file.lineCount())});
+        return LE_INVALID_CONTENT;
+    }
     // The order the product line's parameter files have always been read in.
-    loadList(file, textBoxes(m_params));
-    loadList(file, optionButtons(m_params));
-    loadList(file, comboBoxes(m_params));
-    loadList(file, checkBoxes(m_params));
-    loadList(file, twoBytes(m_params));
-    loadList(file, oneBytes(m_params));
-    loadList(file, asciis(m_params));
+    const QList<QList<cParamBase *>> lists = {
+        textBoxes(m_params), optionButtons(m_params), comboBoxes(m_params), checkBoxes(m_params),
+        twoBytes(m_params),  oneBytes(m_params),      asciis(m_params)};
+    // All or nothing: every value is checked before the first is set.
+    for (const QList<cParamBase *> &list : lists) {
+        for (const cParamBase *param : list) {
+            const QString text = loadableText(file, *param);
+            if (text.isEmpty())
+                continue;
+            const QString problem = param->FileTextProblem(text);
+            if (!problem.isEmpty()) {
+                m_problem = ResourceStrings::LoadResString(
+                    ValueProblemId, 1,
+                    {file.fileName(), QString::number(file.lineOf(SettingsSection, param->Name())),
+                     param->Name(), text.left(MaxShownValue), problem});
+                return LE_INVALID_CONTENT;
+            }
+        }
+    }
+    for (const QList<cParamBase *> &list : lists) {
+        for (cParamBase *param : list) {
+            const QString text = loadableText(file, *param);
+            if (!text.isEmpty())
+                param->SetValueFromFileText(text);
+        }
+    }
     return LE_NO_ERROR;
 }
 
-void ParameterFile::loadList(const ParameterFileReader &file, const QList<cParamBase *> &list)
+QString ParameterFile::loadableText(const ParameterFileReader &file, const cParamBase &param)
 {
-    for (cParamBase *param : list) {
-        if (param->DontWriteToFile())
-            continue;
-        const QString text = file.value(SettingsSection, param->Name());
-        if (text.isEmpty())
-            continue;
-        if (!param->SetValueFromFileText(text))
-            m_rejected.append(param->Name() + Separator + text);
-    }
+    if (param.DontWriteToFile())
+        return QString();
+    return file.value(SettingsSection, param.Name());
 }

@@ -16,10 +16,14 @@ class cParams;
 // [Settings] section with one "Name = value" line per parameter, in blocks
 // by kind. Windows-1252 text with CR LF line ends.
 //
-// Loading takes a value only when the parameter can hold it (a 1-byte value
-// of 300, a text-box value outside the CP field's range, an option value
-// that is no RAW text are refused): the parameter keeps its value and the
-// refusal is listed in Rejected(). Loading never writes to LNS.
+// Loading takes the file whole or not at all. Every value is first checked
+// against the field of its parameter (a 1-byte value of 300, a text-box value
+// beyond its CP field, a 2-byte line of one number, an option value that is
+// no RAW text of its CP): one that the field cannot hold refuses the load,
+// and so does a file cut off in its settings or one in an encoding that
+// cannot be read as written. The refusal names file, line and key in
+// Problem(). A value the field holds but the user could not type is taken;
+// the range check shows it. Loading never writes to LNS.
 class ParameterFile
 {
 public:
@@ -48,14 +52,15 @@ public:
     eLoadFromFileErrors load(const ParameterFileReader &file, const UtilityComponent *plugInIniFile,
                              const Header &expected);
 
-    // "Name = value" of every value the last load refused.
-    const QStringList &Rejected() const { return m_rejected; }
+    // Why the last load gave LE_INVALID_CONTENT, in the user's language.
+    const QString &Problem() const { return m_problem; }
 
 private:
     eLoadFromFileErrors checkHeader(const ParameterFileReader &file, const UtilityComponent *plugInIniFile,
                                     const Header &expected) const;
-    void loadList(const ParameterFileReader &file, const QList<cParamBase *> &list);
+    // The text to set for param; empty for none.
+    static QString loadableText(const ParameterFileReader &file, const cParamBase &param);
 
     cParams &m_params;
-    QStringList m_rejected;
+    QString m_problem;
 };

@@ -100,24 +100,20 @@ void RawFieldAccess::changeElement(const LnsRef<LnsConfigProperty> &cp, const El
 {
     if (!cp)
         return;
-    try {
-        RawFormatScope raw(*cp);
-        const int elementLength = cp->elementLength();
-        QList<quint8> all;
-        if (replacesWhole && cp->dimension() == 1)
-            all = QList<quint8>(elementLength, 0);
-        else
-            all = TextUtility::ParseRaw(cp->value());
-        if (all.size() < elementLength)
-            all.resize(elementLength, 0);
-        QList<quint8> element = all.mid(0, elementLength);
-        change(element);
-        for (int i = 0; i < elementLength; ++i)
-            all[i] = element.at(i);
-        cp->setValue(TextUtility::FormatRaw(all));
-    } catch (const AppError &) {
-        // A CP that refuses the value keeps its old one; writing goes on.
-    }
+    RawFormatScope raw(*cp);
+    const int elementLength = cp->elementLength();
+    QList<quint8> all;
+    if (replacesWhole && cp->dimension() == 1)
+        all = QList<quint8>(elementLength, 0);
+    else
+        all = TextUtility::ParseRaw(cp->value());
+    if (all.size() < elementLength)
+        all.resize(elementLength, 0);
+    QList<quint8> element = all.mid(0, elementLength);
+    change(element);
+    for (int i = 0; i < elementLength; ++i)
+        all[i] = element.at(i);
+    cp->setValue(TextUtility::FormatRaw(all));
 }
 
 void RawFieldAccess::changeElement(cConfigProp &cp, const ElementChange &change)

@@ -36,9 +36,9 @@ using ElementChange = std::function<void(QList<quint8> &element)>;
 QList<quint8> element(const LnsRef<LnsConfigProperty> &cp);
 QList<quint8> element(cConfigProp &cp);
 // Reads those bytes, lets change edit them and writes them back; a direct
-// CP's other elements keep their bytes. A direct CP that refuses the value keeps its old
-// one. replacesWhole: change sets every byte, so a CP of one element is not
-// read first.
+// CP's other elements keep their bytes. A direct CP that refuses the value
+// keeps its old one and the refusal is raised to the caller. replacesWhole: change sets every byte, so a CP
+// of one element is not read first.
 void changeElement(const LnsRef<LnsConfigProperty> &cp, const ElementChange &change,
                    bool replacesWhole = false);
 void changeElement(cConfigProp &cp, const ElementChange &change);

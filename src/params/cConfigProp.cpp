@@ -130,39 +130,16 @@ void cConfigProp::WriteToLns()
 {
     if (!m_configProperty)
         return;
-    QString previous;
-    bool formatRead = false;
-    try {
-        previous = m_configProperty->valueFormat();
-        formatRead = true;
-        m_configProperty->setValueFormat(RawFormat);
-    } catch (const AppError &) {
-    }
-    int dimension = 0;
-    int elementLength = 0;
-    try {
-        dimension = Dimension();
-        elementLength = ElementByteLength();
-    } catch (const AppError &) {
-    }
+    // A CP that refuses its bytes raises to the caller, which must not
+    // commit a set with a part missing; the format comes back either way.
+    RawFormatScope raw(*m_configProperty);
+    const int dimension = Dimension();
+    const int elementLength = ElementByteLength();
     if (dimension == 1) {
-        try {
-            m_configProperty->setValue(format(1, elementLength));
-        } catch (const AppError &) {
-        }
+        m_configProperty->setValue(format(1, elementLength));
     } else {
-        for (int i = 1; i <= dimension; ++i) {
-            try {
-                m_configProperty->setElementValue(i - 1, format((i - 1) * elementLength + 1, elementLength));
-            } catch (const AppError &) {
-            }
-        }
-    }
-    if (formatRead) {
-        try {
-            m_configProperty->setValueFormat(previous);
-        } catch (const AppError &) {
-        }
+        for (int i = 1; i <= dimension; ++i)
+            m_configProperty->setElementValue(i - 1, format((i - 1) * elementLength + 1, elementLength));
     }
 }
 

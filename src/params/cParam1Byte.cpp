@@ -19,13 +19,15 @@ QString cParam1Byte::FileValueText() const
     return QString::number(m_value);
 }
 
-bool cParam1Byte::SetValueFromFileText(const QString &text)
+QString cParam1Byte::FileTextProblem(const QString &text) const
 {
     // Any number the byte holds, read signed or unsigned: -1 and 255 are the same byte.
-    const std::optional<qint64> value =
-        FileNumber::integer(text, FileNumber::fieldMin(1), FileNumber::fieldMax(1));
-    if (!value)
-        return false;
-    setValue(static_cast<qint32>(*value));
-    return true;
+    return FileNumber::integerProblem(text, FileNumber::fieldMin(1), FileNumber::fieldMax(1));
+}
+
+void cParam1Byte::SetValueFromFileText(const QString &text)
+{
+    if (const std::optional<qint64> value =
+            FileNumber::integer(text, FileNumber::fieldMin(1), FileNumber::fieldMax(1)))
+        setValue(static_cast<qint32>(*value));
 }

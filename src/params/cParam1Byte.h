@@ -15,7 +15,8 @@ public:
     void setValue(qint32 value) override;
 
     QString FileValueText() const override;
-    bool SetValueFromFileText(const QString &text) override;
+    QString FileTextProblem(const QString &text) const override;
+    void SetValueFromFileText(const QString &text) override;
 
 private:
     qint32 m_value = 0;

@@ -20,7 +20,8 @@ public:
     void setValue2(qint32 value);
 
     QString FileValueText() const override;
-    bool SetValueFromFileText(const QString &text) override;
+    QString FileTextProblem(const QString &text) const override;
+    void SetValueFromFileText(const QString &text) override;
 
 private:
     qint32 m_value1 = 0;

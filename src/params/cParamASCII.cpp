@@ -1,8 +1,10 @@
 #include "params/cParamASCII.h"
 
+#include "params/FileNumber.h"
 #include "params/RawFieldAccess.h"
 #include "params/Windows1252.h"
 #include "params/cConfigProp.h"
+#include "platform/AppError.h"
 #include "platform/services/TextUtility.h"
 #include "template/ParamEnums.h"
 
@@ -28,24 +30,53 @@ QString cParamASCII::FileValueText() const
     return m_value + QLatin1Char(',');
 }
 
-bool cParamASCII::SetValueFromFileText(const QString &text)
+namespace {
+// The file keeps a comma behind the text, which keeps its trailing blanks.
+// The file's code page shows the bytes 0x80 to 0x9F as the euro sign, quotes
+// and the like; in the field they are bytes again. Nothing when a character
+// has no byte.
+std::optional<QString> fieldTextOf(const QString &text)
 {
-    if (text.isEmpty())
-        return false;
-    // The file keeps a comma behind the text, which keeps its trailing blanks.
     QString value = text.endsWith(QLatin1Char(',')) ? text.left(text.size() - 1) : text;
-    // The file's code page shows the bytes 0x80 to 0x9F as the euro sign,
-    // quotes and the like; in the field they are bytes again.
     for (QChar &c : value) {
         const int byte = Windows1252::byteOf(c.unicode());
         if (byte < 0)
-            return false;
+            return std::nullopt;
         c = QChar(char16_t(byte));
     }
-    if (m_byteLength > 0 && value.size() > m_byteLength)
-        return false;
-    setValue(value);
-    return true;
+    return value;
+}
+} // namespace
+
+int cParamASCII::fieldLength() const
+{
+    if (BytePos() != 0)
+        return m_byteLength;
+    try {
+        if (CpIsExternal())
+            return ConfigPropExt()->ByteLength();
+        if (ConfigProperty())
+            return ConfigProperty()->elementLength();
+    } catch (const AppError &) {
+    }
+    return 0;
+}
+
+QString cParamASCII::FileTextProblem(const QString &text) const
+{
+    const std::optional<QString> value = fieldTextOf(text);
+    if (!value)
+        return FileNumber::problemText(FileNumber::Problem::CharacterNotHeld);
+    const int length = fieldLength();
+    if (length > 0 && value->size() > length)
+        return FileNumber::problemText(FileNumber::Problem::TooLong, {QString::number(length)});
+    return QString();
+}
+
+void cParamASCII::SetValueFromFileText(const QString &text)
+{
+    if (const std::optional<QString> value = fieldTextOf(text))
+        setValue(*value);
 }
 
 QString cParamASCII::textOf(const QList<quint8> &element) const

@@ -21,7 +21,8 @@ public:
     void ConsiderPartOfCpOnly(int bytePos, int byteLength = 0) override;
 
     QString FileValueText() const override;
-    bool SetValueFromFileText(const QString &text) override;
+    QString FileTextProblem(const QString &text) const override;
+    void SetValueFromFileText(const QString &text) override;
 
 protected:
     void readDirect(const LnsRef<LnsConfigProperty> &cp) override;
@@ -30,6 +31,8 @@ protected:
     void writeExternal(cConfigProp &cp) override;
 
 private:
+    // Bytes of the field: ByteLength, or the whole element; 0 when unknown.
+    int fieldLength() const;
     QString textOf(const QList<quint8> &element) const;
     void putText(QList<quint8> &element) const;
 

@@ -54,11 +54,16 @@ public:
     virtual void ReadFromExtCp() = 0;
     virtual void WriteToExtCp() = 0;
 
-    // The text right of " = " in a parameter file line, and setting the value
-    // from it with the same effects as typing. A text that is empty, or no
-    // value the parameter can hold, changes nothing and gives false.
+    // The text right of " = " in a parameter file line. Loading asks every
+    // parameter first whether its CP field can hold the text read (the reason
+    // in the user's language, empty when it can), so that a file is taken
+    // whole or not at all; then it sets the values, with the same effects as
+    // typing. A value that fits the field but lies outside the range the user
+    // may type is taken: the range check shows it.
     virtual QString FileValueText() const = 0;
-    virtual bool SetValueFromFileText(const QString &text) = 0;
+    virtual QString FileTextProblem(const QString &text) const = 0;
+    // Only for a text FileTextProblem accepts.
+    virtual void SetValueFromFileText(const QString &text) = 0;
 
     // Called once by the collection right after creation.
     void initDirect(cParams *parent, const QString &name, const LnsRef<LnsConfigProperty> &cp,

@@ -76,8 +76,3 @@ void cParamCheckBox::CheckBox_Click_Event()
     SetCheckBox();
     setChanged(true);
 }
-
-bool cParamCheckBox::SetValueFromFileText(const QString &text)
-{
-    return Available() && cParamField::SetValueFromFileText(text);
-}

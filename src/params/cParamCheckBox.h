@@ -35,10 +35,6 @@ public:
     void SetCheckBox();
     void CheckBox_Click_Event();
 
-    // A value other than checked or unchecked is taken as the device would
-    // give it: shown with the caption in red.
-    bool SetValueFromFileText(const QString &text) override;
-
 protected:
     bool signedField() const override { return m_signedValue; }
 

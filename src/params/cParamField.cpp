@@ -2,6 +2,10 @@
 
 #include "params/FileNumber.h"
 #include "params/ParamError.h"
+#include "params/cConfigProp.h"
+#include "platform/AppError.h"
+
+#include <limits>
 
 cParamField::cParamField(const QString &invalidFieldText) : m_invalidFieldText(invalidFieldText) {}
 
@@ -65,12 +69,51 @@ QString cParamField::FileValueText() const
     return QString::number(m_value);
 }
 
-bool cParamField::SetValueFromFileText(const QString &text)
+std::optional<cParamField::RawLimits> cParamField::rawLimits(Reading reading) const
 {
-    const std::optional<qint64> value =
-        FileNumber::integer(text, FileNumber::fieldMin(ByteLength()), FileNumber::fieldMax(ByteLength()));
-    if (!value)
-        return false;
-    setValue(static_cast<qint32>(*value));
-    return true;
+    int bytes = m_field.byteLength;
+    if (m_field.bytePos == 0) {
+        try {
+            if (CpIsExternal())
+                bytes = ConfigPropExt()->ByteLength();
+            else if (ConfigProperty())
+                bytes = ConfigProperty()->elementLength();
+            else
+                return std::nullopt;
+        } catch (const AppError &) {
+            return std::nullopt;
+        }
+    }
+    if (m_field.usedBytes > 0 && m_field.usedBytes < bytes)
+        bytes = m_field.usedBytes;
+    if (bytes <= 0)
+        return std::nullopt;
+    // Value is a 32-bit number: wider fields hold all of it.
+    if (bytes >= 4)
+        return RawLimits{std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()};
+    const qint64 half = qint64(1) << (8 * bytes - 1);
+    switch (reading) {
+    case Reading::Signed:
+        return RawLimits{-half, half - 1};
+    case Reading::Unsigned:
+        return RawLimits{0, 2 * half - 1};
+    case Reading::Either:
+        break;
+    }
+    return RawLimits{-half, 2 * half - 1};
+}
+
+QString cParamField::FileTextProblem(const QString &text) const
+{
+    const std::optional<RawLimits> limits = rawLimits(Reading::Either);
+    const qint64 min = limits ? limits->min : std::numeric_limits<qint32>::min();
+    const qint64 max = limits ? limits->max : std::numeric_limits<qint32>::max();
+    return FileNumber::integerProblem(text, min, max);
+}
+
+void cParamField::SetValueFromFileText(const QString &text)
+{
+    if (const std::optional<qint64> value =
+            FileNumber::integer(text, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()))
+        setValue(static_cast<qint32>(*value));
 }

@@ -3,6 +3,8 @@
 #include "params/RawFieldAccess.h"
 #include "params/cParamBase.h"
 
+#include <optional>
+
 // A parameter whose integer `Value` lives in a numeric field of its CP, the
 // bytes from BytePos for ByteLength, and is shown in a control. The value is
 // read and written, while the parameter is available, through the direct CP
@@ -27,7 +29,8 @@ public:
 
     QString FileValueText() const override;
     // Any whole number the field holds, read signed or unsigned.
-    bool SetValueFromFileText(const QString &text) override;
+    QString FileTextProblem(const QString &text) const override;
+    void SetValueFromFileText(const QString &text) override;
 
 protected:
     // invalidFieldText: the description of the error a field outside the CP
@@ -41,6 +44,17 @@ protected:
     virtual qint32 valueFromRaw(qint64 raw) const { return static_cast<qint32>(raw); }
     // False while the parameter has no value worth writing.
     virtual bool hasValue() const { return true; }
+
+    // The raw numbers the value's bytes can hold: signed, unsigned, or read
+    // either way (-128 .. 255 for one byte). Nothing while there is no CP to
+    // tell how many bytes a whole element has.
+    enum class Reading { Signed, Unsigned, Either };
+    struct RawLimits
+    {
+        qint64 min = 0;
+        qint64 max = 0;
+    };
+    std::optional<RawLimits> rawLimits(Reading reading) const;
 
     RawField m_field;
     qint32 m_value = 0;

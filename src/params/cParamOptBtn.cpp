@@ -1,6 +1,8 @@
 #include "params/cParamOptBtn.h"
 
 #include "params/EventsOff.h"
+#include "params/FileNumber.h"
+#include "platform/AppError.h"
 #include "platform/lns/LnsError.h"
 #include "platform/lns/RawFormatScope.h"
 
@@ -127,32 +129,48 @@ void cParamOptBtn::WriteToLns()
     const LnsRef<LnsConfigProperty> cp = ConfigProperty();
     if (CpIsExternal() || !Available() || !cp)
         return;
-    try {
+    {
+        // A refusal reaches the caller: a bulk write must not go on without it.
         RawFormatScope raw(*cp);
         cp->setValue(m_value);
-    } catch (const LnsError &) {
-        // The device keeps its old value; the next read shows it again.
     }
     setChanged(false);
 }
 
-bool cParamOptBtn::SetValueFromFileText(const QString &text)
+QString cParamOptBtn::FileTextProblem(const QString &text) const
 {
-    // The RAW text of the whole CP: decimal bytes separated by one tab, and
-    // nothing else, so that it goes to LNS as it was saved.
+    // The RAW text of the whole CP: decimal bytes separated by one tab, one
+    // for each byte of the CP, and nothing else, so that it goes to LNS as it
+    // was saved.
+    int bytes = 0;
+    try {
+        if (const LnsRef<LnsConfigProperty> cp = ConfigProperty())
+            bytes = cp->elementLength() * cp->dimension();
+    } catch (const AppError &) {
+        bytes = 0;
+    }
+    const QString problem = FileNumber::problemText(
+        FileNumber::Problem::NotRawText, {bytes > 0 ? QString::number(bytes) : QStringLiteral("n")});
     const QString raw = text.trimmed();
     if (raw.isEmpty())
-        return false;
-    for (const QStringView piece : QStringView(raw).split(QLatin1Char('\t'))) {
+        return problem;
+    const QList<QStringView> pieces = QStringView(raw).split(QLatin1Char('\t'));
+    if (bytes > 0 && pieces.size() != bytes)
+        return problem;
+    for (const QStringView piece : pieces) {
         if (piece.isEmpty() || piece.size() > 3)
-            return false;
+            return problem;
         for (const QChar c : piece) {
             if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
+                return problem;
         }
         if (piece.toInt() > 255)
-            return false;
+            return problem;
     }
-    setValue(raw);
-    return true;
+    return QString();
+}
+
+void cParamOptBtn::SetValueFromFileText(const QString &text)
+{
+    setValue(text.trimmed());
 }

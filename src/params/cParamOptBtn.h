@@ -48,7 +48,8 @@ public:
     void WriteToExtCp() override {}
 
     QString FileValueText() const override { return m_value; }
-    bool SetValueFromFileText(const QString &text) override;
+    QString FileTextProblem(const QString &text) const override;
+    void SetValueFromFileText(const QString &text) override;
 
 private:
     void clearButtons();

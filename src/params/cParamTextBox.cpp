@@ -12,6 +12,8 @@
 #include "platform/services/TextUtility.h"
 
 #include <QLineEdit>
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -158,22 +160,31 @@ qint32 cParamTextBox::valueFromRaw(qint64 raw) const
     return toInt32(static_cast<double>(raw) + static_cast<double>(m_offsetCalc) * m_factor);
 }
 
-bool cParamTextBox::SetValueFromFileText(const QString &text)
+std::optional<cParamField::RawLimits> cParamTextBox::valueLimits() const
 {
-    // The working value; its display value must lie in the range of the CP
-    // field. A value inside the field but outside the narrower text-box range
-    // is taken and reported as invalid by the collection, as one read from
-    // the device would be.
-    const std::optional<double> number = FileNumber::number(text);
-    if (!number)
-        return false;
-    const qint32 value = toInt32(*number);
-    const float shown = m_factor == 0 ? 0.0f : static_cast<float>(static_cast<double>(value) / m_factor);
-    if (*number < std::numeric_limits<qint32>::min() || *number > std::numeric_limits<qint32>::max() ||
-        shown < m_rangeMin || shown > m_rangeMax)
-        return false;
-    setValue(value);
-    return true;
+    // The working values whose raw number the field holds; unknown without a CP.
+    const std::optional<RawLimits> raw = rawLimits(SignedField() ? Reading::Signed : Reading::Unsigned);
+    if (!raw)
+        return std::nullopt;
+    const double offset = static_cast<double>(m_offsetCalc) * m_factor;
+    return RawLimits{static_cast<qint64>(std::ceil(raw->min + offset - 0.5)),
+                     static_cast<qint64>(std::floor(raw->max + offset + 0.5))};
+}
+
+QString cParamTextBox::FileTextProblem(const QString &text) const
+{
+    // The working value. One inside the field but outside the range the user
+    // may type is taken and reported invalid by the range check, as one read
+    // from the device would be.
+    const std::optional<RawLimits> limits = valueLimits();
+    return FileNumber::integerProblem(text, limits ? limits->min : std::numeric_limits<qint32>::min(),
+                                      limits ? limits->max : std::numeric_limits<qint32>::max());
+}
+
+void cParamTextBox::SetValueFromFileText(const QString &text)
+{
+    if (const std::optional<double> number = FileNumber::number(text))
+        setValue(toInt32(*number));
 }
 
 bool cParamTextBox::ValueIsInvalid() const
@@ -187,8 +198,13 @@ void cParamTextBox::SetTextBox()
     if (m_lockMode == LM_LOCKED || m_lockMode == LM_DISABLED_NO_VALUE ||
         m_lockMode == LM_DISABLED_GREY_NO_VALUE)
         return;
+    // The text shows Value and never feeds back into it: a value finer than
+    // the display step (raw 3 of SNVT_lev_percent shows as "0.02") goes back
+    // to the device as it came unless the user edits it.
     const double shown = m_factor == 0 ? 0.0 : static_cast<double>(m_value) / m_factor;
-    writeText(DisplayFormat::format(shown, m_resolution));
+    writeTextEventsOff(DisplayFormat::format(shown, m_resolution));
+    if (m_textBox && RangeMarker::mark(m_textBox, shown, m_textBoxRangeMin, m_textBoxRangeMax))
+        applyBackground();
 }
 
 void cParamTextBox::SetValidTextBoxValue(double calculatedValue, bool forceCpValueSetting)
@@ -207,6 +223,10 @@ void cParamTextBox::TextBox_Change_Event()
         return;
     const double number = TextUtility::NumberValue(m_textBox->text());
     m_value = toInt32(number * m_factor);
+    // What is typed may lie beyond what the field holds; the range mark shows
+    // it, but the value never wraps round inside the field.
+    if (const std::optional<RawLimits> limits = valueLimits())
+        m_value = static_cast<qint32>(std::clamp<qint64>(m_value, limits->min, limits->max));
     setChanged(true);
     // The range mark paints over the background; in range, the lock mode's
     // background comes back.
@@ -262,34 +282,51 @@ void cParamTextBox::TextBox_Validate_Event(bool &cancel)
         m_textBox->end(false);
 }
 
+cParamTextBox::StepRange cParamTextBox::reachableRange() const
+{
+    // A limit between two steps (163.83 with steps of 0.05) cannot be shown;
+    // rounding it would step out of the range and, at the field's end, out
+    // of the field. The nearest step inside stands for it.
+    StepRange range{DisplayFormat::stepAtOrAbove(m_textBoxRangeMin, m_resolution),
+                    DisplayFormat::stepAtOrBelow(m_textBoxRangeMax, m_resolution)};
+    if (range.min > range.max) // no step inside at all
+        range = {m_textBoxRangeMin, m_textBoxRangeMax};
+    return range;
+}
+
 bool cParamTextBox::correctAndShow(const QString &text, bool showMessage)
 {
     const double typed = TextUtility::NumberValue(text);
     const float typedSingle = static_cast<float>(typed);
-    double corrected = typed;
+    const StepRange range = reachableRange();
+    double corrected = DisplayFormat::roundToStep(typed, m_resolution);
     bool wasCorrected = false;
     if (typedSingle > m_textBoxRangeMax) {
-        corrected = m_textBoxRangeMax;
+        corrected = range.max;
         wasCorrected = true;
         if (showMessage)
-            showRangeMessage(TooHighMessageId, typedSingle, m_textBoxRangeMin, m_textBoxRangeMax, corrected);
+            showRangeMessage(TooHighMessageId, typedSingle, range, corrected);
     } else if (typedSingle < m_textBoxRangeMin) {
-        corrected = m_textBoxRangeMin;
+        corrected = range.min;
         wasCorrected = true;
         if (showMessage)
-            showRangeMessage(TooLowMessageId, typedSingle, m_textBoxRangeMin, m_textBoxRangeMax, corrected);
+            showRangeMessage(TooLowMessageId, typedSingle, range, corrected);
+    } else {
+        // A value inside the range may round over its end (163.83 to 163.85).
+        corrected = std::clamp(corrected, range.min, range.max);
     }
-    writeText(DisplayFormat::format(DisplayFormat::roundToStep(corrected, m_resolution), m_resolution));
+    writeText(DisplayFormat::format(corrected, m_resolution));
     return wasCorrected;
 }
 
-void cParamTextBox::showRangeMessage(int messageId, float typed, float min, float max, double corrected) const
+void cParamTextBox::showRangeMessage(int messageId, float typed, const StepRange &range,
+                                     double corrected) const
 {
     const QStringList values{ResourceStrings::LoadResString(TextValueId),
                              DisplayFormat::shortest(typed),
                              m_unitMnemonic,
-                             DisplayFormat::shortest(min),
-                             DisplayFormat::shortest(max),
+                             DisplayFormat::shortest(static_cast<float>(range.min)),
+                             DisplayFormat::shortest(static_cast<float>(range.max)),
                              m_unitMnemonic,
                              m_textBoxTitle,
                              DisplayFormat::shortest(static_cast<float>(corrected)),

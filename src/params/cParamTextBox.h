@@ -4,6 +4,7 @@
 #include "template/ParamEnums.h"
 
 #include <QPointer>
+#include <optional>
 
 class QLineEdit;
 
@@ -14,8 +15,9 @@ class QLineEdit;
 // length, checked against the text-box range and rounded to the display step.
 //
 // Control events reach the parameter through the collection, which the form
-// feeds; when the parameter writes the text itself it also runs the change
-// handling, so `Value` follows the text whether or not the control is wired.
+// feeds. Showing `Value` never changes it; when the validation writes a
+// corrected text it runs the change handling itself, so `Value` follows the
+// user's corrected input whether or not the control is wired.
 class cParamTextBox : public cParamField
 {
 public:
@@ -87,7 +89,8 @@ public:
     // that raw 0 stands for.
     bool SignedField() const { return m_rangeMin < m_offsetCalc; }
 
-    bool SetValueFromFileText(const QString &text) override;
+    QString FileTextProblem(const QString &text) const override;
+    void SetValueFromFileText(const QString &text) override;
 
     // Range test of the shown value for the collection's validity check.
     bool ValueIsInvalid() const;
@@ -121,7 +124,16 @@ private:
     // asked), rounding to the step, text written back. Returns whether the
     // range test had to correct the value.
     bool correctAndShow(const QString &text, bool showMessage);
-    void showRangeMessage(int messageId, float typed, float min, float max, double corrected) const;
+    // The text-box range as whole steps of the resolution.
+    struct StepRange
+    {
+        double min = 0.0;
+        double max = 0.0;
+    };
+    StepRange reachableRange() const;
+    void showRangeMessage(int messageId, float typed, const StepRange &range, double corrected) const;
+    // The working values the CP field holds; unknown without a CP.
+    std::optional<RawLimits> valueLimits() const;
 
     QPointer<QLineEdit> m_textBox;
     float m_rangeMin = 0.0f;

@@ -24,6 +24,7 @@
 #include <QVariant>
 
 namespace {
+const QString ModuleName = QStringLiteral("cParams");
 const char *const TagProperty = "Tag";
 const char *const IndexProperty = "Index";
 
@@ -358,25 +359,30 @@ void cParams::WriteToLns(bool writeCpNamesToLogger)
             if (configProp->Available() && !configProp->DontWriteToLns())
                 configProp->WriteToLns();
         }
-    } catch (...) {
-        if (inTransaction) {
-            try {
-                m_system->cancelTransaction();
-            } catch (const AppError &) {
-            }
-        }
+        if (inTransaction)
+            m_system->commitTransaction();
+    } catch (const std::exception &error) {
+        // A CP that refused its value, or a commit that failed: the device
+        // keeps its whole old set, and the caller learns of it.
+        PlugInGlobals::LogError(error, ModuleName, QStringLiteral("WriteToLns"));
+        if (inTransaction)
+            cancelTransaction();
         throw;
     }
-    if (inTransaction) {
-        try {
-            m_system->commitTransaction();
-        } catch (const AppError &) {
-        }
+}
+
+void cParams::cancelTransaction()
+{
+    try {
+        if (m_system->inTransaction())
+            m_system->cancelTransaction();
+    } catch (const AppError &error) {
+        PlugInGlobals::LogError(error, ModuleName, QStringLiteral("cancelTransaction"));
     }
 }
 
 template <class FetchFn>
-bool cParams::writeSetInto(const LnsRef<LnsObject> &target, const QList<cParamBase *> &params, FetchFn fetch)
+void cParams::writeSetInto(const LnsRef<LnsObject> &target, const QList<cParamBase *> &params, FetchFn fetch)
 {
     for (cParamBase *param : params) {
         if (!param->Available() || param->DontWriteToLns() || param->CpIsExternal())
@@ -402,10 +408,9 @@ bool cParams::writeSetInto(const LnsRef<LnsObject> &target, const QList<cParamBa
         }
         param->setConfigProperty(own);
     }
-    return true;
 }
 
-template <class FetchFn> bool cParams::writeConfigPropsInto(const LnsRef<LnsObject> &target, FetchFn fetch)
+template <class FetchFn> void cParams::writeConfigPropsInto(const LnsRef<LnsObject> &target, FetchFn fetch)
 {
     for (cConfigProp *configProp : m_configProps) {
         if (!configProp->Available() || configProp->DontWriteToLns())
@@ -420,67 +425,75 @@ template <class FetchFn> bool cParams::writeConfigPropsInto(const LnsRef<LnsObje
         }
         if (succeed) {
             configProp->setConfigProperty(found);
-            configProp->WriteToLns();
+            try {
+                configProp->WriteToLns();
+            } catch (...) {
+                configProp->setConfigProperty(own);
+                throw;
+            }
         } else {
             Q_EMIT CpNotFoundWhileWriting(configProp->CpIniName(), target);
         }
         configProp->setConfigProperty(own);
     }
-    return true;
 }
 
-template <class FetchFn> bool cParams::writeWholeSet(const LnsRef<LnsObject> &target, FetchFn fetch)
+template <class FetchFn>
+bool cParams::writeWholeSet(const LnsRef<LnsObject> &target, FetchFn fetch, const QString &procedureName)
 {
     const bool inTransaction = startTransaction();
-    bool ok = true;
     try {
-        for (const QList<cParamBase *> &list : KindOrderLists()) {
-            if (!writeSetInto(target, list, fetch)) {
-                ok = false;
-                break;
-            }
-        }
-        if (ok)
-            ok = writeConfigPropsInto(target, fetch);
-    } catch (...) {
-        ok = false;
+        for (const QList<cParamBase *> &list : KindOrderLists())
+            writeSetInto(target, list, fetch);
+        writeConfigPropsInto(target, fetch);
+        if (inTransaction)
+            m_system->commitTransaction();
+        return true;
+    } catch (const std::exception &error) {
+        // One refused CP or a failed commit: nothing of the set stays.
+        PlugInGlobals::LogError(error, ModuleName, procedureName);
+        if (inTransaction)
+            cancelTransaction();
+        return false;
     }
-    if (inTransaction) {
-        try {
-            if (ok)
-                m_system->commitTransaction();
-            else
-                m_system->cancelTransaction();
-        } catch (const AppError &) {
-        }
-    }
-    return ok;
 }
 
 bool cParams::WriteParamsToLnsLmo(const QList<cParamBase *> &params,
                                   const LnsRef<LnsLonMarkObject> &lonmarkObject, const QX_IniFile &iniFile,
                                   const QString &iniFileCpSection)
 {
-    return writeSetInto(
-        lonmarkObject, params, [&](const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
-            FetchLmoCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, lonmarkObject, cp, &ok);
-        });
+    try {
+        writeSetInto(
+            lonmarkObject, params, [&](const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
+                FetchLmoCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, lonmarkObject, cp, &ok);
+            });
+        return true;
+    } catch (const std::exception &error) {
+        PlugInGlobals::LogError(error, ModuleName, QStringLiteral("WriteParamsToLnsLmo"));
+        return false;
+    }
 }
 
 bool cParams::WriteToLnsLmo(const LnsRef<LnsLonMarkObject> &lonmarkObject, const QX_IniFile &iniFile,
                             const QString &iniFileCpSection)
 {
-    return writeWholeSet(lonmarkObject, [&](const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
-        FetchLmoCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, lonmarkObject, cp, &ok);
-    });
+    return writeWholeSet(
+        lonmarkObject,
+        [&](const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
+            FetchLmoCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, lonmarkObject, cp, &ok);
+        },
+        QStringLiteral("WriteToLnsLmo"));
 }
 
 bool cParams::WriteToLnsDev(const LnsRef<LnsAppDevice> &appDevice, const QX_IniFile &iniFile,
                             const QString &iniFileCpSection)
 {
-    return writeWholeSet(appDevice, [&](const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
-        FetchDevCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, appDevice, cp, &ok);
-    });
+    return writeWholeSet(
+        appDevice,
+        [&](const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
+            FetchDevCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, appDevice, cp, &ok);
+        },
+        QStringLiteral("WriteToLnsDev"));
 }
 
 // --- selections ---------------------------------------------------------------
@@ -558,11 +571,10 @@ qint32 cParams::LoadFromFile(const QString &filename, const QX_IniFile *plugInIn
     ParameterFile file(*this);
     const eLoadFromFileErrors result =
         file.load(filename, description ? &*description : nullptr, {plugInName, programId, dataFileVersion});
-    if (PlugInGlobals::Logger) {
-        for (const QString &rejected : file.Rejected())
-            PlugInGlobals::Logger->trace(QStringLiteral("[cParams] LoadFromFile: value not taken: ") +
-                                         rejected.left(200));
-    }
+    m_loadProblem = file.Problem();
+    if (!m_loadProblem.isEmpty())
+        PlugInGlobals::Trace(QStringLiteral("[cParams] LoadFromFile: ") +
+                             QString(m_loadProblem).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     return result;
 }
 

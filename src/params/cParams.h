@@ -122,10 +122,16 @@ public:
     void OptionButton_Click_Event(QRadioButton *control);
 
     void ReadFromLns();
+    // Writes every parameter inside one transaction of its own (or the
+    // caller's, when one is open). A CP that refuses its value, or a commit
+    // that fails, cancels the transaction, writes an error entry and raises
+    // to the caller; the device then keeps its old set.
     void WriteToLns(bool writeCpNamesToLogger = false);
     void WriteAllParamsToExtCps();
     // Writes the set into the CPs of another LonMark object or device, in one
-    // transaction; a CP missing there is reported by CpNotFoundWhileWriting.
+    // transaction; a CP missing there is reported by CpNotFoundWhileWriting
+    // and skipped. A CP that refuses its value or a failed commit cancels the
+    // whole transaction, writes an error entry and gives false.
     bool WriteToLnsLmo(const LnsRef<LnsLonMarkObject> &lonmarkObject, const QX_IniFile &iniFile,
                        const QString &iniFileCpSection);
     bool WriteToLnsDev(const LnsRef<LnsAppDevice> &appDevice, const QX_IniFile &iniFile,
@@ -141,12 +147,15 @@ public:
     // The parameter file. WriteToFile replaces the file only when all could be
     // written. LoadFromFile gives an eLoadFromFileErrors code; plugInIniFile
     // is the plug-in description file that lists compatible program ids (may
-    // be null: only the device's own id fits). Values a parameter cannot hold
-    // are left out and named in the trace log.
+    // be null: only the device's own id fits). A file with a value that its
+    // parameter cannot hold, or one cut off, changes nothing and gives
+    // LE_INVALID_CONTENT; LoadFromFileProblem then says why (file, line and
+    // key), for the message the user sees, and the trace log has it too.
     bool WriteToFile(const QString &filename, const QString &plugInName, const QString &programId,
                      const QString &dataFileVersion);
     qint32 LoadFromFile(const QString &filename, const QX_IniFile *plugInIniFile, const QString &plugInName,
                         const QString &programId, const QString &dataFileVersion);
+    const QString &LoadFromFileProblem() const { return m_loadProblem; }
 
     bool FetchLmoCp(const QString &cpName, const QString &section, const QX_IniFile *iniFile,
                     cRX24 *deviceTemplate, const LnsRef<LnsLonMarkObject> &lonmarkObject,
@@ -175,10 +184,13 @@ private:
     template <class T> T *addExternal(ParamList<T> &list, const QString &name, cConfigProp *configProp);
     template <class T> T *adopt(ParamList<T> &list, std::unique_ptr<T> param, const QString &name);
     bool startTransaction();
+    void cancelTransaction();
+    // Raise when a CP refuses its value.
     template <class FetchFn>
-    bool writeSetInto(const LnsRef<LnsObject> &target, const QList<cParamBase *> &params, FetchFn fetch);
-    template <class FetchFn> bool writeConfigPropsInto(const LnsRef<LnsObject> &target, FetchFn fetch);
-    template <class FetchFn> bool writeWholeSet(const LnsRef<LnsObject> &target, FetchFn fetch);
+    void writeSetInto(const LnsRef<LnsObject> &target, const QList<cParamBase *> &params, FetchFn fetch);
+    template <class FetchFn> void writeConfigPropsInto(const LnsRef<LnsObject> &target, FetchFn fetch);
+    template <class FetchFn>
+    bool writeWholeSet(const LnsRef<LnsObject> &target, FetchFn fetch, const QString &procedureName);
 
     LnsRef<LnsSystem> m_system;
     const QX_IniFile *m_iniFile = nullptr;
@@ -196,4 +208,5 @@ private:
 
     std::vector<std::unique_ptr<cParamBase>> m_ownedParams;
     std::vector<std::unique_ptr<cConfigProp>> m_ownedConfigProps;
+    QString m_loadProblem;
 };

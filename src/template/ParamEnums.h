@@ -28,6 +28,10 @@ enum eLoadFromFileErrors : qint32 {
     LE_WRONG_PLUGIN_VERSION = 2,
     LE_WRONG_DEVICE = 3,
     LE_WRONG_DATAFILE_VERSION = 4,
+    // The file holds a value its parameter's field cannot hold, ends in the
+    // middle of its settings, or is in an encoding that cannot be read as
+    // written; nothing was loaded.
+    LE_INVALID_CONTENT = 5,
 };
 
 // Keys that a text-box parameter accepts.

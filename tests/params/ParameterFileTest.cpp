@@ -32,6 +32,12 @@ QByteArray header(const QByteArray &programId = "9000A5E018040100")
            "\r\nDataFileVersion = 1\r\n\r\n[Settings]\r\n";
 }
 
+// Settings lines as one block, followed by the ends of all seven blocks.
+QByteArray settingsBlocks(const QByteArray &lines)
+{
+    return lines + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+}
+
 std::shared_ptr<FakeConfigProperty> fakeCp(int length, int fill = 0)
 {
     return std::make_shared<FakeConfigProperty>(QStringLiteral("cp"), length, 1, QList<int>(length, fill));
@@ -138,7 +144,7 @@ protected:
     {
         c.setValues();
         c.clearChanged();
-        put(path(), header() + settings);
+        put(path(), header() + settingsBlocks(settings));
         if (file) {
             const UtilityComponent description(ini.path());
             return file->load(path(), &description, {PlugIn, ProgramId, Version});
@@ -313,28 +319,13 @@ TEST_F(ParameterFileTest, AsciiBytesOfTheCodePageSurviveTheRoundTrip)
     EXPECT_EQ(b->Value(), bytes);
 }
 
-TEST_F(ParameterFileTest, NumbersAreRoundedHalfToEven)
+TEST_F(ParameterFileTest, KeysMatchWithoutLetterCaseTheFirstLineHoldsAndLfEndsLinesToo)
 {
     Collection c;
-    EXPECT_EQ(loadSettings(c, "Mode_1 = 2.5\r\nUse_1 = 1.5\r\nTemp_1 = 2150.5\r\n"), LE_NO_ERROR);
-    EXPECT_EQ(c.oneByte->Value(), 2);
-    EXPECT_EQ(c.combo->Value(), 2);
-    EXPECT_EQ(c.text->Value(), 2150);
-}
-
-TEST_F(ParameterFileTest, KeysMatchWithoutLetterCaseAndTheFirstLineHolds)
-{
-    Collection c;
-    EXPECT_EQ(loadSettings(c, "mode_1=17\r\nMODE_1 = 18\r\n"), LE_NO_ERROR);
+    EXPECT_EQ(loadSettings(c, "mode_1=17\r\nMODE_1 = 18\r\nUse_1 = 1.5\r\n"), LE_NO_ERROR);
     EXPECT_EQ(c.oneByte->Value(), 17);
-}
-
-TEST_F(ParameterFileTest, LfLineEndsLoadToo)
-{
-    Collection c;
-    c.setValues();
-    put(path(), "[General]\nPlugInName = veltoTarvinaRX24\nProgramId = 9000A5E018040100\n"
-                "DataFileVersion = 1\n[Settings]\nMode_1 = 9\n");
+    EXPECT_EQ(c.combo->Value(), 2); // halves to even
+    put(path(), QByteArray(header() + settingsBlocks("Mode_1 = 9\r\n")).replace("\r\n", "\n"));
     EXPECT_EQ(load(c.params, path()), LE_NO_ERROR);
     EXPECT_EQ(c.oneByte->Value(), 9);
 }
@@ -374,7 +365,8 @@ TEST_F(ParameterFileTest, EachHeaderMismatchHasItsCodeAndLoadsNothing)
         Collection c;
         c.setValues();
         c.clearChanged();
-        put(path(), "[General]\r\n" + test.general + "[Settings]\r\nMode_1 = 9\r\nTemp_1 = 100\r\n");
+        put(path(), "[General]\r\n" + test.general + "[Settings]\r\n" +
+                        settingsBlocks("Mode_1 = 9\r\nTemp_1 = 100\r\n"));
         EXPECT_EQ(load(c.params, path()), test.result) << test.general.constData();
         const bool loads = test.result == LE_NO_ERROR;
         EXPECT_EQ(c.oneByte->Value(), loads ? 9 : 200);
@@ -388,12 +380,14 @@ TEST_F(ParameterFileTest, EachHeaderMismatchHasItsCodeAndLoadsNothing)
 TEST_F(ParameterFileTest, CompatibleProgramIdNeedsTheDescriptionFile)
 {
     Collection c;
-    put(path(), header(OlderProgramId.toLatin1()) + "Mode_1 = 9\r\n");
+    put(path(), header(OlderProgramId.toLatin1()) + settingsBlocks("Mode_1 = 9\r\n"));
     // Without a description file only the device's own id fits.
     EXPECT_EQ(c.params.LoadFromFile(path(), nullptr, PlugIn, ProgramId, Version), LE_WRONG_DEVICE);
     // A device the description file knows no compatible ids for.
     EXPECT_EQ(load(c.params, path(), QStringLiteral("9000A5E0180401FF")), LE_WRONG_DEVICE);
 }
+
+// --- values ----------------------------------------------------------------------
 
 TEST_F(ParameterFileTest, DontWriteToFileParameterIsNotLoaded)
 {
@@ -409,93 +403,69 @@ TEST_F(ParameterFileTest, DontWriteToFileParameterIsNotLoaded)
 TEST_F(ParameterFileTest, MissingOrEmptyValuesAndUnknownKeysChangeNothing)
 {
     Collection c;
-    ParameterFile file(c.params);
-    EXPECT_EQ(loadSettings(c, "Mode_1 =\r\nDelay_1 = \r\nUnknown_9 = 5\r\n= 5\r\nno equals sign\r\n", &file),
+    EXPECT_EQ(loadSettings(c, "Mode_1 =\r\nDelay_1 = \r\nUnknown_9 = 5\r\n= 5\r\nno equals sign\r\n"),
               LE_NO_ERROR);
     EXPECT_EQ(c.oneByte->Value(), 200);
     EXPECT_EQ(c.twoByte->Value(), 300);
     for (cParamBase *param : c.params.AllParameters())
         EXPECT_FALSE(param->Changed()) << param->Name().toStdString();
-    EXPECT_TRUE(file.Rejected().isEmpty());
 }
 
-TEST_F(ParameterFileTest, ValuesTheParametersCannotHoldAreRefusedAndListed)
-{
-    Collection c;
-    ParameterFile file(c.params);
-    const QByteArray settings = "Mode_1 = 300\r\n"
-                                "Delay_1 = 1\r\n"
-                                "Label_1 = far too long for eight,\r\n"
-                                "Enable_1 = abc\r\n"
-                                "Use_1 = 256\r\n"
-                                "Fpt_1 = 83\tx\r\n"
-                                "Temp_1 = 40000\r\n";
-    EXPECT_EQ(loadSettings(c, settings, &file), LE_NO_ERROR);
-    EXPECT_EQ(c.oneByte->Value(), 200);
-    EXPECT_EQ(c.twoByte->Value(), 300);
-    EXPECT_EQ(c.ascii->Value(), QStringLiteral("Hall  "));
-    EXPECT_EQ(c.check->Value(), 5);
-    EXPECT_EQ(c.combo->Value(), 2);
-    EXPECT_EQ(c.option->Value(), QStringLiteral("83\t152"));
-    EXPECT_EQ(c.text->Value(), 2150);
-    for (cParamBase *param : c.params.AllParameters())
-        EXPECT_FALSE(param->Changed()) << param->Name().toStdString();
-    EXPECT_EQ(file.Rejected(), QStringList({QStringLiteral("Temp_1 = 40000"), QStringLiteral("Fpt_1 = 83\tx"),
-                                            QStringLiteral("Use_1 = 256"), QStringLiteral("Enable_1 = abc"),
-                                            QStringLiteral("Delay_1 = 1"), QStringLiteral("Mode_1 = 300"),
-                                            QStringLiteral("Label_1 = far too long for eight,")}));
-}
-
-TEST_F(ParameterFileTest, BytesMayBeGivenSignedOrUnsigned)
-{
-    Collection c;
-    EXPECT_EQ(loadSettings(c, "Mode_1 = -1\r\nDelay_1 = 0,-1\r\n"), LE_NO_ERROR);
-    EXPECT_EQ(c.oneByte->Value(), -1);
-    EXPECT_EQ(c.twoByte->Value(), -1);
-    EXPECT_EQ(loadSettings(c, "Mode_1 = -129\r\nDelay_1 = 256,0\r\n"), LE_NO_ERROR);
-    EXPECT_EQ(c.oneByte->Value(), 200);
-    EXPECT_EQ(c.twoByte->Value(), 300);
-}
-
-TEST_F(ParameterFileTest, InfiniteHugeAndMalformedNumbersAreRefused)
-{
-    Collection c;
-    const QList<QByteArray> values = {"inf", "nan", "1e300", "-1e300", "1e", "2,,3", "--1", "0x10"};
-    for (const QByteArray &value : values) {
-        ParameterFile file(c.params);
-        EXPECT_EQ(loadSettings(c,
-                               "Mode_1 = " + value + "\r\nTemp_1 = " + value + "\r\nUse_1 = " + value +
-                                   "\r\nDelay_1 = " + value + "," + value + "\r\n",
-                               &file),
-                  LE_NO_ERROR);
-        EXPECT_EQ(c.oneByte->Value(), 200) << value.constData();
-        EXPECT_EQ(c.text->Value(), 2150) << value.constData();
-        EXPECT_EQ(c.combo->Value(), 2) << value.constData();
-        EXPECT_EQ(c.twoByte->Value(), 300) << value.constData();
-        EXPECT_EQ(file.Rejected().size(), 4) << value.constData();
-    }
-}
-
-TEST_F(ParameterFileTest, TextBoxValueOutsideTheTypingRangeIsTakenAndFlaggedInvalid)
+TEST_F(ParameterFileTest, BytesMayBeGivenSignedOrUnsignedAndAValueOutsideTheTypingRangeIsTakenAndFlagged)
 {
     Collection c;
     c.text->setTextBoxRangeMin(15.0f);
     c.text->setTextBoxRangeMax(30.0f);
-    EXPECT_EQ(loadSettings(c, "Temp_1 = 4000\r\n"), LE_NO_ERROR);
+    EXPECT_EQ(loadSettings(c, "Mode_1 = -1\r\nDelay_1 = 0,-1\r\nTemp_1 = 4000\r\n"), LE_NO_ERROR);
+    EXPECT_EQ(c.oneByte->Value(), -1);
+    EXPECT_EQ(c.twoByte->Value(), -1);
     EXPECT_EQ(c.text->Value(), 4000);
     EXPECT_TRUE(c.params.AnyParameterValueIsInvalid());
 }
 
-TEST_F(ParameterFileTest, AsciiWithoutTheFinalCommaOrEmptyTextLoads)
+// A file is taken whole or not at all: one value its field cannot hold keeps
+// every parameter as it was, and the message names file, line and key.
+TEST_F(ParameterFileTest, OneValueTheFieldCannotHoldRefusesTheWholeFile)
 {
-    Collection c;
-    EXPECT_EQ(loadSettings(c, "Label_1 =  Room\r\n"), LE_NO_ERROR);
-    EXPECT_EQ(c.ascii->Value(), QStringLiteral(" Room"));
-    EXPECT_EQ(loadSettings(c, "Label_1 = ,\r\n"), LE_NO_ERROR);
-    EXPECT_EQ(c.ascii->Value(), QString());
+    struct Case
+    {
+        QByteArray line;
+        const char *key;
+        const char *reason;
+    };
+    const QList<Case> cases = {
+        {"Mode_1 = 256", "Mode_1", "lies outside -128 to 255"},
+        {"Mode_1 = -129", "Mode_1", "lies outside -128 to 255"},
+        {"Delay_1 = 1", "Delay_1", "needs two numbers"},
+        {"Delay_1 = 256,0", "Delay_1", "lies outside -32768 to 65535"},
+        {"Label_1 = far too long for eight,", "Label_1", "longer than the 8 characters"},
+        {"Label_1 = " + QString::fromUtf8("Ωmega,").toUtf8(), "Label_1", "character its field cannot take"},
+        {"Enable_1 = abc", "Enable_1", "is not a number"},
+        {"Use_1 = 256", "Use_1", "lies outside -128 to 255"},
+        {"Fpt_1 = 83\t256", "Fpt_1", "RAW text"},
+        {"Fpt_1 = 83", "Fpt_1", "(2 decimal bytes"},
+        {"Fpt_1 = 83 \t152", "Fpt_1", "RAW text"},
+        // SNVT_temp_p is signed: 2 bytes hold -32768 .. 32767 hundredths.
+        {"Temp_1 = 40000", "Temp_1", "lies outside -32768 to 32767"},
+    };
+    for (const Case &test : cases) {
+        Collection c;
+        // A good value before the bad one, and one after it.
+        const QByteArray good = test.line.startsWith("Mode_1") ? "Use_1 = 1\r\n" : "Mode_1 = 7\r\n";
+        const qint32 result = loadSettings(c, good + test.line + "\r\nTemp_1 = 100\r\n");
+        EXPECT_EQ(result, LE_INVALID_CONTENT) << test.line.constData();
+        for (cParamBase *param : c.params.AllParameters())
+            EXPECT_FALSE(param->Changed()) << test.line.constData() << " " << param->Name().toStdString();
+        EXPECT_EQ(c.oneByte->Value(), 200);
+        const QString problem = c.params.LoadFromFileProblem();
+        EXPECT_TRUE(problem.contains(path())) << problem.toStdString();
+        EXPECT_TRUE(problem.contains(QStringLiteral("Line 8, \"%1\"").arg(QLatin1String(test.key))))
+            << problem.toStdString();
+        EXPECT_TRUE(problem.contains(QLatin1String(test.reason))) << problem.toStdString();
+    }
 }
 
-// --- damaged files -----------------------------------------------------------------
+// --- damaged files and encodings ------------------------------------------------------
 
 TEST_F(ParameterFileTest, EmptyAndBinaryFilesGiveAResultAndTouchNothing)
 {
@@ -512,48 +482,79 @@ TEST_F(ParameterFileTest, EmptyAndBinaryFilesGiveAResultAndTouchNothing)
         c.setValues();
         c.clearChanged();
         put(path(), bytes);
-        EXPECT_EQ(load(c.params, path()), LE_WRONG_PLUGIN);
+        EXPECT_NE(load(c.params, path()), LE_NO_ERROR);
         for (cParamBase *param : c.params.AllParameters())
             EXPECT_FALSE(param->Changed());
     }
 }
 
-TEST_F(ParameterFileTest, TruncatedFileSetsWhatWasReadCompletely)
+TEST_F(ParameterFileTest, AFileCutAnywhereLoadsWholeOrNotAtAll)
 {
     Collection saved;
     saved.setValues();
+    saved.oneByte->setValue(17);
     saved.twoByte->setValue(1000);
+    saved.text->setValue(1999);
     ASSERT_TRUE(saved.params.WriteToFile(path(), PlugIn, ProgramId, Version));
     const QByteArray whole = bytesOf(path());
-    for (qsizetype cut = 0; cut < whole.size(); ++cut) {
+    const qsizetype settingsStart = whole.indexOf("[Settings]");
+    // The last byte is the LF of the final CR LF: without it nothing is lost.
+    for (qsizetype cut = 0; cut < whole.size() - 1; ++cut) {
         Collection c;
         c.setValues();
+        c.clearChanged();
         put(path(), whole.left(cut));
         const qint32 result = load(c.params, path());
-        EXPECT_TRUE(result == LE_NO_ERROR || result == LE_WRONG_PLUGIN ||
-                    result == LE_WRONG_DATAFILE_VERSION || result == LE_WRONG_DEVICE)
-            << cut;
-        // A cut line either still holds a valid value or is left out.
-        const qint32 v = c.twoByte->Value();
-        EXPECT_TRUE(v == 300 || v == 1000 || v == 3 * 256 + 23 || v == 3 * 256 + 2) << cut;
+        if (cut > settingsStart)
+            EXPECT_EQ(result, LE_INVALID_CONTENT) << cut;
+        else
+            EXPECT_NE(result, LE_NO_ERROR) << cut;
+        for (cParamBase *param : c.params.AllParameters())
+            EXPECT_FALSE(param->Changed()) << cut;
     }
+    put(path(), whole);
+    Collection c;
+    EXPECT_EQ(load(c.params, path()), LE_NO_ERROR);
+    EXPECT_EQ(c.text->Value(), 1999);
+    put(path(), whole.left(whole.size() - 4));
+    EXPECT_EQ(load(c.params, path()), LE_INVALID_CONTENT);
+    EXPECT_TRUE(
+        c.params.LoadFromFileProblem().contains(QStringLiteral("ends in the middle of its settings")));
 }
 
-TEST_F(ParameterFileTest, VeryLongLinesLoadWithoutHarm)
+TEST_F(ParameterFileTest, Utf8FilesLoadAsUtf8AndFalseEncodingsAreRefused)
 {
-    Collection c;
-    ParameterFile file(c.params);
-    const QByteArray longText(100000, 'A');
-    const QByteArray longNumber = "1" + QByteArray(100000, '0');
-    EXPECT_EQ(loadSettings(c,
-                           "Label_1 = " + longText + ",\r\nMode_1 = " + longNumber + "\r\n" + longText +
-                               " = 1\r\nUse_1 = 1\r\n",
-                           &file),
-              LE_NO_ERROR);
-    EXPECT_EQ(c.ascii->Value(), QStringLiteral("Hall  "));
-    EXPECT_EQ(c.oneByte->Value(), 200);
-    EXPECT_EQ(c.combo->Value(), 1);
-    EXPECT_EQ(file.Rejected().size(), 2);
+    const QByteArray kitchenUtf8 = QString::fromUtf8("Küche").toUtf8();
+    struct Case
+    {
+        QByteArray bytes;
+        qint32 result;
+        QString label;
+    };
+    const QByteArray body = header() + settingsBlocks("Label_1 = " + kitchenUtf8 + ",\r\n");
+    const QList<Case> cases = {
+        {QByteArray(body).replace(kitchenUtf8, "K\xFC"
+                                               "che"),
+         LE_NO_ERROR, QString::fromUtf8("Küche")},
+        {body, LE_NO_ERROR, QString::fromUtf8("Küche")},
+        {"\xEF\xBB\xBF" + body, LE_NO_ERROR, QString::fromUtf8("Küche")},
+        // Marked as UTF-8 but in the code page: its third line holds the stray byte.
+        {"\xEF\xBB\xBF" + QByteArray(body).replace("veltoTarvinaRX24", "velto\xFC"), LE_INVALID_CONTENT,
+         QStringLiteral("Hall  ")},
+        {QByteArray("\xFF\xFE", 2) + body, LE_INVALID_CONTENT, QStringLiteral("Hall  ")},
+    };
+    QStringList problems;
+    for (const Case &test : cases) {
+        Collection c;
+        c.setValues();
+        put(path(), test.bytes);
+        EXPECT_EQ(load(c.params, path()), test.result) << test.bytes.left(40).toHex().constData();
+        EXPECT_EQ(c.ascii->Value(), test.label);
+        problems.append(c.params.LoadFromFileProblem());
+    }
+    EXPECT_TRUE(problems.at(3).contains(QStringLiteral("marked as UTF-8, but line 2")))
+        << problems.at(3).toStdString();
+    EXPECT_TRUE(problems.at(4).contains(QStringLiteral("UTF-16"))) << problems.at(4).toStdString();
 }
 
 // --- the pieces ---------------------------------------------------------------------
@@ -591,18 +592,4 @@ TEST(ParameterFileReader, ALoneCarriageReturnEndsALineToo)
     EXPECT_EQ(reader.value(QStringLiteral("S"), QStringLiteral("A")), QStringLiteral("x ,"));
     EXPECT_EQ(reader.value(QStringLiteral("S"), QStringLiteral("B")), QStringLiteral("2"));
     EXPECT_EQ(reader.value(QStringLiteral("S"), QStringLiteral("C")), QStringLiteral("3"));
-}
-
-TEST_F(ParameterFileTest, OptionValueMustBeBareRawText)
-{
-    Collection c;
-    for (const QByteArray &value : {QByteArray("83 \t152"), QByteArray("83\t\t152"), QByteArray("83\t256"),
-                                    QByteArray("+83"), QByteArray("83\t1520"), QByteArray("\t")}) {
-        ParameterFile file(c.params);
-        EXPECT_EQ(loadSettings(c, "Fpt_1 = " + value + "\r\n", &file), LE_NO_ERROR);
-        EXPECT_EQ(c.option->Value(), QStringLiteral("83\t152")) << value.constData();
-        EXPECT_EQ(file.Rejected().size(), value == "\t" ? 0 : 1) << value.constData();
-    }
-    EXPECT_EQ(loadSettings(c, "Fpt_1 = 255\t255\r\n"), LE_NO_ERROR);
-    EXPECT_TRUE(c.unused.isChecked());
 }

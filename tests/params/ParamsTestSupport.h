@@ -12,6 +12,9 @@
 #include "platform/services/QX_IniFile.h"
 #include "platform/services/QX_Logger.h"
 
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -168,6 +171,32 @@ public:
     bool refuseStart = false;
 };
 
+// The real system of a network whose commits fail, as a commit does when the
+// disk is full; the transaction stays open for the caller to cancel.
+class FailingCommitSystem : public LnsSystem
+{
+public:
+    explicit FailingCommitSystem(LnsRef<LnsSystem> inner) : m_inner(std::move(inner)) {}
+    std::shared_ptr<LnsObject> parent() const override { return m_inner->parent(); }
+    QString name() const override { return m_inner->name(); }
+    LnsCollectionRef<LnsSubsystem> subsystems() const override { return m_inner->subsystems(); }
+    void startTransaction() override { m_inner->startTransaction(); }
+    void commitTransaction() override
+    {
+        throw LnsError(LnsErrorCode::InvalidValue, QStringLiteral("database or disk is full"));
+    }
+    void cancelTransaction() override { m_inner->cancelTransaction(); }
+    bool inTransaction() const override { return m_inner->inTransaction(); }
+    void prepareDeviceWrite(int value) override { m_inner->prepareDeviceWrite(value); }
+    void finishDeviceWrite() override { m_inner->finishDeviceWrite(); }
+    void openMonitorSet() override { m_inner->openMonitorSet(); }
+    void closeMonitorSet() override { m_inner->closeMonitorSet(); }
+    bool monitorSetOpen() const override { return m_inner->monitorSetOpen(); }
+
+private:
+    LnsRef<LnsSystem> m_inner;
+};
+
 // A LonMark object that counts every question asked of it.
 class CountingLonMarkObject : public LnsLonMarkObject
 {
@@ -265,6 +294,25 @@ protected:
         cp->setValueFormat(QStringLiteral("RAW"));
         cp->setValue(pieces.join(QLatin1Char('\t')));
         cp->setValueFormat(format);
+    }
+    // From now on the database refuses every new value of the CPs called
+    // name, as a device refuses a value it cannot take.
+    void refuseCpWrites(const QString &name) const
+    {
+        const QString connection = QStringLiteral("refuse");
+        {
+            QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            sql.setDatabaseName(dir.filePath(QStringLiteral("networks.lnsdb")));
+            ASSERT_TRUE(sql.open());
+            QSqlQuery query(sql);
+            ASSERT_TRUE(
+                query.exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE UPDATE OF bytes ON cps WHEN "
+                                          "NEW.name = '%1' BEGIN SELECT RAISE(ABORT, 'value refused'); END")
+                               .arg(name)))
+                << query.lastError().text().toStdString();
+            sql.close();
+        }
+        QSqlDatabase::removeDatabase(connection);
     }
     // A logger that keeps entries in memory only, installed as the shared one.
     QX_Logger &installLogger()

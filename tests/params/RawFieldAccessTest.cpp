@@ -74,11 +74,11 @@ TEST_F(RawFieldAccessTest, WholeElementOfAnArrayCpLeavesTheOtherElements)
     EXPECT_EQ(RawFieldAccess::read(cp, {0, 0, 0, false}), 0x0202);
 }
 
-TEST_F(RawFieldAccessTest, RefusedWriteIsIgnored)
+TEST_F(RawFieldAccessTest, RefusedWriteRaisesKeepsTheBytesAndRestoresTheFormat)
 {
     auto fake = std::make_shared<FakeConfigProperty>(QStringLiteral("F"), 2, 1, QList<int>{1, 2});
     fake->failWrites = true;
-    EXPECT_NO_THROW(RawFieldAccess::write(fake, {0, 2, 0, false}, 7));
+    EXPECT_THROW(RawFieldAccess::write(fake, {0, 2, 0, false}, 7), AppError);
     EXPECT_EQ(fake->bytes(), (QList<int>{1, 2}));
     EXPECT_EQ(fake->valueFormat(), QStringLiteral("RAW_HEX"));
 }

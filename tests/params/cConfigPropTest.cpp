@@ -115,14 +115,15 @@ TEST_F(cConfigPropTest, BadRawPieceEndsTheReadAndKeepsWhatWasStored)
     EXPECT_EQ(fake->valueFormat(), QStringLiteral("RAW_HEX"));
 }
 
-TEST_F(cConfigPropTest, WriteErrorsAreDroppedAndTheFormatComesBack)
+TEST_F(cConfigPropTest, ARefusedElementRaisesAndTheFormatComesBack)
 {
     auto fake = std::make_shared<FakeConfigProperty>(QStringLiteral("T"), 2, 3, QList<int>{1, 2, 3, 4, 5, 6});
     cConfigProp *cp = params.AddConfigProp(QStringLiteral("T"), fake, QStringLiteral("T"));
     cp->ReadFromLns();
     fake->failWrites = true;
-    EXPECT_NO_THROW(cp->WriteToLns());
-    EXPECT_EQ(fake->elementWrites, 3); // one refused element does not stop the others
+    // The caller must learn of it: a set written without one element is no set.
+    EXPECT_THROW(cp->WriteToLns(), AppError);
+    EXPECT_EQ(fake->elementWrites, 1);
     EXPECT_EQ(fake->valueFormat(), QStringLiteral("RAW_HEX"));
 }
 

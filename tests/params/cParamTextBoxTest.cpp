@@ -2,6 +2,7 @@
 
 #include "ParamsTestSupport.h"
 #include "TextBoxHarness.h"
+#include "params/SnvtPreset.h"
 #include "params/cConfigProp.h"
 
 #include <QApplication>
@@ -349,4 +350,29 @@ TEST_F(TextBoxLns, TwoParametersShareOneExternalCp)
     EXPECT_EQ(bytesOf(defOutput), (QList<int>{1, 2, 3, 4})); // only the bytes in memory so far
     config.WriteToLns();
     EXPECT_EQ(bytesOf(defOutput), (QList<int>{2, 1, 9, 4}));
+}
+
+// Opening a device and applying without an edit gives the device its own
+// bytes back, also where the display step is coarser than the field
+// (SNVT_lev_percent raw 3 shows as "0.02" but stays 3).
+TEST(TextBoxReadWrite, EveryPresetWritesBackTheBytesItRead)
+{
+    for (int type = unsigned_; type <= SNVT_volt_kilo; ++type) {
+        if (!SnvtPreset::of(static_cast<eSnvtType>(type)))
+            continue;
+        auto cp = std::make_shared<FakeConfigProperty>(QStringLiteral("F"), 2, 1, QList<int>{0, 0});
+        cParamTextBox p;
+        p.initDirect(nullptr, QStringLiteral("F_1"), cp, QStringLiteral("F"));
+        TextBoxHarness h{p}; // wired like the form: a text change reaches the parameter
+        p.setSnvtType(static_cast<eSnvtType>(type));
+        p.setLockMode(LM_UNLOCKED);
+        for (int raw = 0; raw < 65536; raw += raw < 16 || raw > 65520 ? 1 : 13) {
+            const QList<int> bytes{raw >> 8, raw & 0xFF};
+            cp->setBytes(bytes);
+            p.ReadFromLns();
+            p.WriteToLns();
+            ASSERT_EQ(cp->bytes(), bytes)
+                << "type " << type << " raw " << raw << " shown " << h.edit.text().toStdString();
+        }
+    }
 }

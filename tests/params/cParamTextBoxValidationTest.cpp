@@ -1,5 +1,8 @@
+#include "ParamsTestSupport.h"
 #include "TextBoxHarness.h"
 #include "host/ResourceStrings.h"
+#include "params/DisplayFormat.h"
+#include "params/SnvtPreset.h"
 #include "params/cParamTextBox.h"
 #include "platform/services/MessageBox.h"
 
@@ -115,8 +118,10 @@ TEST_F(TextBoxValidation, CoarseStepsRoundTheCorrectedValue)
     p.setTextBoxRangeMax(20.26f);
     h.edit.setText(QStringLiteral("25"));
     validate();
-    EXPECT_EQ(h.edit.text(), QStringLiteral("20.5"));
-    EXPECT_TRUE(MessageBox::lastShown().text.contains(QStringLiteral("is set to 20.26 °C")));
+    // 20.26 lies between two steps: the step inside the range stands for it.
+    EXPECT_EQ(h.edit.text(), QStringLiteral("20.0"));
+    EXPECT_TRUE(MessageBox::lastShown().text.contains(QStringLiteral("from 15 up to 20 °C")));
+    EXPECT_TRUE(MessageBox::lastShown().text.contains(QStringLiteral("is set to 20 °C")));
 
     p.setResolution(RES_50);
     p.setFactor(1);
@@ -166,4 +171,50 @@ TEST_F(TextBoxValidation, SetValidForcesValueToFollowText)
     EXPECT_EQ(p.Value(), 5000);
     p.SetValidTextBoxValue(cParamTextBox::NoCalculatedValue, true);
     EXPECT_EQ(p.Value(), 2100);
+}
+
+// A range limit need not be a step of the resolution (SNVT_lev_percent ends
+// at 163.83 with steps of 0.05). Whatever the user types, the value shown is
+// a step inside the range, the message names it, and the working value fits
+// the CP field without wrapping round.
+TEST(TextBoxLimits, EveryPresetCorrectsToAReachableStepThatFitsItsField)
+{
+    MessageBox::setTestMode(true);
+    for (int type = unsigned_; type <= SNVT_volt_kilo; ++type) {
+        const auto preset = SnvtPreset::of(static_cast<eSnvtType>(type));
+        if (!preset)
+            continue;
+        for (const char *typed : {"99999999", "-99999999", "163.83", "-163.84", "360", "327.67"}) {
+            SCOPED_TRACE(testing::Message() << "type " << type << " typed " << typed);
+            auto cp = std::make_shared<FakeConfigProperty>(QStringLiteral("F"), 2, 1, QList<int>{0, 0});
+            cParamTextBox p;
+            p.initDirect(nullptr, QStringLiteral("F_1"), cp, QStringLiteral("F"));
+            TextBoxHarness h{p};
+            p.setSnvtType(static_cast<eSnvtType>(type));
+            p.setLockMode(LM_UNLOCKED);
+            MessageBox::clearTestRecord();
+            h.edit.setText(QString::fromLatin1(typed));
+            bool cancel = false;
+            p.TextBox_Validate_Event(cancel);
+
+            const double shown = h.edit.text().toDouble();
+            const double steps = shown / DisplayFormat::step(preset->resolution);
+            EXPECT_NEAR(steps, std::round(steps), 1e-6) << h.edit.text().toStdString();
+            EXPECT_GE(static_cast<float>(shown), preset->rangeMin);
+            EXPECT_LE(static_cast<float>(shown), preset->rangeMax);
+            EXPECT_EQ(p.Value(), qRound64(shown * preset->factor));
+            if (cancel) {
+                EXPECT_TRUE(MessageBox::lastShown().text.contains(
+                    QStringLiteral("is set to ") + DisplayFormat::shortest(static_cast<float>(shown)) +
+                    QLatin1Char(' ')))
+                    << MessageBox::lastShown().text.toStdString();
+            }
+            // What goes to the device reads back as the same value.
+            const qint32 value = p.Value();
+            p.WriteToLns();
+            p.ReadFromLns();
+            EXPECT_EQ(p.Value(), value);
+        }
+    }
+    MessageBox::clearTestRecord();
 }

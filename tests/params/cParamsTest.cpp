@@ -381,6 +381,80 @@ TEST_F(cParamsTest, WriteToLnsDevFetchesThroughTheDevice)
     EXPECT_EQ(bytesOf(small()->configProperties()->item(1)), QList<int>(8, 255));
 }
 
+// A device that refuses one value, or a commit that fails, leaves every CP as
+// it was: the bulk write says so and the log holds the error entry.
+TEST_F(cParamsTest, ARefusedCpOrAFailedCommitLeavesEveryCpAsItWas)
+{
+    QX_Logger &logger = installLogger();
+    params
+        .Add1ByteParameter(QStringLiteral("ModuleNumber_1"), channelCp(QStringLiteral("ModuleNumber")),
+                           QStringLiteral("ModuleNumber"))
+        ->setValue(3);
+    params
+        .Add2ByteParameter(QStringLiteral("FptIndex_1"), channelCp(QStringLiteral("FptIndex")),
+                           QStringLiteral("FptIndex"))
+        ->setValue(21400);
+    cConfigProp *modules =
+        params.AddConfigProp(QStringLiteral("DeviceModules"), rx24()->configProperties()->item(1),
+                             QStringLiteral("DeviceModules"));
+    modules->ReadFromLns();
+    modules->setByteValue(2, 20);
+    const QList<LnsRef<LnsConfigProperty>> watched = {
+        channelCp(QStringLiteral("ModuleNumber"), 1), channelCp(QStringLiteral("FptIndex"), 1),
+        channelCp(QStringLiteral("ModuleNumber"), 2), channelCp(QStringLiteral("FptIndex"), 2),
+        rx24()->configProperties()->item(1)};
+    const auto snapshot = [&] {
+        QList<QList<int>> bytes;
+        for (const auto &cp : watched)
+            bytes.append(bytesOf(cp));
+        return bytes;
+    };
+    struct Write
+    {
+        QString procedure;
+        std::function<bool()> run;
+    };
+    const QList<Write> writes = {
+        {QStringLiteral("WriteToLns"),
+         [&] {
+             try {
+                 params.WriteToLns();
+                 return true;
+             } catch (const AppError &) {
+                 return false;
+             }
+         }},
+        {QStringLiteral("WriteToLnsLmo"),
+         [&] { return params.WriteToLnsLmo(channel(2), ini, CpDefinitions::CpSection); }},
+        {QStringLiteral("WriteToLnsDev"),
+         [&] { return params.WriteToLnsDev(rx24(), ini, CpDefinitions::CpSection); }},
+    };
+    const LnsRef<LnsSystem> system = network->system();
+    const auto failingCommits = std::make_shared<FailingCommitSystem>(system);
+    for (const bool refuse : {false, true}) {
+        // The FptIndex CPs are written after the ModuleNumber CPs, so the
+        // refusal comes when part of the set is in already; the device write
+        // reaches only the device CP.
+        if (refuse) {
+            refuseCpWrites(QStringLiteral("FptIndex"));
+            refuseCpWrites(QStringLiteral("DeviceModules"));
+        }
+        params.setSystem(refuse ? system : failingCommits);
+        for (const Write &write : writes) {
+            SCOPED_TRACE(write.procedure.toStdString() + (refuse ? " refused CP" : " failed commit"));
+            const QList<QList<int>> before = snapshot();
+            logger.clearEntries();
+            EXPECT_FALSE(write.run());
+            EXPECT_EQ(snapshot(), before);
+            EXPECT_FALSE(system->inTransaction());
+            bool logged = false;
+            for (const LogEntry &entry : logger.entries())
+                logged |= entry.kind == LogEntry::Kind::Error && entry.procedureName == write.procedure;
+            EXPECT_TRUE(logged);
+        }
+    }
+}
+
 TEST_F(cParamsTest, AnyParameterValueIsInvalidLooksAtTextAndComboBoxes)
 {
     QLineEdit edit;
