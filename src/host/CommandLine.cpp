@@ -56,6 +56,8 @@ CommandLineOptions CommandLine::parse(const QString &commandLineText)
         } else if (keyword == QStringLiteral("KLAR3904")) {
             options.action = Action::Direct;
             return options;
+        } else {
+            options.unknownOptions << OptionSeparator + token.trimmed();
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the command line asks for. Options are "/" keyword [":" value];
 // keywords match in any letter case and with blanks around them.
@@ -23,6 +24,9 @@ struct CommandLineOptions
     bool networkInterfaceGiven = false;
     QString networkInterfaceName;
     qint16 languageOffset = 0; // REG only
+    // Options read but not understood, as written ("/OBJECTNAM:Demo"); they
+    // are otherwise ignored.
+    QStringList unknownOptions;
 };
 
 // Reads the whole command line text, option by option, up to the first empty

@@ -4,6 +4,7 @@
 #include "host/DeviceConnection.h"
 #include "host/LcaPlugIn.h"
 #include "host/LnsProjectRegistration.h"
+#include "host/MainWindowHost.h"
 #include "host/PlugInGlobals.h"
 #include "host/RegistrationHelper.h"
 #include "host/ResourceStrings.h"
@@ -57,12 +58,17 @@ void CommandValidator::ValidateCommand(qint32 commandId, qint16 classId, const Q
             return;
         }
 
-        MessageBox::show(
-            ResourceStrings::LoadResString(1509, 1, {QString::number(commandId), QString::number(classId)}),
-            AppVersion::ProductName(), MessageBox::Icon::Exclamation);
+        // The same English text in every language, as the plug-ins of the line give it.
+        MessageBox::show(QStringLiteral("The transmitted CommandId (") + QString::number(commandId) +
+                             QStringLiteral(") is not\nsupported for  ClassId ") + QString::number(classId) +
+                             QStringLiteral(" !"),
+                         AppVersion::ProductName(), MessageBox::Icon::Exclamation);
         TerminateRequested = true;
         LcaPlugIn::EndApp();
     } catch (const std::exception &error) {
         LogError(error, QStringLiteral("M_PlugIn"), QStringLiteral("ValidateCommand"));
+        // A start broken off by an error has failed as surely as a refused one.
+        if (!MainWindow || !MainWindow->IsLoaded())
+            TerminateRequested = true;
     }
 }

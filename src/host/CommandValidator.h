@@ -8,7 +8,7 @@ class CommandValidator
 public:
     // Accepted commands start the device connection (or the start from a
     // handed LonMark object); command 50 registers the plug-in; anything
-    // else is refused with message 1509 and ends the program.
+    // else is refused with the fixed English refusal and ends the program.
     static void ValidateCommand(qint32 commandId, qint16 classId, const QString &objectName);
 
     // 0 local, 1 remote, 2 remote through the interface named exactly "Internet".

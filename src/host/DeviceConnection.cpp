@@ -7,7 +7,9 @@
 #include "host/MainWindowHost.h"
 #include "host/PlugInGlobals.h"
 #include "host/ResourceStrings.h"
+#include "platform/lns/LnsError.h"
 #include "platform/lns/LnsNetwork.h"
+#include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/LnsSessionHelper.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/ObjectNameAnalyzer.h"
@@ -25,6 +27,31 @@ void startMainWindow()
 {
     if (PlugInGlobals::MainWindow)
         PlugInGlobals::MainWindow->Start();
+}
+
+QString databaseFile(const LnsObjectServer *server)
+{
+    const auto *database = dynamic_cast<const NetworkDatabase *>(server);
+    return database ? database->databasePath() : QString();
+}
+
+// The error behind a failed connect: the helper's own, else the one the
+// probe of InitApp met (it then left no object server to connect).
+std::optional<AppError> connectError(const LnsSessionHelper &helper)
+{
+    if (helper.lastError())
+        return helper.lastError();
+    return PlugInGlobals::ObjectServerError;
+}
+
+QString numberOf(const std::optional<AppError> &error)
+{
+    return error ? QString::number(error->number()) : QStringLiteral("-");
+}
+
+QString descriptionOf(const std::optional<AppError> &error)
+{
+    return error ? error->description() : QStringLiteral("no object server");
 }
 } // namespace
 
@@ -52,6 +79,18 @@ void DeviceConnection::stop()
     LcaPlugIn::EndApp();
 }
 
+void DeviceConnection::refuseDevice(const QString &cause)
+{
+    using namespace PlugInGlobals;
+    if (!cause.isEmpty())
+        ReportCause(cause);
+    SetStatusText(ResourceStrings::LoadResString(1507));
+    sessionHelper().close(Session);
+    MessageBox::show(ResourceStrings::LoadResString(1437), WindowTitle(), MessageBox::Icon::Critical);
+    HideStatus();
+    stop();
+}
+
 void DeviceConnection::Start(const QString &objectName, int connectMode)
 {
     using namespace PlugInGlobals;
@@ -65,6 +104,11 @@ void DeviceConnection::Start(const QString &objectName, int connectMode)
     DeviceName = parts.deviceName;
 
     if (!helper.connect(Session, ObjectServer, connectMode)) {
+        const std::optional<AppError> error = connectError(helper);
+        ReportCause(ResourceStrings::LoadResString(
+            1701, 1,
+            {databaseFile(ObjectServer ? ObjectServer : OwnedObjectServer.get()), descriptionOf(error),
+             numberOf(error)}));
         MessageBox::show(ResourceStrings::LoadResString(1508, 1, {AppVersion::ProductName()}), WindowTitle(),
                          MessageBox::Icon::Exclamation);
         stop();
@@ -72,22 +116,37 @@ void DeviceConnection::Start(const QString &objectName, int connectMode)
     }
 
     if (!helper.openNetwork(Session, parts.networkName, Remote)) {
+        ReportCause(ResourceStrings::LoadResString(1702, 1,
+                                                   {parts.networkName, databaseFile(ObjectServer),
+                                                    descriptionOf(helper.lastError()),
+                                                    numberOf(helper.lastError())}));
         MessageBox::show(ResourceStrings::LoadResString(1436), WindowTitle(), MessageBox::Icon::Critical);
         HideStatus();
         stop();
         return;
     }
 
-    helper.openSystem(Session, parts.systemPart);
+    try {
+        helper.openSystem(Session, parts.systemPart);
+    } catch (const LnsError &error) {
+        if (error.number() != LnsErrorCode::NotFound)
+            throw;
+        // Opening some other subsystem instead would act on the wrong devices.
+        refuseDevice(ResourceStrings::LoadResString(1704, 1, {objectName, error.description()}));
+        return;
+    }
+
+    // A level behind the device (a LonMark object, or a device name cut at a
+    // "/") names something this start cannot open: never the device in front of it.
+    if (!parts.remainder.isEmpty()) {
+        refuseDevice(ResourceStrings::LoadResString(1703, 1, {objectName, parts.remainder}));
+        return;
+    }
 
     if (!DeviceName.isEmpty()) {
         const bool found = Utility && Utility->findDevice(Session.appDevices, DeviceName, Session.device);
         if (!found) {
-            SetStatusText(ResourceStrings::LoadResString(1507));
-            helper.close(Session);
-            MessageBox::show(ResourceStrings::LoadResString(1437), WindowTitle(), MessageBox::Icon::Critical);
-            HideStatus();
-            stop();
+            refuseDevice();
             return;
         }
 
@@ -114,6 +173,13 @@ void DeviceConnection::StartFromLnsObject()
     using namespace PlugInGlobals;
     const LnsRef<LnsLonMarkObject> lonMarkObject = Session.lonMarkObject;
     Session.device = LnsAncestor::findAs<LnsAppDevice>(lonMarkObject, LnsClassId::AppDevice);
+    // The handed object's device passes the same check as a device looked up by name.
+    const QString programId = Session.device ? Session.device->programId() : QString();
+    if (!Utility || !Utility->servesProgramId(programId)) {
+        refuseDevice(ResourceStrings::LoadResString(
+            1705, 1, {Session.device ? Session.device->name() : QString(), programId}));
+        return;
+    }
     if (Session.device) {
         try {
             Session.lonMarkObjects = Session.device->lonMarkObjects();

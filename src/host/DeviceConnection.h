@@ -29,4 +29,7 @@ public:
 
 private:
     static void stop();
+    // Ends the start as for a device not found: the cause (when there is
+    // one) logged, the connection closed, the consistency message, stop.
+    static void refuseDevice(const QString &cause = {});
 };

@@ -45,7 +45,8 @@ int LcaPlugIn::ReadLanguage()
 {
     const qint16 offset = LeadingNumber::of16(
         RegistryUtility::read(LanguageKey(), QStringLiteral("Language"), QStringLiteral("0")));
-    return offset;
+    // Any other value selects no text table at all: every message would be empty.
+    return offset == ResourceStrings::German ? offset : ResourceStrings::English;
 }
 
 void LcaPlugIn::WriteLanguage(int languageOffset)
@@ -131,6 +132,7 @@ void LcaPlugIn::createObjectServer()
 {
     using namespace PlugInGlobals;
     ObjectServer = nullptr;
+    ObjectServerError.reset();
     OwnedObjectServer.reset();
     LnsObjectServer *server = ObjectServerOverride.data();
     if (!server) {
@@ -155,7 +157,10 @@ void LcaPlugIn::createObjectServer()
             server->disconnectServer();
         }
         ObjectServer = server;
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
+        // Kept for the connect step, whose message cannot say why.
+        const auto *appError = dynamic_cast<const AppError *>(&error);
+        ObjectServerError = appError ? *appError : AppError(0, Module, QString::fromLocal8Bit(error.what()));
         try {
             if (server->isConnected())
                 server->disconnectServer();
@@ -170,9 +175,9 @@ void LcaPlugIn::EndApp()
     using namespace PlugInGlobals;
     Trace(QStringLiteral("[M_LcaPlugIn] Public Sub EndApp()"));
 
-    // A plug-in whose description file is missing is not advertised to directors.
+    // Every end registers again, so that a moved program is found at its new place.
     endStep([] {
-        if (!UnregisterRequested && Utility && Utility->iniFileExists())
+        if (!UnregisterRequested)
             ServerRegistration::Register();
     });
     endStep([] {

@@ -8,6 +8,8 @@
 #include "platform/services/StatusWindow.h"
 #include "platform/services/UtilityComponent.h"
 
+#include <QTextStream>
+
 namespace PlugInGlobals {
 
 PlugInCommand &Command(int index)
@@ -52,6 +54,12 @@ void LogError(const std::exception &error, const QString &moduleName, const QStr
         Logger->error(0, 0, QString::fromLocal8Bit(error.what()), moduleName, procedureName);
 }
 
+void ReportCause(const QString &text)
+{
+    Trace(text);
+    QTextStream(stderr) << AppVersion::ProductName() << ": " << text << Qt::endl;
+}
+
 void ShowStatus()
 {
     if (Status)
@@ -93,8 +101,10 @@ void Reset()
     ObjectServer = nullptr;
     OwnedObjectServer.reset();
     ObjectServerOverride = nullptr;
+    ObjectServerError.reset();
     CommandIndex = 0;
     TerminateRequested = false;
+    UsageError = false;
     UnregisterRequested = false;
     StartedFromLnsObject = false;
     Remote = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/PlugInCommand.h"
+#include "platform/AppError.h"
 #include "platform/lns/LnsObjectServer.h"
 #include "platform/services/LnsSession.h"
 #include "platform/services/LnsSessionHelper.h"
@@ -14,6 +15,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class MainWindowHost;
 class HelpViewer;
@@ -27,6 +29,8 @@ namespace PlugInGlobals {
 // Which command table entry was accepted (1 to 4); 100 for a standalone start.
 inline qint32 CommandIndex = 0;
 inline bool TerminateRequested = false;
+// The command line held options not understood and so ran no command.
+inline bool UsageError = false;
 inline bool UnregisterRequested = false;
 // The director handed a LonMark object instead of an object name.
 inline bool StartedFromLnsObject = false;
@@ -56,6 +60,8 @@ inline std::unique_ptr<LnsObjectServer> OwnedObjectServer;
 // When set before InitApp, InitApp takes this server instead of opening the
 // network database at its default place.
 inline QPointer<LnsObjectServer> ObjectServerOverride;
+// Why the probe of InitApp found no usable object server.
+inline std::optional<AppError> ObjectServerError;
 
 // The LNS references of the connection start.
 inline LnsSession Session;
@@ -92,6 +98,9 @@ QString WindowTitle();
 // Trace and error entries of the log; quiet while there is no logger.
 void Trace(const QString &text);
 void LogError(const std::exception &error, const QString &moduleName, const QString &procedureName);
+// A line for the log and for standard error: the cause behind a message box
+// whose text cannot name it, for the user and for a script that started us.
+void ReportCause(const QString &text);
 
 // The status window's operations, harmless without a status window. Each
 // text also goes to the log so that a failed start can be followed there.

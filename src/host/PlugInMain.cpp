@@ -1,5 +1,6 @@
 #include "host/PlugInMain.h"
 
+#include "host/AppVersion.h"
 #include "host/AutomationStart.h"
 #include "host/CommandLine.h"
 #include "host/CommandValidator.h"
@@ -12,6 +13,7 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTextStream>
 
 namespace {
 PlugInMain::DetachedStarter &starter()
@@ -60,12 +62,21 @@ void PlugInMain::Main(const QString &commandLineText)
     try {
         if (AutomationStart::isAutomationStart())
             return;
+        // A misspelt option is said first: whatever follows then shows why.
+        const CommandLineOptions options = CommandLine::parse(commandLineText);
+        if (!options.unknownOptions.isEmpty()) {
+            ResourceStrings::SetLanguageOffset(LcaPlugIn::ReadLanguage());
+            for (const QString &option : options.unknownOptions)
+                QTextStream(stderr) << AppVersion::ProductName() << ": "
+                                    << ResourceStrings::LoadResString(1700, 1, {option}) << Qt::endl;
+        }
+
         LcaPlugIn::InitApp();
         if (TerminateRequested)
             return;
         Trace(QStringLiteral("[M_PlugIn] Public Sub Main()"));
-
-        const CommandLineOptions options = CommandLine::parse(commandLineText);
+        for (const QString &option : options.unknownOptions)
+            Trace(ResourceStrings::LoadResString(1700, 1, {option}));
         if (options.remote)
             Remote = true;
         if (options.networkInterfaceGiven)
@@ -94,6 +105,9 @@ void PlugInMain::Main(const QString &commandLineText)
         }
 
         if (!options.objectNameGiven) {
+            // A command line that ran no command because of an option not
+            // understood is a usage error for whoever wrote it.
+            UsageError = !options.unknownOptions.isEmpty();
             if (MainWindow)
                 MainWindow->ShowAbout();
             selfRegister();

@@ -78,6 +78,11 @@ int PlugInProcess::run(const QStringList &arguments, MainWindowHost &window, con
     // ending the plug-in) still closes LNS and re-registers.
     if (!PlugInGlobals::Ended && PlugInGlobals::Logger)
         LcaPlugIn::EndApp();
+    // Scripts and directors learn from the exit status whether the start failed.
+    if (exitCode == 0 && PlugInGlobals::TerminateRequested)
+        exitCode = FailedStart;
+    else if (exitCode == 0 && PlugInGlobals::UsageError)
+        exitCode = UsageError;
     // Widgets must go before the application object does.
     PlugInGlobals::Reset();
     return exitCode;

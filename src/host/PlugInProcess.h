@@ -13,6 +13,10 @@ class PlugInProcess
 public:
     using EventLoop = std::function<int()>;
 
+    // Exit statuses beside 0 (the window closed, or an administrative option done).
+    static constexpr int FailedStart = 1; // the start ended with its message (server, project, device, ...)
+    static constexpr int UsageError = 2;  // options not understood, so no command ran
+
     // arguments without the program name. eventLoop runs the application's
     // event loop and returns its exit code.
     static int run(const QStringList &arguments, MainWindowHost &window, const EventLoop &eventLoop);

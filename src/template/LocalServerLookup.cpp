@@ -2,23 +2,49 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
-LocalServerLookup::LocalServerLookup() : m_servicesDir(defaultServicesDir()) {}
+LocalServerLookup::LocalServerLookup() : m_servicesDirs(defaultServicesDirs()) {}
 
-LocalServerLookup::LocalServerLookup(QString servicesDir) : m_servicesDir(std::move(servicesDir)) {}
+LocalServerLookup::LocalServerLookup(QStringList servicesDirs) : m_servicesDirs(std::move(servicesDirs)) {}
 
-QString LocalServerLookup::defaultServicesDir()
+QStringList LocalServerLookup::defaultServicesDirs()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/dbus-1/services");
+    const QString services = QStringLiteral("/dbus-1/services");
+    QStringList dirs{QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + services};
+    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty())
+        dataDirs = QStringLiteral("/usr/local/share:/usr/share");
+    for (const QString &dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        // Relative entries are not part of the search path.
+        const QString folder = QDir::cleanPath(dir) + services;
+        if (QDir::isAbsolutePath(dir) && !dirs.contains(folder))
+            dirs << folder;
+    }
+    return dirs;
+}
+
+QString LocalServerLookup::serviceFile(const QString &progId) const
+{
+    if (progId.isEmpty())
+        return {};
+    for (const QString &dir : m_servicesDirs) {
+        if (dir.isEmpty())
+            continue;
+        const QString file = QDir(dir).filePath(progId + QStringLiteral(".service"));
+        if (QFileInfo(file).isFile())
+            return file;
+    }
+    return {};
 }
 
 QString LocalServerLookup::localServer(const QString &progId) const
 {
-    if (progId.isEmpty() || m_servicesDir.isEmpty())
+    const QString path = serviceFile(progId);
+    if (path.isEmpty())
         return {};
-    QFile file(QDir(m_servicesDir).filePath(progId + QStringLiteral(".service")));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
 

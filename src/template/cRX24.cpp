@@ -1,5 +1,6 @@
 #include "template/cRX24.h"
 
+#include "host/PlugInGlobals.h"
 #include "platform/AppError.h"
 #include "template/LocalServerLookup.h"
 #include "template/TemplateNumber.h"
@@ -48,7 +49,12 @@ void appendNew(QList<int> &result, const QList<int> &from)
 
 } // namespace
 
-cRX24::cRX24() : cRX24(locateTemplateFile(LocalServerLookup(), QCoreApplication::applicationDirPath())) {}
+cRX24::cRX24()
+{
+    const LocalServerLookup lookup;
+    setTemplatePath(locateTemplateFile(lookup, QCoreApplication::applicationDirPath()));
+    PlugInGlobals::Trace(locationNote(lookup, templatePath()));
+}
 
 cRX24::cRX24(const QString &templatePath)
 {
@@ -58,6 +64,17 @@ cRX24::cRX24(const QString &templatePath)
 QString cRX24::locateTemplateFile(const LocalServerLookup &lookup, const QString &ownFolder)
 {
     return templatePathForServer(lookup.localServer(QStringLiteral("veltoProxy.Application")), ownFolder);
+}
+
+QString cRX24::locationNote(const LocalServerLookup &lookup, const QString &templatePath)
+{
+    const QString progId = QStringLiteral("veltoProxy.Application");
+    const QString serviceFile = lookup.serviceFile(progId);
+    QString note = QStringLiteral("Device template file: ") + templatePath;
+    if (serviceFile.isEmpty())
+        return note + QStringLiteral(" (no service file of %1 in %2)")
+                          .arg(progId, lookup.servicesDirs().join(QStringLiteral(", ")));
+    return note + QStringLiteral(" (%1 registered by %2)").arg(progId, serviceFile);
 }
 
 QString cRX24::templatePathForServer(const QString &localServer, const QString &ownFolder)

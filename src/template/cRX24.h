@@ -30,7 +30,8 @@ public:
     static constexpr int PriorityCount = 8;
 
     // Opens the template beside the proxy application's local server (see
-    // locateTemplateFile), with the plug-in's own folder as the fallback.
+    // locateTemplateFile), with the plug-in's own folder as the fallback, and
+    // says in the log which file that is.
     cRX24();
     // Opens the template at an explicit path.
     explicit cRX24(const QString &templatePath);
@@ -41,6 +42,8 @@ public:
     // is looked for in ownFolder instead.
     static QString locateTemplateFile(const LocalServerLookup &lookup, const QString &ownFolder);
     static QString templatePathForServer(const QString &localServer, const QString &ownFolder);
+    // The log line naming the template file taken and why it is that one.
+    static QString locationNote(const LocalServerLookup &lookup, const QString &templatePath);
 
     void setTemplatePath(const QString &path);
     QString templatePath() const { return m_reader.path(); }

@@ -3,6 +3,7 @@
 #include "host/AppVersion.h"
 #include "host/ProductPicture.h"
 #include "host/ResourceStrings.h"
+#include "platform/services/MessageBox.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -41,5 +42,5 @@ QString AboutDialog::versionLine(int major, int minor, int revision)
 void AboutDialog::showAbout(QWidget *parent)
 {
     AboutDialog dialog(parent);
-    dialog.exec();
+    MessageBox::showDialog(dialog, dialog.m_version->text());
 }

@@ -15,7 +15,8 @@ public:
     // The version line, "velto tarvina RX24 (2.0.15)".
     static QString versionLine(int major, int minor, int revision);
 
-    // Shows the dialog modally.
+    // Shows the dialog modally (through the dialog seam: nothing blocks
+    // where nobody could close it).
     static void showAbout(QWidget *parent = nullptr);
 
 private:

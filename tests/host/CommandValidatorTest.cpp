@@ -34,8 +34,11 @@ TEST_F(CommandValidation, ConfigurationCommandIsAccepted)
 TEST_F(CommandValidation, UnsupportedCommandIsRefusedWithExactMessage)
 {
     // Command 0 never matches the empty entries; numbers are shown in decimal.
-    for (const auto &[commandId, classId] : {std::pair{13, 28}, {0, 0}, {-1, -2}}) {
+    // The refusal is the same English text in German.
+    for (const auto &[commandId, classId, language] :
+         {std::tuple{13, 28, 0}, {0, 0, 0}, {-1, -2, 0}, {13, 28, ResourceStrings::German}}) {
         SCOPED_TRACE(commandId);
+        ResourceStrings::SetLanguageOffset(language);
         MessageBox::clearTestRecord();
         PlugInGlobals::TerminateRequested = false;
         CommandValidator::ValidateCommand(commandId, classId,
@@ -95,4 +98,26 @@ TEST_F(CommandValidation, HandedLonMarkObjectStartsWithoutConnecting)
     EXPECT_TRUE(PlugInGlobals::DeviceName.isEmpty());
     EXPECT_FALSE(PlugInGlobals::Session.subsystem);
     EXPECT_FALSE(traces().contains(QStringLiteral("Status: Connecting to LNS server ...")));
+}
+
+TEST_F(CommandValidation, HandedLonMarkObjectOfAnotherProductIsRefusedLikeAnUnknownDevice)
+{
+    addDevice(QStringLiteral("SX16 Hall"), QStringLiteral("9000A5E0FFFF0000"));
+    m_server->connectServer(0);
+    const auto device = m_server->device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),
+                                         QStringLiteral("SX16 Hall"));
+    DirectorEntry::setLnsObjectByTool(device->lonMarkObjects()->item(2));
+    ASSERT_TRUE(PlugInGlobals::StartedFromLnsObject);
+
+    DirectorEntry::SendCommand(13, 7, QString());
+    EXPECT_FALSE(window.calls.contains(QStringLiteral("Start")));
+    ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+    EXPECT_EQ(
+        MessageBox::lastShown().text,
+        QStringLiteral("INI file consistency error !\n\nPlease reinstall and re-register the plug-in."));
+    EXPECT_EQ(MessageBox::lastShown().icon, MessageBox::Icon::Critical);
+    EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+    EXPECT_TRUE(PlugInGlobals::Ended);
+    EXPECT_FALSE(PlugInGlobals::Session.device);
+    EXPECT_EQ(traces().filter(QStringLiteral("9000A5E0FFFF0000")).size(), 1);
 }

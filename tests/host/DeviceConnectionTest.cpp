@@ -2,6 +2,7 @@
 
 #include "HostFixture.h"
 #include "host/CommandValidator.h"
+#include "platform/AppError.h"
 
 namespace {
 const QString HallName = QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Hall");
@@ -86,6 +87,37 @@ TEST_F(ConnectionStart, UnknownDeviceGivesConsistencyErrorAfterDisconnecting)
     EXPECT_FALSE(window.calls.contains(QStringLiteral("Start")));
 }
 
+TEST_F(ConnectionStart, NamesReachingNoDeviceOfTheirOwnEndLikeAnUnknownDevice)
+{
+    // Each of these once opened RX24 Hall, or the system's first subsystem,
+    // in place of what it named; the log says which level did not fit.
+    for (const char *name :
+         {"Demo\\Other System.Floor 1\\RX24 Hall", "Demo\\Other System",
+          "Demo\\LNS System.Floor 9\\RX24 Hall", "Demo\\LNS System.Floor 1\\RX24 Hall\\anything",
+          "Demo\\LNS System.Floor 1\\RX24 Hall / slash"}) {
+        SCOPED_TRACE(name);
+        const QString objectName = QString::fromUtf8(name);
+        MessageBox::clearTestRecord();
+        window.calls.clear();
+        PlugInGlobals::TerminateRequested = false;
+        LcaPlugIn::InitApp();
+        EXPECT_NO_THROW(start(1, objectName));
+        ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+        EXPECT_EQ(
+            MessageBox::lastShown().text,
+            QStringLiteral("INI file consistency error !\n\nPlease reinstall and re-register the plug-in."));
+        EXPECT_EQ(MessageBox::lastShown().icon, MessageBox::Icon::Critical);
+        EXPECT_EQ(statusTexts().last(), QStringLiteral("Disconnecting from LNS server ..."));
+        EXPECT_FALSE(m_server->isConnected());
+        EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+        EXPECT_TRUE(PlugInGlobals::Ended);
+        EXPECT_FALSE(window.calls.contains(QStringLiteral("Start")));
+        EXPECT_FALSE(PlugInGlobals::Session.device);
+        EXPECT_EQ(
+            traces().filter(QStringLiteral("The object name \"") + objectName + QLatin1Char('"')).size(), 1);
+    }
+}
+
 TEST_F(ConnectionStart, UnknownNetworkGivesProjectMessage)
 {
     start(1, QStringLiteral("Nowhere\\LNS System.Floor 1\\RX24 Hall"));
@@ -96,6 +128,13 @@ TEST_F(ConnectionStart, UnknownNetworkGivesProjectMessage)
     EXPECT_EQ(MessageBox::lastShown().icon, MessageBox::Icon::Critical);
     EXPECT_TRUE(PlugInGlobals::TerminateRequested);
     EXPECT_TRUE(window.calls.isEmpty());
+    // The box cannot say which project in which database; the log does.
+    EXPECT_EQ(traces()
+                  .filter(QStringLiteral("The project \"Nowhere\" cannot be opened in the network "
+                                         "database \"") +
+                          path("net.lnsdb"))
+                  .size(),
+              1);
 }
 
 TEST_F(ConnectionStart, RemoteModeCannotConnect)
@@ -161,6 +200,17 @@ TEST_F(BrokenDatabase, CorruptFileLeavesNoObjectServerAndConnectFails)
     QSettings(path("registry.ini"), QSettings::IniFormat)
         .setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"), path("corrupt.lnsdb"));
 
+    // What the database itself says about the file.
+    QString cause;
+    try {
+        NetworkDatabase database(path("corrupt.lnsdb"));
+        database.connectServer(0);
+        database.probe();
+    } catch (const AppError &error) {
+        cause = error.description();
+    }
+    ASSERT_FALSE(cause.isEmpty());
+
     LcaPlugIn::InitApp();
     EXPECT_EQ(PlugInGlobals::ObjectServer, nullptr);
     CommandValidator::ValidateCommand(13, 7, HallName);
@@ -168,4 +218,8 @@ TEST_F(BrokenDatabase, CorruptFileLeavesNoObjectServerAndConnectFails)
     EXPECT_EQ(MessageBox::lastShown().text,
               QStringLiteral("The LNS server can not be opened ! tarvina RX24 is being closed."));
     EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+    // The box keeps its text; the log names the file and the reason.
+    const QStringList named = traces().filter(path("corrupt.lnsdb"));
+    ASSERT_EQ(named.size(), 1);
+    EXPECT_TRUE(named.first().contains(cause)) << named.first().toStdString();
 }

@@ -140,6 +140,20 @@ protected:
         m_server->disconnectServer();
     }
 
+    // One more device in "LNS System.Floor 1", an RX24 under another program id.
+    void addDevice(const QString &name, const QString &programId)
+    {
+        DeviceInterface device =
+            DeviceInterfaceFile::parse(QStringLiteral(RX24_SOURCE_DIR "/resources/data/RX24.xif"));
+        device.programId = programId;
+        const bool wasConnected = m_server->isConnected();
+        if (!wasConnected)
+            m_server->connectServer(0);
+        m_server->addDevice(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"), name, device);
+        if (!wasConnected)
+            m_server->disconnectServer();
+    }
+
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
     QString path(const char *relative) const { return path(QString::fromUtf8(relative)); }
 

@@ -46,19 +46,27 @@ TEST_F(ApplicationStart, GermanLanguageFromTheSharedKeyEnglishWithout)
     EXPECT_EQ(ResourceStrings::LoadResString(1504, 2),
               QStringLiteral("Verbindung zum LNS-Server wird hergestellt ..."));
     EXPECT_NE(PlugInGlobals::Command(1).Name, QStringLiteral("configure velto tarvina RX24"));
-    // Without the key the language is English.
-    QSettings(path("registry.ini"), QSettings::IniFormat).clear();
-    LcaPlugIn::InitApp();
-    EXPECT_EQ(ResourceStrings::LanguageOffset(), 0);
+    // Without the key, and with a value that selects no language, the texts are English.
+    for (const char *value : {"", "5", "2000", "-1000", "German"}) {
+        SCOPED_TRACE(value);
+        QSettings settings(path("registry.ini"), QSettings::IniFormat);
+        settings.clear();
+        if (*value)
+            settings.setValue(QStringLiteral("SOFTWARE/velto/koradesk Register/Options/Language"),
+                              QString::fromUtf8(value));
+        settings.sync();
+        LcaPlugIn::InitApp();
+        EXPECT_EQ(ResourceStrings::LanguageOffset(), 0);
+        EXPECT_EQ(PlugInGlobals::Command(1).Name, QStringLiteral("configure velto tarvina RX24"));
+    }
 }
 
-TEST_F(ApplicationStart, MissingDescriptionFileEndsWithoutWritingAnything)
+TEST_F(ApplicationStart, MissingDescriptionFileEndsButRegistersAgain)
 {
     ASSERT_TRUE(QFile::remove(path("prog/tarvinaRX24.ini")));
     PlugInGlobals::ObjectServerOverride = nullptr;
     QSettings(path("registry.ini"), QSettings::IniFormat)
         .setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"), path("fresh/net.lnsdb"));
-    const QStringList settingsBefore = settingsContent();
 
     LcaPlugIn::InitApp();
     ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
@@ -67,8 +75,9 @@ TEST_F(ApplicationStart, MissingDescriptionFileEndsWithoutWritingAnything)
     EXPECT_EQ(shown.icon, MessageBox::Icon::Critical);
     EXPECT_TRUE(PlugInGlobals::TerminateRequested);
     EXPECT_TRUE(PlugInGlobals::Ended);
-    EXPECT_EQ(settingsContent(), settingsBefore);
-    EXPECT_TRUE(tree(path("share")).isEmpty());
+    // Every end registers again; only the database is not created.
+    EXPECT_TRUE(traces().contains(QStringLiteral("[M_PlugIn] Public Sub Register()")));
+    EXPECT_TRUE(QFileInfo::exists(ServerRegistrationStore::serviceFilePath(AppVersion::ProgId())));
     EXPECT_FALSE(QFileInfo::exists(path("fresh")));
 }
 

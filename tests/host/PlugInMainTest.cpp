@@ -97,7 +97,8 @@ TEST_F(MainStart, ProcessWithoutWindowEndsAndRunsNoEventLoop)
             looped = true;
             return 3;
         });
-    EXPECT_EQ(code, 0);
+    // The refused command is a failed start.
+    EXPECT_EQ(code, PlugInProcess::FailedStart);
     EXPECT_FALSE(looped);
     EXPECT_FALSE(PlugInGlobals::Logger); // everything released
 }

@@ -14,9 +14,10 @@ class TemplateLocation : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(m_services.isValid()); }
 
-    void writeService(const QString &progId, const QByteArray &text)
+    void writeService(const QString &progId, const QByteArray &text, const QString &dir = {})
     {
-        QFile file(m_services.filePath(progId + QStringLiteral(".service")));
+        QFile file(
+            QDir(dir.isEmpty() ? m_services.path() : dir).filePath(progId + QStringLiteral(".service")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
@@ -29,7 +30,7 @@ protected:
 
     QString located() const
     {
-        return cRX24::locateTemplateFile(LocalServerLookup(m_services.path()), ownFolder());
+        return cRX24::locateTemplateFile(LocalServerLookup({m_services.path()}), ownFolder());
     }
     static QString ownFolder() { return QStringLiteral("/opt/plugin/bin"); }
 
@@ -39,7 +40,7 @@ protected:
 TEST_F(TemplateLocation, ServiceProgramIsTheFirstWordOfExec)
 {
     registerProxy("Exec=/opt/velto/proxy/veltoProxy --activated");
-    EXPECT_EQ(LocalServerLookup(m_services.path()).localServer(QStringLiteral("veltoProxy.Application")),
+    EXPECT_EQ(LocalServerLookup({m_services.path()}).localServer(QStringLiteral("veltoProxy.Application")),
               QStringLiteral("/opt/velto/proxy/veltoProxy"));
 }
 
@@ -53,7 +54,7 @@ TEST_F(TemplateLocation, QuotedProgramKeepsItsBlanks)
 
 TEST_F(TemplateLocation, NothingRegisteredGivesAnEmptyServer)
 {
-    LocalServerLookup lookup(m_services.path());
+    const LocalServerLookup lookup({m_services.path()});
     EXPECT_TRUE(lookup.localServer(QStringLiteral("veltoProxy.Application")).isEmpty());
     writeService(QStringLiteral("noExec.Application"), "[D-BUS Service]\nName=noExec.Application\n");
     EXPECT_TRUE(lookup.localServer(QStringLiteral("noExec.Application")).isEmpty());
@@ -63,6 +64,37 @@ TEST_F(TemplateLocation, TemplateLiesBesideTheProxyProgram)
 {
     registerProxy("Exec=/opt/velto/proxy/veltoProxy");
     EXPECT_EQ(located(), QStringLiteral("/opt/velto/proxy/RX24.ini"));
+}
+
+TEST_F(TemplateLocation, ProxyInstalledForTheMachineIsFoundInTheBussOrder)
+{
+    QTemporaryDir user;
+    QTemporaryDir machine;
+    const auto proxy = [&](const QByteArray &exec, const QString &dir) {
+        writeService(QStringLiteral("veltoProxy.Application"), "[D-BUS Service]\n" + exec + "\n", dir);
+    };
+    const LocalServerLookup lookup({user.path(), machine.path()});
+    proxy("Exec=/usr/lib/velto/veltoProxy", machine.path());
+    EXPECT_EQ(cRX24::locateTemplateFile(lookup, ownFolder()), QStringLiteral("/usr/lib/velto/RX24.ini"));
+    EXPECT_TRUE(cRX24::locationNote(lookup, QStringLiteral("/usr/lib/velto/RX24.ini"))
+                    .contains(machine.filePath(QStringLiteral("veltoProxy.Application.service"))));
+    // The user's own registration comes first, as on the bus.
+    proxy("Exec=/home/u/proxy/veltoProxy", user.path());
+    EXPECT_EQ(cRX24::locateTemplateFile(lookup, ownFolder()), QStringLiteral("/home/u/proxy/RX24.ini"));
+
+    // The bus reads $XDG_DATA_DIRS behind the user's folder; unset it means /usr/local/share:/usr/share.
+    const QByteArray saved = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", "/opt/a:relative/b:/opt/c/");
+    const QStringList dirs = LocalServerLookup::defaultServicesDirs();
+    qunsetenv("XDG_DATA_DIRS");
+    const QStringList fallback = LocalServerLookup::defaultServicesDirs();
+    if (!saved.isNull())
+        qputenv("XDG_DATA_DIRS", saved);
+    EXPECT_EQ(dirs.mid(1), (QStringList{QStringLiteral("/opt/a/dbus-1/services"),
+                                        QStringLiteral("/opt/c/dbus-1/services")}));
+    EXPECT_EQ(fallback.mid(1), (QStringList{QStringLiteral("/usr/local/share/dbus-1/services"),
+                                            QStringLiteral("/usr/share/dbus-1/services")}));
+    EXPECT_TRUE(dirs.first().endsWith(QStringLiteral("/dbus-1/services")));
 }
 
 TEST_F(TemplateLocation, NoProxyMeansTheOwnFolder)

@@ -7,13 +7,15 @@
 bool LnsSessionHelper::connect(LnsSession &session, LnsObjectServer *objectServer, int connectMode)
 {
     session.objectServer = objectServer;
+    m_lastError.reset();
     if (!objectServer)
         return false;
     try {
         if (!objectServer->isConnected())
             objectServer->connectServer(connectMode);
         return objectServer->isConnected();
-    } catch (const AppError &) {
+    } catch (const AppError &error) {
+        m_lastError = error;
         return false;
     }
 }
@@ -21,11 +23,13 @@ bool LnsSessionHelper::connect(LnsSession &session, LnsObjectServer *objectServe
 bool LnsSessionHelper::openNetwork(LnsSession &session, const QString &networkName, bool remote)
 {
     session.network.reset();
+    m_lastError.reset();
     if (!session.objectServer || networkName.isEmpty())
         return false;
     try {
         session.network = session.objectServer->openNetwork(networkName, remote);
-    } catch (const AppError &) {
+    } catch (const AppError &error) {
+        m_lastError = error;
         session.network.reset();
     }
     return session.network != nullptr;
@@ -44,9 +48,16 @@ void LnsSessionHelper::openSystem(LnsSession &session, const QString &systemPart
     for (QString &name : names)
         name = name.trimmed();
     names.removeAll(QString());
-    // The first name is the system's own; the subsystems follow.
-    if (!names.isEmpty())
+    // The first name is the system's own; the subsystems follow. A network
+    // has one system, so a name that is not its name names nothing here.
+    if (!names.isEmpty()) {
+        const QString systemName = session.system->name();
+        if (names.first() != systemName)
+            throw LnsError(LnsErrorCode::NotFound,
+                           QStringLiteral("The network has no system \"%1\"; its system is \"%2\".")
+                               .arg(names.first(), systemName));
         names.removeFirst();
+    }
 
     LnsCollectionRef<LnsSubsystem> level = session.system->subsystems();
     LnsRef<LnsSubsystem> subsystem;

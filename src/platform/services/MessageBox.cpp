@@ -1,5 +1,6 @@
 #include "platform/services/MessageBox.h"
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -146,6 +147,20 @@ MessageBox::Button MessageBox::show(const QString &text, const QString &title, I
     box.exec();
     const Button answer = fromStandard(box.standardButton(box.clickedButton()));
     return answer == Button::None ? defaultButton : answer;
+}
+
+void MessageBox::showDialog(QDialog &dialog, const QString &text)
+{
+    if (testMode()) {
+        state().shown.append(
+            Shown{text, dialog.windowTitle(), Icon::Information, Buttons::OK, Button::OK, Button::OK});
+        return;
+    }
+    if (nobodyCanAnswer()) {
+        QTextStream(stdout) << dialog.windowTitle() << Qt::endl << text << Qt::endl;
+        return;
+    }
+    dialog.exec();
 }
 
 void MessageBox::setParentWindow(QWidget *parent)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 // The one way the program asks the user through a message box.
@@ -15,7 +16,8 @@ class QWidget;
 // On a platform without a screen (Qt's offscreen or minimal platform, or a
 // program without a GUI application object) nobody could answer a box: its
 // title and text go to standard error and it is answered with its default
-// button, so that a plug-in started there by a director never hangs.
+// button, so that a plug-in started there by a director never hangs. The
+// program's own dialogs pass through here for the same reasons.
 class MessageBox
 {
 public:
@@ -39,6 +41,12 @@ public:
     // set has one, else as its default.
     static Button show(const QString &text, const QString &title, Icon icon = Icon::None,
                        Buttons buttons = Buttons::OK, Button defaultButton = Button::None);
+
+    // Shows one of the program's own modal dialogs (the About dialog) under
+    // the rules of a box: in test mode it is recorded with its window title
+    // and text and not opened; without a screen its title and text go to
+    // standard output. text: what the dialog says, for those two cases.
+    static void showDialog(QDialog &dialog, const QString &text);
 
     // The window the boxes belong to (may be null).
     static void setParentWindow(QWidget *parent);

@@ -35,15 +35,19 @@ TEST_F(LnsSessionHelperTest, ConnectsAndOpensTheDeepestSubsystem)
     EXPECT_EQ(m_session.subsystem->name(), QStringLiteral("Floor 1"));
 }
 
-TEST_F(LnsSessionHelperTest, UnknownSubsystemRaisesNotFound)
+TEST_F(LnsSessionHelperTest, UnknownSystemOrSubsystemRaisesNotFound)
 {
     ASSERT_TRUE(m_helper.connect(m_session, m_server.get(), 0));
     ASSERT_TRUE(m_helper.openNetwork(m_session, QStringLiteral("Building A"), false));
-    try {
-        m_helper.openSystem(m_session, QStringLiteral("LNS System.Floor 9"));
-        FAIL() << "no error raised";
-    } catch (const LnsError &error) {
-        EXPECT_EQ(error.number(), LnsErrorCode::NotFound);
+    for (const char *systemPart : {"LNS System.Floor 9", "Other System.Floor 1", "Other System"}) {
+        SCOPED_TRACE(systemPart);
+        try {
+            m_helper.openSystem(m_session, QString::fromUtf8(systemPart));
+            FAIL() << "no error raised";
+        } catch (const LnsError &error) {
+            EXPECT_EQ(error.number(), LnsErrorCode::NotFound);
+        }
+        EXPECT_FALSE(m_session.appDevices);
     }
 }
 

@@ -1,0 +1,167 @@
+// The built tarvinaRX24 started the way a script or a director's command line
+// starts it, without a display: every run ends on its own, and its exit
+// status and standard streams tell what happened.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Program = QStringLiteral(RX24_BINARY_DIR "/bin/tarvinaRX24");
+const QString Lnsdb = QStringLiteral(RX24_BINARY_DIR "/bin/lnsdb");
+
+class PlugInProgramRun : public ::testing::Test
+{
+protected:
+    struct Result
+    {
+        int code = -1;
+        QString out;
+        QString err;
+    };
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFileInfo::exists(Program)) << "build tarvinaRX24 first";
+        ASSERT_TRUE(m_dir.isValid());
+        for (const char *folder : {"config/velto", "data", "run"})
+            ASSERT_TRUE(QDir().mkpath(path(folder)));
+        QFile::setPermissions(path("run"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        useDatabase(path("net.lnsdb"));
+
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
+        m_env.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
+        m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path("run"));
+        m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const char *name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "DBUS_STARTER_BUS_TYPE", "DBUS_SESSION_BUS_ADDRESS"})
+            m_env.remove(QString::fromUtf8(name));
+
+        QProcess demo;
+        demo.setProcessEnvironment(m_env);
+        demo.start(Lnsdb, {QStringLiteral("demo")});
+        ASSERT_TRUE(demo.waitForFinished(60000));
+        ASSERT_EQ(demo.exitCode(), 0) << demo.readAllStandardError().toStdString();
+    }
+
+    void useDatabase(const QString &file)
+    {
+        QSettings settings(path("config/velto/registry.ini"), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"), file);
+        settings.sync();
+    }
+
+    // Runs the plug-in; a run that does not end within 30 s is killed and
+    // gives the code -1.
+    Result run(const QStringList &args)
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_env);
+        process.start(Program, args);
+        Result r;
+        if (!process.waitForFinished(30000)) {
+            process.kill();
+            process.waitForFinished(5000);
+            r.err = QStringLiteral("the plug-in did not end");
+            return r;
+        }
+        r.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        r.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        r.err = QString::fromLocal8Bit(process.readAllStandardError());
+        return r;
+    }
+
+    static QStringList command(const QString &objectName)
+    {
+        return {QStringLiteral("/COMMANDID:13"), QStringLiteral("/CLASSID:7"),
+                QStringLiteral("/OBJECTNAME:") + objectName};
+    }
+
+    QString path(const char *relative) const { return m_dir.filePath(QString::fromUtf8(relative)); }
+
+    QTemporaryDir m_dir;
+    QProcessEnvironment m_env;
+};
+
+const QString AboutLine = QStringLiteral("velto tarvina RX24 (");
+
+} // namespace
+
+TEST_F(PlugInProgramRun, WithoutAPersonToAnswerTheAboutTextIsPrintedAndOptionsNotUnderstoodAreSaidFirst)
+{
+    struct Row
+    {
+        QStringList args;
+        int code;
+        QString firstErrorLine; // empty: nothing on standard error is asked for
+    };
+    const Row rows[] = {
+        {{}, 0, {}},
+        {{QStringLiteral("/COMMANDID:13"), QStringLiteral("/CLASSID:7"),
+          QStringLiteral("/OBJECTNAM:Demo\\LNS System.Floor 1\\RX24 Full")},
+         2,
+         QStringLiteral("tarvina RX24: unknown option /OBJECTNAM:Demo\\LNS System.Floor 1\\RX24 Full")},
+        {{QStringLiteral("/regserver"), QStringLiteral("extra")},
+         2,
+         QStringLiteral("tarvina RX24: unknown option /regserver extra")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.args.join(QLatin1Char(' ')).toStdString());
+        const Result r = run(row.args);
+        EXPECT_EQ(r.code, row.code) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(AboutLine)) << r.out.toStdString();
+        if (!row.firstErrorLine.isEmpty()) {
+            EXPECT_EQ(r.err.section(QLatin1Char('\n'), 0, 0), row.firstErrorLine) << r.err.toStdString();
+        }
+    }
+}
+
+TEST_F(PlugInProgramRun, ExitStatusTellsAFailedStartFromAnOpenedDevice)
+{
+    struct Row
+    {
+        QString objectName;
+        int code;
+        QString errorSays;
+    };
+    const Row rows[] = {
+        {QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Full"), 0, {}},
+        {QStringLiteral("Demo\\LNS System.Floor 1\\No Such Device"), 1,
+         QStringLiteral("INI file consistency error")},
+        {QStringLiteral("Demo\\Other System.Floor 1\\RX24 Full"), 1,
+         QStringLiteral("names no system or subsystem of the project")},
+        {QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Full\\Channel1"), 1,
+         QStringLiteral("names levels behind the device")},
+        {QStringLiteral("Nowhere\\LNS System.Floor 1\\RX24 Full"), 1,
+         QStringLiteral("The project \"Nowhere\" cannot be opened")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.objectName.toStdString());
+        const Result r = run(command(row.objectName));
+        EXPECT_EQ(r.code, row.code) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(row.errorSays)) << r.err.toStdString();
+    }
+}
+
+TEST_F(PlugInProgramRun, ADatabaseThatCannotBeOpenedIsNamedWithItsCause)
+{
+    QFile corrupt(path("corrupt.lnsdb"));
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write(QByteArray(4096, 'x'));
+    corrupt.close();
+    useDatabase(corrupt.fileName());
+
+    const Result r = run(command(QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Full")));
+    EXPECT_EQ(r.code, 1);
+    // The box's own text, then the file and the reason.
+    EXPECT_TRUE(r.err.contains(QStringLiteral("The LNS server can not be opened !"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("The network database \"") + corrupt.fileName() +
+                               QStringLiteral("\" cannot be opened: ")))
+        << r.err.toStdString();
+}
