@@ -7,9 +7,9 @@ cd "$(dirname "$0")"
 ./scripts/build.sh
 BIN="${BUILD_DIR:-build}/bin"
 
-if ! "$BIN/lnsdb" list-networks 2>/dev/null | grep -qx "Demo"; then
-  "$BIN/lnsdb" demo
-fi
+# Creates the demo, completes one that an interrupted run left behind, or
+# says that it is complete.
+"$BIN/lnsdb" demo
 "$BIN/lnsdb" list-devices Demo
 
 # "\" separates the levels of the object name on the command line.

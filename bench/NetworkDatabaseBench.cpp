@@ -23,7 +23,7 @@ QString benchInterface()
 void readAllCpsRaw(benchmark::State &state)
 {
     QTemporaryDir dir;
-    NetworkDatabase db(dir.filePath(QStringLiteral("bench.lnsdb")));
+    NetworkDatabase db(dir.filePath(QStringLiteral("bench.lnsdb")), NetworkDatabase::OpenMode::Create);
     db.connectServer(0);
     db.createNetwork(QStringLiteral("Bench"));
     db.addDevice(QStringLiteral("Bench"), QStringLiteral("Bench.Sub"), QStringLiteral("RX"),

@@ -40,7 +40,7 @@ void CommandValidator::ValidateCommand(qint32 commandId, qint16 classId, const Q
                 LnsProjectRegistration::Register(objectName, connectMode);
             } else {
                 RegistrationHelper helper;
-                helper.Run();
+                helper.Run(objectName, connectMode);
             }
             LcaPlugIn::EndApp();
             return;

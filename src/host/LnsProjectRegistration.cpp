@@ -24,14 +24,17 @@ bool isComplete(const UtilityComponent::DeviceEntry &entry)
 }
 } // namespace
 
-bool LnsProjectRegistration::RegisterTemplates(const LnsRef<LnsNetwork> &network,
-                                               const QString &programIdFilter)
+LnsProjectRegistration::Outcome LnsProjectRegistration::RegisterTemplates(const LnsRef<LnsNetwork> &network,
+                                                                          const QString &programIdFilter)
 {
     using namespace PlugInGlobals;
-    if (!Utility || !network)
-        return false;
-    bool success = true;
+    Outcome outcome;
+    if (!Utility || !network) {
+        outcome.failure = QStringLiteral("No network is open.");
+        return outcome;
+    }
     LnsSessionHelper &helper = sessionHelper();
+    QStringList refused;
     for (int position = 1;; ++position) {
         const UtilityComponent::DeviceEntry entry = Utility->deviceEntry(position);
         if (entry.isEmpty())
@@ -54,28 +57,65 @@ bool LnsProjectRegistration::RegisterTemplates(const LnsRef<LnsNetwork> &network
             registration.className = AppVersion::ClassName();
             registration.version = AppVersion::versionText();
             registration.manufacturerId = AppVersion::ManufacturerId();
-            if (!helper.registerCommand(network, registration))
-                success = false;
+            if (helper.registerCommand(network, registration))
+                ++outcome.registered;
+            else
+                refused << QStringLiteral("%1 (command %2)").arg(entry.programId).arg(command.CommandId);
         }
     }
-    return success;
+    if (!refused.isEmpty())
+        outcome.failure = QStringLiteral("The network refused the registration of %1.")
+                              .arg(refused.join(QStringLiteral(", ")));
+    else if (outcome.registered == 0 && !programIdFilter.isEmpty())
+        outcome.failure =
+            QStringLiteral("No device template of the plug-in has one of the program ids \"%1\".")
+                .arg(programIdFilter);
+    else if (outcome.registered == 0)
+        outcome.failure = QStringLiteral("The plug-in description file lists no complete device template.");
+    return outcome;
 }
 
 bool LnsProjectRegistration::Register(const QString &objectName, int connectMode)
 {
     using namespace PlugInGlobals;
-    LnsSessionHelper &helper = sessionHelper();
-
     ClearStatus();
     SetStatusText(ResourceStrings::LoadResString(1513));
     if (!RegResult)
         ShowStatus();
+    return RegisterInNetwork(objectName, connectMode, ProgramIdsToRegister);
+}
+
+bool LnsProjectRegistration::RegisterInNetwork(const QString &objectName, int connectMode,
+                                               const QString &programIdFilter)
+{
+    using namespace PlugInGlobals;
+    LnsSessionHelper &helper = sessionHelper();
 
     const ObjectNameParts parts = ObjectNameAnalyzer::analyze(objectName);
-    bool success = helper.connect(Session, ObjectServer, connectMode) &&
-                   helper.openNetwork(Session, parts.networkName, Remote);
-    if (success)
-        success = RegisterTemplates(Session.network, ProgramIdsToRegister);
+    Outcome outcome;
+    if (parts.networkName.isEmpty()) {
+        outcome.failure = QStringLiteral("The object name \"%1\" names no network.").arg(objectName);
+    } else if (!helper.connect(Session, ObjectServer, connectMode)) {
+        outcome.failure = QStringLiteral("The LNS server cannot be opened.");
+    } else if (!helper.openNetwork(Session, parts.networkName, Remote)) {
+        outcome.failure =
+            QStringLiteral("The network \"%1\" cannot be opened; the LNS server holds no network "
+                           "of that name.")
+                .arg(parts.networkName);
+    } else {
+        outcome = RegisterTemplates(Session.network, programIdFilter);
+    }
+    const bool success = outcome.success();
+    if (success) {
+        Trace(QStringLiteral("Registered %1 plug-in command(s) in network \"%2\".")
+                  .arg(outcome.registered)
+                  .arg(parts.networkName));
+    } else {
+        Trace(QStringLiteral("Registration in network \"%1\" failed: %2")
+                  .arg(parts.networkName, outcome.failure));
+        // The run ends as a failed start, so that a director or script can tell.
+        TerminateRequested = true;
+    }
 
     if (RegResult) {
         RegResult->setRegResult(resultValue(success));

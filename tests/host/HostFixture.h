@@ -104,7 +104,7 @@ protected:
                                 path("prog/tarvinaRX24.ini")));
         PlugInGlobals::ProgramFolderOverride = path("prog");
 
-        m_server = std::make_unique<NetworkDatabase>(path("net.lnsdb"));
+        m_server = std::make_unique<NetworkDatabase>(path("net.lnsdb"), NetworkDatabase::OpenMode::Create);
         buildDemoNetwork();
         PlugInGlobals::ObjectServerOverride = m_server.get();
         PlugInGlobals::MainWindow = &window;

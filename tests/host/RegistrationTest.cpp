@@ -137,11 +137,11 @@ protected:
         ASSERT_FALSE(PlugInGlobals::TerminateRequested);
     }
 
-    QList<LnsPluginRegistration> registrations()
+    QList<LnsPluginRegistration> registrations(const QString &network = QStringLiteral("Demo"))
     {
         if (!m_server->isConnected())
             m_server->connectServer(0);
-        return m_server->openNetwork(QStringLiteral("Demo"), false)->pluginRegistrations();
+        return m_server->openNetwork(network, false)->pluginRegistrations();
     }
 };
 
@@ -175,30 +175,65 @@ TEST_F(ProjectRegistration, SuccessWithoutReceiverIsShownWithTheNetworkName)
     EXPECT_EQ(registrations().size(), 2);
 }
 
-TEST_F(ProjectRegistration, UnknownProjectFails)
+// An unknown network, or program ids of no device template, register
+// nothing and end as a failed run, with or without program ids.
+TEST_F(ProjectRegistration, UnknownNetworkOrProgramIdsFail)
 {
-    RecordingRegResult receiver;
-    DirectorEntry::setProgramIdsToRegister(QStringLiteral("9000A5E018040100"));
-    CommandValidator::ValidateCommand(50, 0, QStringLiteral("Nowhere"));
-    EXPECT_EQ(MessageBox::lastShown().text, QStringLiteral("Errors occured while registering the plug-in."));
-
-    MessageBox::clearTestRecord();
-    LcaPlugIn::InitApp();
-    DirectorEntry::setRegResult(&receiver);
-    CommandValidator::ValidateCommand(50, 0, QStringLiteral("Nowhere"));
-    EXPECT_EQ(receiver.results, QList<qint16>{0});
-    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+    const struct
+    {
+        const char *network;
+        const char *programIds;
+        const char *cause;
+    } cases[] = {
+        {"Nowhere", "9000A5E018040100", "Nowhere"},
+        {"Nowhere", "", "Nowhere"},
+        {"Demo", "0000000000000000", "0000000000000000"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.network + std::string(" ") + c.programIds);
+        for (const bool withReceiver : {false, true}) {
+            PlugInGlobals::Reset();
+            PlugInGlobals::ProgramFolderOverride = path("prog");
+            PlugInGlobals::ObjectServerOverride = m_server.get();
+            PlugInGlobals::MainWindow = &window;
+            MessageBox::clearTestRecord();
+            LcaPlugIn::InitApp();
+            RecordingRegResult receiver;
+            DirectorEntry::setProgramIdsToRegister(QString::fromLatin1(c.programIds));
+            if (withReceiver)
+                DirectorEntry::setRegResult(&receiver);
+            CommandValidator::ValidateCommand(50, 1, QString::fromLatin1(c.network));
+            if (withReceiver) {
+                EXPECT_EQ(receiver.results, QList<qint16>{0});
+                EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+            } else {
+                EXPECT_EQ(MessageBox::lastShown().text,
+                          QStringLiteral("Errors occured while registering the plug-in."));
+            }
+            EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+            bool causeLogged = false;
+            for (const QString &line : traces())
+                causeLogged = causeLogged || (line.contains(QStringLiteral("failed")) &&
+                                              line.contains(QString::fromLatin1(c.cause)));
+            EXPECT_TRUE(causeLogged) << traces().join(QLatin1Char('\n')).toStdString();
+        }
+    }
+    EXPECT_TRUE(registrations().isEmpty());
 }
 
-TEST_F(ProjectRegistration, WithoutProgramIdsTheHelperRegistersEveryProject)
+TEST_F(ProjectRegistration, WithoutProgramIdsTheHelperRegistersInTheNamedNetworkOnly)
 {
+    m_server->connectServer(0);
+    m_server->createNetwork(QStringLiteral("Other"));
     RecordingRegResult receiver;
     DirectorEntry::setRegResult(&receiver);
-    CommandValidator::ValidateCommand(50, 7, QStringLiteral("ignored"));
+    CommandValidator::ValidateCommand(50, 7, QStringLiteral("Demo"));
     EXPECT_EQ(receiver.results, QList<qint16>{-1});
     EXPECT_FALSE(traces().contains(QStringLiteral("Status: Registering plug-in ...")));
     EXPECT_EQ(registrations().size(), 2);
+    EXPECT_TRUE(registrations(QStringLiteral("Other")).isEmpty());
     EXPECT_TRUE(PlugInGlobals::Ended);
+    EXPECT_FALSE(PlugInGlobals::TerminateRequested);
 }
 
 TEST_F(WindowsRegistration, UnregRemovesTheEmptiedSettingsFolder)

@@ -231,7 +231,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        db = std::make_unique<NetworkDatabase>(dir.filePath(QStringLiteral("networks.lnsdb")));
+        db = std::make_unique<NetworkDatabase>(dir.filePath(QStringLiteral("networks.lnsdb")),
+                                               NetworkDatabase::OpenMode::Create);
         db->connectServer(0);
         db->createNetwork(QStringLiteral("Plant"));
         db->addDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("RX1"),

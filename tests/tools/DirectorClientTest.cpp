@@ -5,11 +5,13 @@
 #include "LnsdbTool.h"
 #include "RegResultListener.h"
 #include "platform/AppError.h"
+#include "platform/netdb/NetworkDatabase.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,7 +113,7 @@ protected:
         QTextStream errStream(&err);
         LnsdbTool tool(outStream, errStream);
         tool.setBus(QDBusConnection::sessionBus(), m_service);
-        const int code = tool.run(args);
+        const int code = tool.run(QStringList{QStringLiteral("--db"), dbPath()} + args);
         outStream.flush();
         errStream.flush();
         return {code, out, err};
@@ -127,6 +129,9 @@ protected:
         return QString();
     }
 
+    QString dbPath() const { return m_dir.filePath(QStringLiteral("networks.lnsdb")); }
+
+    QTemporaryDir m_dir;
     QString m_service;
     std::unique_ptr<QDBusConnection> m_pluginBus;
     std::unique_ptr<FakeApplication> fake;
@@ -236,6 +241,26 @@ TEST_F(DirectorClientTest, RegisterPluginExitCodeFollowsTheResult)
         {QStringLiteral("register-plugin"), QStringLiteral("Demo"), QStringLiteral("9000A5E018040100")});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("registered in network \"Demo\"")));
+
+    // A success the network does not show is no success; what it holds is listed.
+    NetworkDatabase db(dbPath(), NetworkDatabase::OpenMode::Create);
+    db.connectServer(0);
+    db.createNetwork(QStringLiteral("Demo"));
+    r = runTool(
+        {QStringLiteral("register-plugin"), QStringLiteral("Demo"), QStringLiteral("9000A5E018040100")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("holds no registration"))) << r.err.toStdString();
+    LnsPluginRegistration registration;
+    registration.programId = QStringLiteral("9000A5E018040100");
+    registration.commandId = 13;
+    registration.classId = 7;
+    db.openNetwork(QStringLiteral("Demo"), false)->registerPlugin(registration);
+    r = runTool(
+        {QStringLiteral("register-plugin"), QStringLiteral("Demo"), QStringLiteral("9000a5e018040100")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("9000A5E018040100  command 13  class 7")))
+        << r.out.toStdString();
+
     fake->result = 0;
     r = runTool({QStringLiteral("register-plugin"), QStringLiteral("Demo")});
     EXPECT_EQ(r.code, 1);

@@ -3,16 +3,30 @@
 #include "LnsdbTool.h"
 
 #include "DemoNetwork.h"
+#include "platform/lns/LnsError.h"
+#include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/QX_IniFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
+long lnsErrorNumberOf(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const AppError &error) {
+        return error.number() == 0 ? -1 : error.number();
+    }
+    return 0;
+}
+
 const QString kFull = QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Full");
+const QString kRx24Xif = QStringLiteral(RX24_SOURCE_DIR "/resources/data/RX24.xif");
 
 class LnsdbToolTest : public ::testing::Test
 {
@@ -41,9 +55,9 @@ protected:
 
     void createDemo()
     {
-        NetworkDatabase db(m_db);
+        NetworkDatabase db(m_db, NetworkDatabase::OpenMode::Create);
         db.connectServer(0);
-        DemoNetwork(db).create(QStringLiteral(RX24_SOURCE_DIR "/resources/data/RX24.xif"));
+        DemoNetwork(db).create(kRx24Xif);
     }
 
     QTemporaryDir m_dir;
@@ -56,6 +70,8 @@ TEST_F(LnsdbToolTest, BadArgumentsGiveOneLineAndExitCodeTwo)
          {QStringList{}, QStringList{QStringLiteral("frobnicate")},
           QStringList{QStringLiteral("get-cp"), kFull},
           QStringList{QStringLiteral("list-networks"), QStringLiteral("extra")},
+          QStringList{QStringLiteral("--db"), QString(), QStringLiteral("list-networks")},
+          QStringList{QStringLiteral("--db="), QStringLiteral("create")},
           QStringList{QStringLiteral("--bogus"), QStringLiteral("list-networks")}}) {
         const Result r = run(args);
         EXPECT_EQ(r.code, LnsdbTool::BadArguments) << args.join(QLatin1Char(' ')).toStdString();
@@ -78,8 +94,57 @@ TEST_F(LnsdbToolTest, MissingOrCorruptDatabaseIsNamedAndLeftAlone)
     r = run({QStringLiteral("demo")});
     EXPECT_EQ(r.code, LnsdbTool::Failed);
     EXPECT_TRUE(r.err.contains(m_db));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("not a database"))) << r.err.toStdString();
     ASSERT_TRUE(garbage.open(QIODevice::ReadOnly));
     EXPECT_TRUE(garbage.readAll().startsWith("this is not a database"));
+    garbage.close();
+
+    // An empty file stays empty under every command but create and demo.
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    garbage.close();
+    for (const QStringList &args : {QStringList{QStringLiteral("list-networks")},
+                                    QStringList{QStringLiteral("create-network"), QStringLiteral("N")}}) {
+        r = run(args);
+        EXPECT_EQ(r.code, LnsdbTool::Failed) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("empty"))) << r.err.toStdString();
+        EXPECT_EQ(QFileInfo(m_db).size(), 0);
+    }
+}
+
+// A name with more levels than network\system.subsystem\device must not act
+// on the device its first levels name.
+TEST_F(LnsdbToolTest, NamesWithExtraLevelsAreRefused)
+{
+    createDemo();
+    const QString slash = QStringLiteral("Demo\\LNS System.Floor 1\\dev with / slash");
+    const QString behind = kFull + QStringLiteral("\\anything");
+    const struct
+    {
+        QStringList args;
+        int code;
+    } cases[] = {
+        {{QStringLiteral("add-device"), slash, kRx24Xif}, LnsdbTool::BadArguments},
+        {{QStringLiteral("remove-device"), behind}, LnsdbTool::BadArguments},
+        {{QStringLiteral("set-reachable"), behind, QStringLiteral("no")}, LnsdbTool::BadArguments},
+        {{QStringLiteral("get-cp"), behind, QStringLiteral("1"), QStringLiteral("FptIndex")},
+         LnsdbTool::BadArguments},
+        {{QStringLiteral("list-devices"), QStringLiteral("Demo\\LNS System")}, LnsdbTool::BadArguments},
+        {{QStringLiteral("create-network"), QStringLiteral("Plant/East")}, LnsdbTool::Failed},
+        {{QStringLiteral("create-subsystem"), QStringLiteral("Demo"), QStringLiteral("LNS System.A\\B")},
+         LnsdbTool::Failed},
+    };
+    for (const auto &c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.code, c.code) << c.args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
+    }
+    const Result list = run({QStringLiteral("list-devices"), QStringLiteral("Demo")});
+    EXPECT_FALSE(list.out.contains(QStringLiteral("dev with")));
+    EXPECT_TRUE(list.out.contains(QStringLiteral("RX24 Full  program id")));
+    EXPECT_FALSE(list.out.contains(QStringLiteral("RX24 Full  program id 9000A5E018040100  (unreachable)")));
+    EXPECT_EQ(run({QStringLiteral("list-networks")}).out, QStringLiteral("Demo\n"));
+    EXPECT_EQ(run({QStringLiteral("list-subsystems"), QStringLiteral("Demo")}).out,
+              QStringLiteral("LNS System.Floor 1\n"));
 }
 
 TEST_F(LnsdbToolTest, HelpNamesEveryCommand)
@@ -102,6 +167,44 @@ TEST_F(LnsdbToolTest, DemoListsItsDevicesAndIsCreatedOnce)
     EXPECT_EQ(list.out.count(QLatin1Char('\n')), 5);
     EXPECT_TRUE(list.out.contains(QLatin1String("RX24 Offline  program id 9000A5E018040100  (unreachable)")));
     EXPECT_TRUE(list.out.contains(QLatin1String("Room Sensor  program id 9000A5E0FF000001\n")));
+}
+
+// The demo goes in as one transaction; a run that failed leaves nothing, and
+// a demo that an interrupted older run left behind is completed.
+TEST_F(LnsdbToolTest, DemoIsAllOrNothingAndCompletesWhatIsMissing)
+{
+    // An interface file whose channel objects lack a CP the configuration writes.
+    QFile full(kRx24Xif);
+    ASSERT_TRUE(full.open(QIODevice::ReadOnly));
+    QByteArray text = full.readAll();
+    const qsizetype at = text.indexOf("CP ActuateType");
+    ASSERT_GE(at, 0);
+    text.remove(at, text.indexOf('\n', at) - at);
+    const QString broken = m_dir.filePath(QStringLiteral("broken.xif"));
+    QFile out(broken);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(text);
+    out.close();
+    {
+        NetworkDatabase db(m_db, NetworkDatabase::OpenMode::Create);
+        db.connectServer(0);
+        EXPECT_NE(lnsErrorNumberOf([&] { DemoNetwork(db).create(broken); }), 0);
+        EXPECT_TRUE(db.networkNames().isEmpty());
+
+        // What an interrupted run of an older version left: one device.
+        db.createNetwork(DemoNetwork::networkName(), QStringLiteral("LNS System"));
+        db.addDevice(DemoNetwork::networkName(), DemoNetwork::subsystemPath(), QStringLiteral("RX24 New"),
+                     DeviceInterfaceFile::parse(kRx24Xif));
+        EXPECT_FALSE(DemoNetwork(db).exists());
+    }
+    const Result completed = run({QStringLiteral("demo")});
+    EXPECT_EQ(completed.code, 0) << completed.err.toStdString();
+    EXPECT_TRUE(completed.out.contains(QStringLiteral("Completed"))) << completed.out.toStdString();
+    EXPECT_EQ(run({QStringLiteral("list-devices"), QStringLiteral("Demo")}).out.count(QLatin1Char('\n')), 5);
+    EXPECT_EQ(
+        run({QStringLiteral("get-cp"), kFull, QStringLiteral("device"), QStringLiteral("DeviceModules")}).out,
+        QStringLiteral("2 5 8 0 255 255 255 255\n"));
+    EXPECT_TRUE(run({QStringLiteral("demo")}).out.contains(QStringLiteral("exists already")));
 }
 
 TEST_F(LnsdbToolTest, CpAndNvValuesRoundTripAndBadValuesAreRefused)
@@ -151,7 +254,7 @@ TEST_F(LnsdbToolTest, ReachabilityCanBeSwitched)
 TEST_F(LnsdbToolTest, DemoConfigurationAgreesWithTheDeviceTemplate)
 {
     createDemo();
-    NetworkDatabase db(m_db);
+    NetworkDatabase db(m_db, NetworkDatabase::OpenMode::ReadOnly);
     db.connectServer(0);
     QX_IniFile rx24(QStringLiteral(RX24_SOURCE_DIR "/resources/data/RX24.ini"));
     for (const DemoNetwork::DeviceSetup &setup : DemoNetwork::rx24Devices()) {

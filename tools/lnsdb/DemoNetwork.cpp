@@ -88,9 +88,33 @@ QList<DemoNetwork::DeviceSetup> DemoNetwork::rx24Devices()
     return {fresh, partial, full, offline};
 }
 
+QString DemoNetwork::otherDeviceName()
+{
+    return QStringLiteral("Room Sensor");
+}
+
+QStringList DemoNetwork::missingParts() const
+{
+    if (!m_db.networkNames().contains(networkName()))
+        return {QStringLiteral("network \"%1\"").arg(networkName())};
+    if (!m_db.subsystemPaths(networkName()).contains(subsystemPath()))
+        return {QStringLiteral("subsystem \"%1\"").arg(subsystemPath())};
+    const QStringList present = m_db.deviceNames(networkName(), subsystemPath());
+    QStringList missing;
+    QStringList wanted;
+    for (const DeviceSetup &setup : rx24Devices())
+        wanted << setup.name;
+    wanted << otherDeviceName();
+    for (const QString &name : std::as_const(wanted)) {
+        if (!present.contains(name))
+            missing << QStringLiteral("device \"%1\"").arg(name);
+    }
+    return missing;
+}
+
 bool DemoNetwork::exists() const
 {
-    return m_db.networkNames().contains(networkName());
+    return missingParts().isEmpty();
 }
 
 void DemoNetwork::create(const QString &rx24InterfaceFile)
@@ -99,30 +123,26 @@ void DemoNetwork::create(const QString &rx24InterfaceFile)
     const DeviceInterface other = DeviceInterfaceFile::parseText(QString::fromLatin1(kOtherDeviceInterface),
                                                                  QStringLiteral("RoomSensor.xif"));
 
-    m_db.createNetwork(networkName(), QStringLiteral("LNS System"));
-    m_db.createSubsystem(networkName(), subsystemPath());
-    const QList<DeviceSetup> setups = rx24Devices();
-    for (const DeviceSetup &setup : setups)
-        m_db.addDevice(networkName(), subsystemPath(), setup.name, rx24);
-    m_db.addDevice(networkName(), subsystemPath(), QStringLiteral("Room Sensor"), other);
-
-    // The configuration goes in as one transaction: a demo is either complete or absent.
-    const LnsRef<LnsNetwork> network = m_db.openNetwork(networkName(), false);
-    const LnsRef<LnsSystem> system = network->system();
-    system->startTransaction();
-    try {
-        for (const DeviceSetup &setup : setups)
+    // One transaction: a run that fails (a full disk, a broken interface
+    // file) leaves the database as it was, and the next run starts afresh.
+    // What a run finds in place (an older, interrupted demo, or devices the
+    // user changed) is kept; only what is missing is added.
+    m_db.atomically([&] {
+        if (!m_db.networkNames().contains(networkName()))
+            m_db.createNetwork(networkName(), QStringLiteral("LNS System"));
+        m_db.createSubsystem(networkName(), subsystemPath());
+        const QStringList present = m_db.deviceNames(networkName(), subsystemPath());
+        for (const DeviceSetup &setup : rx24Devices()) {
+            if (present.contains(setup.name))
+                continue;
+            m_db.addDevice(networkName(), subsystemPath(), setup.name, rx24);
             configure(m_db.device(networkName(), subsystemPath(), setup.name), setup);
-        system->commitTransaction();
-    } catch (...) {
-        system->cancelTransaction();
-        throw;
-    }
-    m_db.closeNetwork(network);
-    for (const DeviceSetup &setup : setups) {
-        if (!setup.reachable)
-            m_db.setDeviceReachable(networkName(), subsystemPath(), setup.name, false);
-    }
+            if (!setup.reachable)
+                m_db.setDeviceReachable(networkName(), subsystemPath(), setup.name, false);
+        }
+        if (!present.contains(otherDeviceName()))
+            m_db.addDevice(networkName(), subsystemPath(), otherDeviceName(), other);
+    });
 }
 
 void DemoNetwork::configure(const LnsRef<LnsAppDevice> &device, const DeviceSetup &setup)

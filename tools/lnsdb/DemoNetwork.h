@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class NetworkDatabase;
 
@@ -41,7 +42,14 @@ public:
     static QString defaultInterfaceFile();
     static QList<DeviceSetup> rx24Devices();
 
+    static QString otherDeviceName();
+
+    // The network, subsystem or devices of the demo that the database lacks,
+    // as words for the user; empty when the demo is complete.
+    QStringList missingParts() const;
     bool exists() const;
+    // Adds what is missing, all in one transaction: afterwards the demo is
+    // complete, or the database is as before.
     void create(const QString &rx24InterfaceFile);
 
     // NV types (prime, secondary, output) and secondary priority the plug-in

@@ -8,8 +8,6 @@
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/ObjectNameAnalyzer.h"
 
-#include <QFileInfo>
-
 namespace {
 
 // A mistake in the command line: reported in one line, exit code 2.
@@ -27,7 +25,8 @@ struct CommandInfo
 
 // The one place that lists the commands: help text and argument checks agree.
 const CommandInfo kCommands[] = {
-    {"create", "", "create the database file (nothing happens when it exists)"},
+    {"create", "",
+     "create the database file (nothing happens when it exists); only create and demo create one"},
     {"create-network", "NETWORK [SYSTEM]", "create a network; its system is named SYSTEM (default: NETWORK)"},
     {"create-subsystem", "NETWORK SYSTEM.SUBSYSTEM[.SUB...]", "create a subsystem path"},
     {"add-device", "DEVICE XIF",
@@ -54,7 +53,9 @@ const CommandInfo kCommands[] = {
      "register the plug-in's commands in a network through the plug-in itself (command 50) for\n"
      "      the program ids given (all of its device templates when none); waits up to 30 s for\n"
      "      the plug-in's result, exit code 0 on success, 1 on failure"},
-    {"demo", "", "create the demo network \"Demo\" (nothing happens when it exists)"},
+    {"demo", "",
+     "create the demo network \"Demo\", or add what an interrupted run left out (nothing happens\n"
+     "      when it is complete)"},
 };
 
 const CommandInfo *findCommand(const QString &name)
@@ -76,6 +77,30 @@ int argumentCount(const CommandInfo &info, bool optional)
         ++count;
     }
     return count;
+}
+
+// The network, system part and device of an object name that names exactly
+// a device; fewer or more levels are a mistake of the command line.
+ObjectNameParts deviceParts(const QString &objectName)
+{
+    const ObjectNameParts parts = ObjectNameAnalyzer::analyze(objectName);
+    if (parts.networkName.isEmpty() || parts.systemPart.isEmpty() || parts.deviceName.isEmpty())
+        throw UsageError{QStringLiteral("\"%1\" does not name a device (network\\system.subsystem\\device)")
+                             .arg(objectName)};
+    if (!parts.remainder.isEmpty())
+        throw UsageError{QStringLiteral("\"%1\" has levels behind the device \"%2\" (\"%3\"); a device is "
+                                        "named network\\system.subsystem\\device")
+                             .arg(objectName, parts.deviceName, parts.remainder)};
+    return parts;
+}
+
+// A network is named by one level: "/" and "\\" separate levels.
+const QString &networkArgument(const QString &name)
+{
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        throw UsageError{
+            QStringLiteral("\"%1\" is not a network name (it holds \"/\" or \"\\\\\")").arg(name)};
+    return name;
 }
 
 bool parseYesNo(const QString &text)
@@ -139,14 +164,12 @@ int LnsdbTool::run(QStringList arguments)
                 m_out << helpText();
                 return Ok;
             }
-            if (option == QLatin1String("--db")) {
-                if (arguments.isEmpty())
+            if (option == QLatin1String("--db") || option.startsWith(QLatin1String("--db="))) {
+                if (option == QLatin1String("--db") && arguments.isEmpty())
                     throw UsageError{QStringLiteral("--db needs a file name")};
-                m_databasePath = arguments.takeFirst();
-                continue;
-            }
-            if (option.startsWith(QLatin1String("--db="))) {
-                m_databasePath = option.mid(5);
+                m_databasePath = option == QLatin1String("--db") ? arguments.takeFirst() : option.mid(5);
+                if (m_databasePath.trimmed().isEmpty())
+                    throw UsageError{QStringLiteral("--db needs a file name, not an empty text")};
                 continue;
             }
             throw UsageError{QStringLiteral("unknown option %1").arg(option)};
@@ -178,29 +201,19 @@ void LnsdbTool::requireCount(const QString &command, const QStringList &args, in
     }
 }
 
-NetworkDatabase &LnsdbTool::database(bool mayCreate)
+NetworkDatabase &LnsdbTool::database(NetworkDatabase::OpenMode mode)
 {
     if (!m_db) {
-        if (!mayCreate && !QFileInfo::exists(m_databasePath)) {
-            throw AppError(
-                LnsErrorCode::DatabaseUnusable, QStringLiteral("lnsdb"),
-                QStringLiteral("the database file %1 does not exist (create it with \"lnsdb demo\" "
-                               "or \"lnsdb create\")")
-                    .arg(m_databasePath));
-        }
-        m_db = std::make_unique<NetworkDatabase>(m_databasePath);
+        m_db = std::make_unique<NetworkDatabase>(m_databasePath, mode);
         m_db->connectServer(0);
     }
     return *m_db;
 }
 
-LnsRef<LnsAppDevice> LnsdbTool::device(const QString &objectName)
+LnsRef<LnsAppDevice> LnsdbTool::device(const QString &objectName, NetworkDatabase::OpenMode mode)
 {
-    const ObjectNameParts parts = ObjectNameAnalyzer::analyze(objectName);
-    if (parts.networkName.isEmpty() || parts.systemPart.isEmpty() || parts.deviceName.isEmpty())
-        throw UsageError{QStringLiteral("\"%1\" does not name a device (network\\system.subsystem\\device)")
-                             .arg(objectName)};
-    return database(false).device(parts.networkName, parts.systemPart, parts.deviceName);
+    const ObjectNameParts parts = deviceParts(objectName);
+    return database(mode).device(parts.networkName, parts.systemPart, parts.deviceName);
 }
 
 LnsRef<LnsLonMarkObject> LnsdbTool::object(const LnsRef<LnsAppDevice> &dev, const QString &which) const
@@ -211,18 +224,18 @@ LnsRef<LnsLonMarkObject> LnsdbTool::object(const LnsRef<LnsAppDevice> &dev, cons
 }
 
 LnsRef<LnsConfigProperty> LnsdbTool::configProperty(const QString &objectName, const QString &which,
-                                                    const QString &cpName)
+                                                    const QString &cpName, NetworkDatabase::OpenMode mode)
 {
-    const LnsRef<LnsAppDevice> dev = device(objectName);
+    const LnsRef<LnsAppDevice> dev = device(objectName, mode);
     if (which.compare(QLatin1String("device"), Qt::CaseInsensitive) == 0)
         return dev->configProperties()->item(cpName);
     return object(dev, which)->configProperties()->item(cpName);
 }
 
 LnsRef<LnsNetworkVariable> LnsdbTool::networkVariable(const QString &objectName, const QString &which,
-                                                      const QString &nvName)
+                                                      const QString &nvName, NetworkDatabase::OpenMode mode)
 {
-    const LnsRef<LnsAppDevice> dev = device(objectName);
+    const LnsRef<LnsAppDevice> dev = device(objectName, mode);
     if (which.compare(QLatin1String("device"), Qt::CaseInsensitive) == 0)
         return dev->networkVariables()->item(nvName);
     return object(dev, which)->networkVariables()->item(nvName);
@@ -238,30 +251,30 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
     if (command != QLatin1String("start-plugin"))
         requireCount(command, args, argumentCount(*info, false), openEnded ? -1 : argumentCount(*info, true));
 
+    using Mode = NetworkDatabase::OpenMode;
     if (command == QLatin1String("create")) {
-        database(true);
+        database(Mode::Create);
         m_out << m_databasePath << Qt::endl;
     } else if (command == QLatin1String("create-network")) {
-        database(true).createNetwork(args.at(0), args.value(1));
+        database(Mode::Existing).createNetwork(args.at(0), args.value(1));
     } else if (command == QLatin1String("create-subsystem")) {
-        database(false).createSubsystem(args.at(0), args.at(1));
+        database(Mode::Existing).createSubsystem(networkArgument(args.at(0)), args.at(1));
     } else if (command == QLatin1String("add-device")) {
-        const ObjectNameParts parts = ObjectNameAnalyzer::analyze(args.at(0));
-        if (parts.deviceName.isEmpty() || parts.systemPart.isEmpty())
-            throw UsageError{QStringLiteral("\"%1\" does not name a device").arg(args.at(0))};
+        const ObjectNameParts parts = deviceParts(args.at(0));
         const DeviceInterface xif = DeviceInterfaceFile::parse(args.at(1));
-        database(false).addDevice(parts.networkName, parts.systemPart, parts.deviceName, xif);
+        database(Mode::Existing).addDevice(parts.networkName, parts.systemPart, parts.deviceName, xif);
     } else if (command == QLatin1String("remove-device")) {
-        const ObjectNameParts parts = ObjectNameAnalyzer::analyze(args.at(0));
-        database(false).removeDevice(parts.networkName, parts.systemPart, parts.deviceName);
+        const ObjectNameParts parts = deviceParts(args.at(0));
+        database(Mode::Existing).removeDevice(parts.networkName, parts.systemPart, parts.deviceName);
     } else if (command == QLatin1String("list-networks")) {
-        for (const QString &name : database(false).networkNames())
+        for (const QString &name : database(Mode::ReadOnly).networkNames())
             m_out << name << '\n';
     } else if (command == QLatin1String("list-subsystems")) {
-        for (const QString &path : database(false).subsystemPaths(args.at(0)))
+        for (const QString &path : database(Mode::ReadOnly).subsystemPaths(networkArgument(args.at(0))))
             m_out << path << '\n';
     } else if (command == QLatin1String("list-devices")) {
-        NetworkDatabase &db = database(false);
+        networkArgument(args.at(0));
+        NetworkDatabase &db = database(Mode::ReadOnly);
         for (const QString &path : db.subsystemPaths(args.at(0))) {
             for (const QString &name : db.deviceNames(args.at(0), path)) {
                 const LnsRef<LnsAppDevice> dev = db.device(args.at(0), path, name);
@@ -276,45 +289,55 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
             }
         }
     } else if (command == QLatin1String("list-objects")) {
-        listObjects(device(args.at(0)));
+        listObjects(device(args.at(0), Mode::ReadOnly));
     } else if (command == QLatin1String("get-cp")) {
-        m_out << RawValueText::read(*configProperty(args.at(0), args.at(1), args.at(2))) << '\n';
+        m_out << RawValueText::read(*configProperty(args.at(0), args.at(1), args.at(2), Mode::ReadOnly))
+              << '\n';
     } else if (command == QLatin1String("set-cp")) {
         const QString bytes = args.mid(3).join(QLatin1Char(' '));
         QString rawText;
         if (!RawValueText::toRaw(bytes, &rawText))
             throw UsageError{QStringLiteral("\"%1\" is not a list of bytes 0 to 255").arg(bytes)};
-        RawValueText::write(*configProperty(args.at(0), args.at(1), args.at(2)), rawText);
+        RawValueText::write(*configProperty(args.at(0), args.at(1), args.at(2), Mode::Existing), rawText);
     } else if (command == QLatin1String("get-nv")) {
-        const LnsRef<LnsNetworkVariable> nv = networkVariable(args.at(0), args.at(1), args.at(2));
+        const LnsRef<LnsNetworkVariable> nv =
+            networkVariable(args.at(0), args.at(1), args.at(2), Mode::ReadOnly);
         m_out << "type " << nv->typeId() << "  value " << nv->value() << '\n';
     } else if (command == QLatin1String("set-nv-value")) {
-        networkVariable(args.at(0), args.at(1), args.at(2))->setValue(args.at(3));
+        networkVariable(args.at(0), args.at(1), args.at(2), Mode::Existing)->setValue(args.at(3));
     } else if (command == QLatin1String("set-nv-type")) {
         bool ok = false;
         const int type = args.at(3).toInt(&ok);
         if (!ok || type < 0)
             throw UsageError{QStringLiteral("\"%1\" is not an SNVT index").arg(args.at(3))};
-        networkVariable(args.at(0), args.at(1), args.at(2))->changeType(type);
+        networkVariable(args.at(0), args.at(1), args.at(2), Mode::Existing)->changeType(type);
     } else if (command == QLatin1String("set-reachable")) {
         const bool reachable = parseYesNo(args.at(1));
-        const ObjectNameParts parts = ObjectNameAnalyzer::analyze(args.at(0));
-        database(false).setDeviceReachable(parts.networkName, parts.systemPart, parts.deviceName, reachable);
+        const ObjectNameParts parts = deviceParts(args.at(0));
+        database(Mode::Existing)
+            .setDeviceReachable(parts.networkName, parts.systemPart, parts.deviceName, reachable);
     } else if (command == QLatin1String("list-plugins")) {
-        listPlugins(args.at(0));
+        listPlugins(m_out, networkArgument(args.at(0)), {});
     } else if (command == QLatin1String("start-plugin")) {
         startPlugin(args);
     } else if (command == QLatin1String("register-plugin")) {
-        return registerPlugin(args.at(0), args.mid(1));
+        return registerPlugin(networkArgument(args.at(0)), args.mid(1));
     } else if (command == QLatin1String("demo")) {
-        DemoNetwork demo(database(true));
-        if (demo.exists()) {
+        DemoNetwork demo(database(Mode::Create));
+        const QStringList missing = demo.missingParts();
+        if (missing.isEmpty()) {
             m_out << "The demo network \"" << DemoNetwork::networkName() << "\" exists already in "
                   << m_databasePath << Qt::endl;
         } else {
+            const bool fresh = !database(Mode::Create).networkNames().contains(DemoNetwork::networkName());
             demo.create(DemoNetwork::defaultInterfaceFile());
-            m_out << "Created the demo network \"" << DemoNetwork::networkName() << "\" in " << m_databasePath
-                  << Qt::endl;
+            if (fresh)
+                m_out << "Created the demo network \"" << DemoNetwork::networkName() << "\" in "
+                      << m_databasePath << Qt::endl;
+            else
+                m_out << "Completed the demo network \"" << DemoNetwork::networkName() << "\" in "
+                      << m_databasePath << " (added " << missing.join(QStringLiteral(", ")) << ")"
+                      << Qt::endl;
         }
     }
     return Ok;
@@ -345,17 +368,21 @@ void LnsdbTool::listObjects(const LnsRef<LnsAppDevice> &dev)
     }
 }
 
-void LnsdbTool::listPlugins(const QString &networkName)
+int LnsdbTool::listPlugins(QTextStream &out, const QString &networkName, const QStringList &programIds)
 {
-    NetworkDatabase &db = database(false);
+    NetworkDatabase &db = database(NetworkDatabase::OpenMode::ReadOnly);
     const LnsRef<LnsNetwork> network = db.openNetwork(networkName, false);
     const QList<LnsPluginRegistration> registrations = network->pluginRegistrations();
+    int listed = 0;
     for (const LnsPluginRegistration &r : registrations) {
-        m_out << r.programId << "  command " << r.commandId << "  class " << r.classId << "  "
-              << r.projectName << '.' << r.className << "  \"" << r.name << "\"  version " << r.version
-              << '\n';
+        if (!programIds.isEmpty() && !programIds.contains(r.programId, Qt::CaseInsensitive))
+            continue;
+        ++listed;
+        out << r.programId << "  command " << r.commandId << "  class " << r.classId << "  " << r.projectName
+            << '.' << r.className << "  \"" << r.name << "\"  version " << r.version << '\n';
     }
     db.closeNetwork(network);
+    return listed;
 }
 
 void LnsdbTool::startPlugin(const QStringList &args)
@@ -381,6 +408,7 @@ void LnsdbTool::startPlugin(const QStringList &args)
     if (deviceName.isEmpty())
         throw UsageError{
             QStringLiteral("usage: lnsdb start-plugin DEVICE [--remote] [--ni NAME] [--object LMO]")};
+    deviceParts(deviceName);
 
     DirectorClient client = director();
     client.activate();
@@ -396,13 +424,33 @@ void LnsdbTool::startPlugin(const QStringList &args)
 int LnsdbTool::registerPlugin(const QString &networkName, const QStringList &programIds)
 {
     DirectorClient client = director();
-    if (client.registerPlugin(networkName, programIds)) {
-        m_out << "The plug-in was registered in network \"" << networkName << "\"." << Qt::endl;
+    if (!client.registerPlugin(networkName, programIds)) {
+        m_err << "lnsdb: the plug-in reported errors while registering in network \"" << networkName << "\"."
+              << Qt::endl;
+        return Failed;
+    }
+    // What the network holds now, not only what the plug-in answered.
+    QString listing;
+    QTextStream listingStream(&listing);
+    int listed = 0;
+    try {
+        listed = listPlugins(listingStream, networkName, programIds);
+    } catch (const AppError &e) {
+        m_out << "The plug-in reports it registered in network \"" << networkName
+              << "\"; its registrations cannot be read here: " << e.description() << Qt::endl;
         return Ok;
     }
-    m_err << "lnsdb: the plug-in reported errors while registering in network \"" << networkName << "\"."
-          << Qt::endl;
-    return Failed;
+    listingStream.flush();
+    if (listed == 0) {
+        m_err << "lnsdb: the plug-in reported success, but network \"" << networkName << "\" of "
+              << m_databasePath << " holds no registration of it"
+              << (programIds.isEmpty() ? QString()
+                                       : QStringLiteral(" for ") + programIds.join(QStringLiteral(", ")))
+              << " (does the plug-in use another database?)" << Qt::endl;
+        return Failed;
+    }
+    m_out << "The plug-in was registered in network \"" << networkName << "\":\n" << listing << Qt::flush;
+    return Ok;
 }
 
 void LnsdbTool::setBus(const QDBusConnection &bus, const QString &serviceName)

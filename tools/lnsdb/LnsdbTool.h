@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/lns/LnsAppDevice.h"
+#include "platform/netdb/NetworkDatabase.h"
 
 #include <QDBusConnection>
 #include <QStringList>
@@ -8,7 +9,6 @@
 #include <memory>
 
 class DirectorClient;
-class NetworkDatabase;
 
 // The commands of the lnsdb tool: create and inspect a network database,
 // change values as a device or another tool would, and build the demo
@@ -34,16 +34,20 @@ private:
     int dispatch(const QString &command, const QStringList &args);
 
     void requireCount(const QString &command, const QStringList &args, int min, int max) const;
-    NetworkDatabase &database(bool mayCreate);
-    LnsRef<LnsAppDevice> device(const QString &objectName);
+    // The database, opened on first use: read commands open it read-only,
+    // only create and demo may create it.
+    NetworkDatabase &database(NetworkDatabase::OpenMode mode);
+    LnsRef<LnsAppDevice> device(const QString &objectName, NetworkDatabase::OpenMode mode);
     LnsRef<LnsLonMarkObject> object(const LnsRef<LnsAppDevice> &device, const QString &which) const;
     LnsRef<LnsConfigProperty> configProperty(const QString &objectName, const QString &which,
-                                             const QString &cpName);
+                                             const QString &cpName, NetworkDatabase::OpenMode mode);
     LnsRef<LnsNetworkVariable> networkVariable(const QString &objectName, const QString &which,
-                                               const QString &nvName);
+                                               const QString &nvName, NetworkDatabase::OpenMode mode);
 
     void listObjects(const LnsRef<LnsAppDevice> &device);
-    void listPlugins(const QString &network);
+    // The network's registrations, of the given program ids when any; the
+    // number of lines written.
+    int listPlugins(QTextStream &out, const QString &network, const QStringList &programIds);
     // The director's commands: they drive the plug-in over the session bus.
     void startPlugin(const QStringList &args);
     int registerPlugin(const QString &networkName, const QStringList &programIds);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace {
 struct ObjectGroup
@@ -223,6 +224,30 @@ private:
     DeviceInterface m_result;
     QList<ObjectGroup> m_groups;
 };
+// The file's text; bytes that are not UTF-8 are refused with their line
+// rather than kept as replacement characters in names and values.
+QString decodeUtf8(QByteArray bytes, const QString &path)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    const QList<QByteArray> lines = bytes.split('\n');
+    QString text;
+    text.reserve(bytes.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString line = utf8.decode(lines.at(i));
+        if (utf8.hasError())
+            throw LnsError(LnsErrorCode::InvalidArgument,
+                           QStringLiteral("%1:%2: the line is not UTF-8 text; save the device interface file "
+                                          "as UTF-8 (or plain ASCII)")
+                               .arg(path)
+                               .arg(i + 1));
+        if (i > 0)
+            text += QLatin1Char('\n');
+        text += line;
+    }
+    return text;
+}
 } // namespace
 
 DeviceInterface DeviceInterfaceFile::parse(const QString &path)
@@ -232,7 +257,7 @@ DeviceInterface DeviceInterfaceFile::parse(const QString &path)
         throw LnsError(
             LnsErrorCode::InvalidArgument,
             QStringLiteral("%1: the device interface file cannot be read: %2").arg(path, file.errorString()));
-    return parseText(QString::fromUtf8(file.readAll()), path);
+    return parseText(decodeUtf8(file.readAll(), path), path);
 }
 
 DeviceInterface DeviceInterfaceFile::parseText(const QString &text, const QString &path)

@@ -12,6 +12,16 @@ namespace {
     throw LnsError(LnsErrorCode::InvalidArgument, message);
 }
 
+// "/" and "\" separate the levels of an object name, so an object whose
+// name holds one could never be named again.
+void requireNameWithoutSeparator(const char *kind, const QString &name)
+{
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        invalid(QStringLiteral("The %1 name \"%2\" contains \"/\" or \"\\\", which separate the levels of "
+                               "an object name; choose a name without them.")
+                    .arg(QLatin1String(kind), name));
+}
+
 QString typeList(const QList<int> &ids)
 {
     QStringList pieces;
@@ -79,6 +89,8 @@ qint64 NetDbAdministration::subsystemId(const QString &network, const QString &p
     if (!create)
         throw LnsError(LnsErrorCode::NotFound,
                        QStringLiteral("There is no subsystem \"%1\" in network \"%2\".").arg(path, network));
+    for (const QString &segment : pathSegments(netId, network, path))
+        requireNameWithoutSeparator("subsystem", segment);
     qint64 result = 0;
     m_session->atomically([&] {
         QVariant parent;
@@ -119,6 +131,8 @@ void NetDbAdministration::createNetwork(const QString &name, const QString &syst
 {
     if (name.trimmed().isEmpty() || systemName.trimmed().isEmpty() || systemName.contains(QLatin1Char('.')))
         invalid(QStringLiteral("A network needs a name and a system name without dots."));
+    requireNameWithoutSeparator("network", name);
+    requireNameWithoutSeparator("system", systemName);
     if (!m_session->select(QStringLiteral("SELECT id FROM networks WHERE name = ?"), {name}).isEmpty())
         invalid(QStringLiteral("The network \"%1\" exists already.").arg(name));
     m_session->insert(QStringLiteral("networks"), {QStringLiteral("name"), QStringLiteral("system_name")},
@@ -176,6 +190,7 @@ void NetDbAdministration::addDevice(const QString &network, const QString &subsy
 {
     if (deviceName.trimmed().isEmpty())
         invalid(QStringLiteral("A device needs a name."));
+    requireNameWithoutSeparator("device", deviceName);
     m_session->atomically([&] {
         const qint64 subId = subsystemId(network, subsystemPath, true);
         if (!m_session

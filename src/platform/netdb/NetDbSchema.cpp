@@ -1,6 +1,6 @@
 #include "platform/netdb/NetDbSchema.h"
 
-#include "platform/lns/LnsError.h"
+#include "platform/netdb/NetDbFailure.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -9,8 +9,7 @@
 namespace {
 [[noreturn]] void unusable(const QString &path, const QString &why)
 {
-    throw LnsError(LnsErrorCode::DatabaseUnusable,
-                   QStringLiteral("The network database \"%1\" cannot be used: %2.").arg(path, why));
+    NetDbFailure::unusable(path, why);
 }
 
 const char *const kTables[] = {
@@ -50,7 +49,7 @@ int catalogueSize(QSqlDatabase &db, const QString &path)
 {
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !probe.next())
-        unusable(path, QStringLiteral("it is not a network database (%1)").arg(probe.lastError().text()));
+        unusable(path, NetDbFailure::cause(probe.lastError()));
     return probe.value(0).toInt();
 }
 
@@ -60,10 +59,10 @@ bool createIfEmpty(QSqlDatabase &db, const QString &path)
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        unusable(path, query.lastError().text());
-    auto fail = [&](const QString &why) {
+        unusable(path, NetDbFailure::cause(query.lastError()));
+    auto fail = [&](const QSqlError &error) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        unusable(path, why);
+        unusable(path, NetDbFailure::cause(error));
     };
     if (catalogueSize(db, path) != 0) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
@@ -71,29 +70,34 @@ bool createIfEmpty(QSqlDatabase &db, const QString &path)
     }
     for (const char *statement : kTables) {
         if (!query.exec(QLatin1String(statement)))
-            fail(query.lastError().text());
+            fail(query.lastError());
     }
     query.prepare(QStringLiteral("INSERT INTO schema_version (version) VALUES (?)"));
     query.addBindValue(NetDbSchema::Version);
     if (!query.exec())
-        fail(query.lastError().text());
+        fail(query.lastError());
     if (!query.exec(QStringLiteral("COMMIT")))
-        fail(query.lastError().text());
+        fail(query.lastError());
     return true;
 }
 } // namespace
 
-void NetDbSchema::prepare(QSqlDatabase &db, const QString &path)
+void NetDbSchema::prepare(QSqlDatabase &db, const QString &path, bool mayCreate)
 {
     // Reading the catalogue first finds a file that is no database without
     // writing a byte to it.
-    if (catalogueSize(db, path) == 0 && createIfEmpty(db, path))
-        return;
+    if (catalogueSize(db, path) == 0) {
+        if (!mayCreate)
+            unusable(path,
+                     QStringLiteral("it is empty, not a network database yet (\"lnsdb create\" makes one)"));
+        if (createIfEmpty(db, path))
+            return;
+    }
     if (!db.tables().contains(QStringLiteral("schema_version")))
         unusable(path, QStringLiteral("it is not a network database (no schema version)"));
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("SELECT max(version) FROM schema_version")) || !version.next())
-        unusable(path, version.lastError().text());
+        unusable(path, NetDbFailure::cause(version.lastError()));
     const int found = version.value(0).toInt();
     if (found > Version)
         unusable(path, QStringLiteral("its schema version %1 is newer than this program's (%2)")

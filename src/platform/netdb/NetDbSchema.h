@@ -10,6 +10,7 @@ class NetDbSchema
 public:
     static constexpr int Version = 1;
 
-    // Checks an open connection; creates the tables in an empty file.
-    static void prepare(QSqlDatabase &db, const QString &path);
+    // Checks an open connection; creates the tables in an empty file when
+    // mayCreate is set, else refuses the empty file.
+    static void prepare(QSqlDatabase &db, const QString &path, bool mayCreate);
 };

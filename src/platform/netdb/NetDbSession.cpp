@@ -1,14 +1,17 @@
 #include "platform/netdb/NetDbSession.h"
 
 #include "platform/lns/LnsError.h"
+#include "platform/netdb/NetDbFailure.h"
 #include "platform/netdb/NetDbSchema.h"
 #include "platform/netdb/NvPoller.h"
 
 #include <QAtomicInt>
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QUrl>
 
 namespace {
 // How long a write waits for another client's transaction before giving up.
@@ -20,11 +23,17 @@ QString nextConnectionName()
     return QStringLiteral("rx24-netdb-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-bool isBusy(const QSqlError &error)
+// Why a file that is to be read and written cannot be, before SQLite would
+// open it read-only without a word or fail later at its journal.
+QString notWritable(const QFileInfo &file)
 {
-    const QString code = error.nativeErrorCode();
-    return code == QLatin1String("5") || code == QLatin1String("6") ||
-           error.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
+    if (!file.isWritable())
+        return QStringLiteral("it is read-only (the file is write-protected)");
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isWritable())
+        return QStringLiteral("its folder \"%1\" is read-only, and the database keeps its journal there")
+            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    return QString();
 }
 
 void bindAll(QSqlQuery &query, const QVariantList &binds)
@@ -39,8 +48,8 @@ void bindAll(QSqlQuery &query, const QVariantList &binds)
 }
 } // namespace
 
-NetDbSession::NetDbSession(QString path, LnsObjectServer *server)
-    : m_path(std::move(path)), m_connectionName(nextConnectionName()), m_server(server),
+NetDbSession::NetDbSession(QString path, LnsObjectServer *server, NetDbOpenMode mode)
+    : m_path(std::move(path)), m_mode(mode), m_connectionName(nextConnectionName()), m_server(server),
       m_poller(std::make_unique<NvPoller>(*this))
 {
 }
@@ -60,23 +69,43 @@ void NetDbSession::open()
     if (m_open)
         return;
     const QFileInfo info(m_path);
+    if (m_path.isEmpty())
+        NetDbFailure::unusable(m_path, QStringLiteral("no file name is given"));
     if (info.exists() && !info.isFile())
-        throw LnsError(
-            LnsErrorCode::DatabaseUnusable,
-            QStringLiteral("The network database \"%1\" cannot be used: it is not a file.").arg(m_path));
+        NetDbFailure::unusable(m_path, QStringLiteral("it is not a file"));
+    if (!info.exists() && m_mode != NetDbOpenMode::Create)
+        NetDbFailure::unusable(m_path, QStringLiteral("it does not exist (\"lnsdb create\" or \"lnsdb demo\" "
+                                                      "makes one)"));
+    if (info.exists() && m_mode != NetDbOpenMode::ReadOnly) {
+        const QString why = notWritable(info);
+        if (!why.isEmpty())
+            NetDbFailure::unusable(m_path, why);
+    }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        db.setDatabaseName(m_path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+        if (m_mode == NetDbOpenMode::Create) {
+            db.setDatabaseName(m_path);
+        } else {
+            // As a URI the file is opened without being created when it
+            // vanished meanwhile; "ro" refuses every write.
+            QUrl uri = QUrl::fromLocalFile(info.absoluteFilePath());
+            uri.setQuery(m_mode == NetDbOpenMode::ReadOnly ? QStringLiteral("mode=ro")
+                                                           : QStringLiteral("mode=rw"));
+            db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+            options += QStringLiteral(";QSQLITE_OPEN_URI");
+        }
+        db.setConnectOptions(options);
         try {
             if (!db.open())
                 throw LnsError(LnsErrorCode::DatabaseUnusable,
                                QStringLiteral("The network database \"%1\" cannot be opened: %2.")
-                                   .arg(m_path, db.lastError().text()));
-            NetDbSchema::prepare(db, m_path);
+                                   .arg(m_path, NetDbFailure::cause(db.lastError())));
+            NetDbSchema::prepare(db, m_path, m_mode == NetDbOpenMode::Create);
             // With a write-ahead log, readers (the NV polls on the event loop)
             // never wait for another client's transaction.
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+            if (m_mode != NetDbOpenMode::ReadOnly)
+                QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         } catch (...) {
             db.close();
             db = QSqlDatabase();
@@ -118,16 +147,15 @@ void NetDbSession::requireOpen() const
 
 void NetDbSession::raise(const QSqlError &error, const QString &what) const
 {
-    if (isBusy(error))
+    if (NetDbFailure::isBusy(error))
         throw LnsError(
             LnsErrorCode::Busy,
             QStringLiteral("The network database \"%1\" is busy: another client holds a transaction "
                            "(%2 gave up after %3 ms).")
                 .arg(m_path, what)
                 .arg(kBusyTimeoutMs));
-    throw LnsError(
-        LnsErrorCode::Database,
-        QStringLiteral("The network database \"%1\" failed (%2): %3").arg(m_path, what, error.text()));
+    throw LnsError(LnsErrorCode::Database, QStringLiteral("The network database \"%1\" failed (%2): %3.")
+                                               .arg(m_path, what, NetDbFailure::cause(error)));
 }
 
 QList<QVariantList> NetDbSession::select(const QString &sql, const QVariantList &binds) const

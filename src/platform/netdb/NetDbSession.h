@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/lns/LnsNetworkVariable.h"
+#include "platform/netdb/NetDbOpenMode.h"
 
 #include <QHash>
 #include <QSet>
@@ -34,15 +35,18 @@ using IdNameList = QList<std::pair<qint64, QString>>;
 class NetDbSession
 {
 public:
-    NetDbSession(QString path, LnsObjectServer *server);
+    NetDbSession(QString path, LnsObjectServer *server, NetDbOpenMode mode = NetDbOpenMode::Existing);
     ~NetDbSession();
     NetDbSession(const NetDbSession &) = delete;
     NetDbSession &operator=(const NetDbSession &) = delete;
 
     const QString &path() const { return m_path; }
+    NetDbOpenMode mode() const { return m_mode; }
     LnsObjectServer *server() const { return m_server; }
 
-    void open(); // raises DatabaseUnusable when the file is not a usable network database
+    // Raises DatabaseUnusable, naming the file and the cause, when the file
+    // is missing (unless the mode creates it) or not a usable network database.
+    void open();
     void close();
     bool isOpen() const { return m_open; }
     void requireOpen() const; // raises NotConnected
@@ -80,6 +84,7 @@ private:
     QSqlDatabase database() const;
 
     QString m_path;
+    NetDbOpenMode m_mode;
     QString m_connectionName;
     LnsObjectServer *m_server;
     bool m_open = false;

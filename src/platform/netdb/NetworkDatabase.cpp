@@ -11,8 +11,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-NetworkDatabase::NetworkDatabase(const QString &databasePath, QObject *parent)
-    : LnsObjectServer(parent), m_session(std::make_shared<NetDbSession>(databasePath, this))
+NetworkDatabase::NetworkDatabase(const QString &databasePath, OpenMode mode, QObject *parent)
+    : LnsObjectServer(parent), m_session(std::make_shared<NetDbSession>(databasePath, this, mode))
 {
 }
 
@@ -36,6 +36,11 @@ QString NetworkDatabase::databasePath() const
     return m_session->path();
 }
 
+NetworkDatabase::OpenMode NetworkDatabase::openMode() const
+{
+    return m_session->mode();
+}
+
 void NetworkDatabase::connectServer(int connectMode)
 {
     if (connectMode == 1 || connectMode == 2)
@@ -48,7 +53,7 @@ void NetworkDatabase::connectServer(int connectMode)
         throw LnsError(LnsErrorCode::InvalidArgument,
                        QStringLiteral("%1 is not a connect mode.").arg(connectMode));
     const QString folder = QFileInfo(m_session->path()).absolutePath();
-    if (!QDir().mkpath(folder))
+    if (m_session->mode() == OpenMode::Create && !m_session->path().isEmpty() && !QDir().mkpath(folder))
         throw LnsError(LnsErrorCode::DatabaseUnusable,
                        QStringLiteral("The folder of the network database \"%1\" cannot be created.")
                            .arg(m_session->path()));
@@ -139,4 +144,9 @@ LnsRef<LnsAppDevice> NetworkDatabase::device(const QString &network, const QStri
 {
     return NetDbObjects::device(m_session,
                                 NetDbAdministration(m_session).deviceId(network, subsystemPath, deviceName));
+}
+
+void NetworkDatabase::atomically(const std::function<void()> &work)
+{
+    m_session->atomically(work);
 }

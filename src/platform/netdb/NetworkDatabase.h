@@ -2,7 +2,9 @@
 
 #include "platform/lns/LnsObjectServer.h"
 #include "platform/netdb/DeviceInterface.h"
+#include "platform/netdb/NetDbOpenMode.h"
 
+#include <functional>
 #include <memory>
 
 class NetDbSession;
@@ -14,6 +16,11 @@ class NetDbSession;
 // the key "SOFTWARE/velto/LNS/DatabasePath"; otherwise it is
 // <generic data dir>/velto/lns/networks.lnsdb.
 //
+// Only a client opened with OpenMode::Create makes a new database (a missing
+// or empty file); every other one refuses such a file and names it. Errors
+// of the file name it and say why it cannot be used: locked by another
+// program, read-only, not a database, of a newer schema.
+//
 // Several clients (processes, or instances in one process) may use one file.
 // A client's transaction holds the write lock; other clients' writes wait up
 // to two seconds and then fail with Busy. A client that dies inside its
@@ -22,11 +29,15 @@ class NetworkDatabase : public LnsObjectServer
 {
     Q_OBJECT
 public:
-    explicit NetworkDatabase(const QString &databasePath, QObject *parent = nullptr);
+    using OpenMode = NetDbOpenMode;
+
+    explicit NetworkDatabase(const QString &databasePath, OpenMode mode = OpenMode::Existing,
+                             QObject *parent = nullptr);
     ~NetworkDatabase() override;
 
     static QString defaultDatabasePath();
     QString databasePath() const;
+    OpenMode openMode() const;
 
     void connectServer(int connectMode) override;
     bool isConnected() const override;
@@ -41,7 +52,8 @@ public:
     void closeNetwork(const LnsRef<LnsNetwork> &network) override;
 
     // Administration, for the lnsdb tool and tests; these need a connection.
-    // Subsystem paths are "system.subsystem.subsystem".
+    // Subsystem paths are "system.subsystem.subsystem". A name holding "/" or
+    // "\" is refused: no object name could reach the object afterwards.
     void createNetwork(const QString &name,
                        const QString &systemName = {}); // system name defaults to the network's
     void createSubsystem(const QString &network, const QString &path);
@@ -55,6 +67,9 @@ public:
     // The device as the object server hands it out.
     LnsRef<LnsAppDevice> device(const QString &network, const QString &subsystemPath,
                                 const QString &deviceName) const;
+    // Runs several administrative steps as one transaction: all of them
+    // are stored, or none when one raises.
+    void atomically(const std::function<void()> &work);
 
 private:
     std::shared_ptr<NetDbSession> m_session;

@@ -1,6 +1,8 @@
 #include "platform/services/QX_IniFile.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -28,18 +30,35 @@ void QX_IniFile::setPath(const QString &path)
 {
     m_path = path;
     m_loaded = false;
+    m_stamp = Stamp();
     m_sections.clear();
+}
+
+QX_IniFile::Stamp QX_IniFile::currentStamp() const
+{
+    Stamp stamp;
+    if (m_path.isEmpty())
+        return stamp;
+    const QFileInfo info(m_path);
+    stamp.exists = info.exists();
+    if (stamp.exists) {
+        stamp.modifiedMs = info.lastModified().toMSecsSinceEpoch();
+        stamp.size = info.size();
+    }
+    return stamp;
 }
 
 void QX_IniFile::load() const
 {
-    if (m_loaded)
+    const Stamp stamp = currentStamp();
+    if (m_loaded && stamp == m_stamp)
         return;
     m_loaded = true;
+    m_stamp = stamp;
     m_sections.clear();
 
     QFile file(m_path);
-    if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (!stamp.exists || !file.open(QIODevice::ReadOnly))
         return;
     const QString text = decodeFile(file.readAll());
 

@@ -9,6 +9,11 @@
 // one blank differs from the same name without it). Lines starting with ";"
 // or "#" are comments; CR LF and LF line ends are both read. A missing file,
 // section, key or item reads as an empty text.
+//
+// Every read sees the file as it is now: the parsed content is kept while
+// the file's modification time and size stay the same, and read again when
+// either changed (or the file appeared or went away), so an edit made while
+// the program runs shows at the next read without parsing the file per key.
 class QX_IniFile
 {
 public:
@@ -26,9 +31,21 @@ public:
     bool hasKey(const QString &section, const QString &key) const;
 
 private:
+    // Parses the file unless what was parsed is still the file's content.
     void load() const;
+
+    // What identifies one version of the file.
+    struct Stamp
+    {
+        bool exists = false;
+        qint64 modifiedMs = 0;
+        qint64 size = -1;
+        bool operator==(const Stamp &) const = default;
+    };
+    Stamp currentStamp() const;
 
     QString m_path;
     mutable bool m_loaded = false;
+    mutable Stamp m_stamp;
     mutable QHash<QString, QHash<QString, QString>> m_sections;
 };

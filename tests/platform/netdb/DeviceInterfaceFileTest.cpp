@@ -96,4 +96,28 @@ TEST(DeviceInterfaceFileTest, ReadsAFileFromDisk)
     file.close();
     EXPECT_EQ(DeviceInterfaceFile::parse(file.fileName()).objects.size(), 3);
 }
+// Names must not silently become replacement characters: a file in an 8-bit
+// code page is refused at its first such line; a byte-order mark is no fault.
+TEST(DeviceInterfaceFileTest, BytesThatAreNotUtf8AreRefusedWithTheLine)
+{
+    QTemporaryDir dir;
+    auto parseBytes = [&](const QByteArray &bytes) {
+        QFile file(dir.filePath(QStringLiteral("enc.xif")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        return DeviceInterfaceFile::parse(file.fileName());
+    };
+    const QString error = lnsErrorText([&] {
+        parseBytes("ProgramId 9000A5E018040100\r\nObject A profile=1\r\nObject K\xFC"
+                   "che profile=2\r\n");
+    });
+    EXPECT_TRUE(error.startsWith(dir.filePath(QStringLiteral("enc.xif:3:")))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("UTF-8")));
+
+    const DeviceInterface di = parseBytes("\xEF\xBB\xBFProgramId 9000A5E018040100\nObject K\xC3\xBC"
+                                          "che profile=2\n");
+    ASSERT_EQ(di.objects.size(), 1);
+    EXPECT_EQ(di.objects.at(0).name, QString::fromUtf8("K\u00FCche"));
+}
 } // namespace

@@ -52,7 +52,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("networks.lnsdb"));
-        db = std::make_unique<NetworkDatabase>(path);
+        db = std::make_unique<NetworkDatabase>(path, NetworkDatabase::OpenMode::Create);
         db->connectServer(0);
         db->createNetwork(QStringLiteral("Plant"));
         db->addDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("RX1"),

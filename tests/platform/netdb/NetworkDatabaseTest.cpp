@@ -3,9 +3,11 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <unistd.h>
 
 namespace {
 QByteArray fileHash(const QString &path)
@@ -32,6 +34,7 @@ TEST(NetworkDatabaseFileTest, GarbageFileIsUnusableAndLeftAlone)
     NetworkDatabase db(path);
     const QString error = lnsErrorText([&] { db.connectServer(0); });
     EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("not a database"))) << error.toStdString();
     EXPECT_EQ(lnsErrorNumber([&] { db.connectServer(0); }), LnsErrorCode::DatabaseUnusable);
     EXPECT_FALSE(db.isConnected());
     EXPECT_EQ(fileHash(path), before);
@@ -42,7 +45,7 @@ TEST(NetworkDatabaseFileTest, NewerSchemaIsUnusableAndLeftAlone)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("newer.lnsdb"));
     {
-        NetworkDatabase db(path);
+        NetworkDatabase db(path, NetworkDatabase::OpenMode::Create);
         db.connectServer(0);
     }
     {
@@ -60,6 +63,100 @@ TEST(NetworkDatabaseFileTest, NewerSchemaIsUnusableAndLeftAlone)
     EXPECT_TRUE(error.contains(path));
     EXPECT_TRUE(error.contains(QStringLiteral("99")));
     EXPECT_EQ(fileHash(path), before);
+}
+
+// Only a client that is to create a database makes one of a missing or an
+// empty file; the plug-in and lnsdb's other commands leave the file as it is.
+TEST(NetworkDatabaseFileTest, MissingOrEmptyFileBecomesADatabaseOnlyWhenCreating)
+{
+    using Mode = NetworkDatabase::OpenMode;
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("sub/missing.lnsdb"));
+    const QString empty = dir.filePath(QStringLiteral("empty.lnsdb"));
+    QFile(empty).open(QIODevice::WriteOnly);
+    for (Mode mode : {Mode::Existing, Mode::ReadOnly}) {
+        NetworkDatabase absent(missing, mode);
+        const QString error = lnsErrorText([&] { absent.connectServer(0); });
+        EXPECT_TRUE(error.contains(missing) && error.contains(QStringLiteral("does not exist")))
+            << error.toStdString();
+        NetworkDatabase blank(empty, mode);
+        const QString blankError = lnsErrorText([&] { blank.connectServer(0); });
+        EXPECT_TRUE(blankError.contains(empty) && blankError.contains(QStringLiteral("empty")))
+            << blankError.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("sub"))));
+    EXPECT_EQ(QFileInfo(empty).size(), 0);
+    EXPECT_EQ(lnsErrorNumber([] { NetworkDatabase(QString()).connectServer(0); }),
+              LnsErrorCode::DatabaseUnusable);
+
+    NetworkDatabase created(empty, Mode::Create);
+    created.connectServer(0);
+    EXPECT_TRUE(created.networkNames().isEmpty());
+}
+
+// Another program holding the file is "locked", not "not a network database".
+TEST(NetworkDatabaseFileTest, LockedFileIsCalledLocked)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("held.lnsdb"));
+    {
+        NetworkDatabase db(path, NetworkDatabase::OpenMode::Create);
+        db.connectServer(0);
+    }
+    const QString holder = QStringLiteral("exclusive-holder");
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+        raw.setDatabaseName(path);
+        ASSERT_TRUE(raw.open());
+        QSqlQuery query(raw);
+        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA journal_mode=DELETE")));
+        ASSERT_TRUE(query.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        ASSERT_TRUE(query.exec(QStringLiteral("UPDATE schema_version SET version = version")));
+        NetworkDatabase db(path);
+        const QString error = lnsErrorText([&] { db.connectServer(0); });
+        EXPECT_TRUE(error.contains(path) && error.contains(QStringLiteral("locked"))) << error.toStdString();
+        EXPECT_FALSE(error.contains(QStringLiteral("not a"))) << error.toStdString();
+        query.exec(QStringLiteral("ROLLBACK"));
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase(holder);
+}
+
+TEST(NetworkDatabaseFileTest, WriteToAReadOnlyDatabaseSaysReadOnly)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ro.lnsdb"));
+    {
+        NetworkDatabase db(path, NetworkDatabase::OpenMode::Create);
+        db.connectServer(0);
+    }
+    NetworkDatabase reader(path, NetworkDatabase::OpenMode::ReadOnly);
+    reader.connectServer(0);
+    const QString error = lnsErrorText([&] { reader.createNetwork(QStringLiteral("N")); });
+    EXPECT_TRUE(error.contains(path) && error.contains(QStringLiteral("read-only"))) << error.toStdString();
+}
+
+// File permissions do not bind root, so this runs only for other users.
+TEST(NetworkDatabaseFileTest, WriteProtectedFileOrFolderIsCalledReadOnly)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "file permissions do not bind root";
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("f"));
+    const QString path = folder + QStringLiteral("/p.lnsdb");
+    {
+        NetworkDatabase db(path, NetworkDatabase::OpenMode::Create);
+        db.connectServer(0);
+    }
+    QFile::setPermissions(path, QFile::ReadOwner);
+    QString error = lnsErrorText([&] { NetworkDatabase(path).connectServer(0); });
+    EXPECT_TRUE(error.contains(path) && error.contains(QStringLiteral("read-only"))) << error.toStdString();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    error = lnsErrorText([&] { NetworkDatabase(path).connectServer(0); });
+    EXPECT_TRUE(error.contains(QStringLiteral("folder")) && error.contains(QStringLiteral("read-only")))
+        << error.toStdString();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST(NetworkDatabaseFileTest, RemoteModesAreRefused)
@@ -170,6 +267,33 @@ TEST_F(NetworkDatabaseTest, AdministrationRefusesDuplicatesAndUnknownNames)
               LnsErrorCode::NotFound);
     EXPECT_EQ(lnsErrorNumber([&] { db->deviceNames(QStringLiteral("Plant"), QStringLiteral("Plant.None")); }),
               LnsErrorCode::NotFound);
+}
+
+// No object name could reach an object whose name holds a level separator.
+TEST_F(NetworkDatabaseTest, NamesWithLevelSeparatorsAreRefused)
+{
+    const auto di = DeviceInterfaceFile::parseText(kTestInterface, QStringLiteral("t.xif"));
+    const std::function<void()> creations[] = {
+        [&] { db->createNetwork(QStringLiteral("N/1")); },
+        [&] { db->createNetwork(QStringLiteral("N2"), QStringLiteral("Sys\\A")); },
+        [&] { db->createSubsystem(QStringLiteral("Plant"), QStringLiteral("Plant.Floor 2/East")); },
+        [&] {
+            db->addDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("dev / 2"),
+                          di);
+        },
+        [&] {
+            db->addDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("a\\b"),
+                          di);
+        },
+    };
+    for (const auto &create : creations) {
+        const QString error = lnsErrorText(create);
+        EXPECT_TRUE(error.contains(QStringLiteral("\"/\" or \"\\\""))) << error.toStdString();
+    }
+    EXPECT_EQ(db->networkNames(), QStringList{QStringLiteral("Plant")});
+    EXPECT_EQ(db->subsystemPaths(QStringLiteral("Plant")), QStringList{QStringLiteral("Plant.Floor1")});
+    EXPECT_EQ(db->deviceNames(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1")),
+              QStringList{QStringLiteral("RX1")});
 }
 
 TEST_F(NetworkDatabaseTest, RemovedDeviceIsGoneWithItsObjects)

@@ -1,5 +1,6 @@
 #include "platform/services/QX_IniFile.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -109,4 +110,30 @@ TEST_F(QX_IniFileTest, ReadsEightBitCodePage)
     const QX_IniFile utf8(write("[S]\nUnit=\xC2\xB0"
                                 "C\n"));
     EXPECT_EQ(utf8.read(QStringLiteral("S"), QStringLiteral("Unit")), QString::fromUtf8("\u00B0C"));
+}
+
+// A device template edited while the program runs is seen at the next read.
+TEST_F(QX_IniFileTest, FileChangedOnDiskIsReadAgain)
+{
+    const QString path = write("[Modules]\nChannelCount_16=4\n");
+    const QX_IniFile ini(path);
+    const QString section = QStringLiteral("Modules");
+    const QString key = QStringLiteral("ChannelCount_16");
+    ASSERT_EQ(ini.read(section, key), QStringLiteral("4"));
+
+    write("[Modules]\nChannelCount_16=12\n"); // another size
+    EXPECT_EQ(ini.read(section, key), QStringLiteral("12"));
+
+    // The same size, saved later.
+    write("[Modules]\nChannelCount_16=16\n");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(ini.read(section, key), QStringLiteral("16"));
+
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_EQ(ini.read(section, key), QString());
+    write("[Modules]\nChannelCount_16=2\n");
+    EXPECT_EQ(ini.read(section, key), QStringLiteral("2"));
 }

@@ -16,7 +16,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_server = std::make_unique<NetworkDatabase>(m_dir.filePath(QStringLiteral("net.lnsdb")));
+        m_server = std::make_unique<NetworkDatabase>(m_dir.filePath(QStringLiteral("net.lnsdb")),
+                                                     NetworkDatabase::OpenMode::Create);
         m_server->connectServer(0);
         const DeviceInterface rx24 =
             DeviceInterfaceFile::parse(QStringLiteral(RX24_SOURCE_DIR "/resources/data/RX24.xif"));
