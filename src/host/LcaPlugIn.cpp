@@ -141,8 +141,9 @@ void LcaPlugIn::createObjectServer()
     }
     // The probe opens the local database once when nobody has yet, so that a
     // damaged file shows now and the connect step then reports the server as
-    // unavailable. A database not created yet is left to the first connection:
-    // an administrative start (UNREG, REG) must not create one.
+    // unavailable. A database that does not exist is not probed: the connect
+    // step refuses it and names the file, and an administrative start (UNREG,
+    // REG) has no business with it.
     const auto *database = dynamic_cast<const NetworkDatabase *>(server);
     if (database && !server->isConnected() && !QFileInfo::exists(database->databasePath())) {
         ObjectServer = server;

@@ -96,12 +96,13 @@ bool LnsProjectRegistration::RegisterInNetwork(const QString &objectName, int co
     if (parts.networkName.isEmpty()) {
         outcome.failure = QStringLiteral("The object name \"%1\" names no network.").arg(objectName);
     } else if (!helper.connect(Session, ObjectServer, connectMode)) {
-        outcome.failure = QStringLiteral("The LNS server cannot be opened.");
+        const std::optional<AppError> error = helper.lastError() ? helper.lastError() : ObjectServerError;
+        outcome.failure = QStringLiteral("The LNS server cannot be opened: %1")
+                              .arg(error ? error->description() : QStringLiteral("no object server"));
     } else if (!helper.openNetwork(Session, parts.networkName, Remote)) {
-        outcome.failure =
-            QStringLiteral("The network \"%1\" cannot be opened; the LNS server holds no network "
-                           "of that name.")
-                .arg(parts.networkName);
+        outcome.failure = QStringLiteral("The network \"%1\" cannot be opened: %2")
+                              .arg(parts.networkName, helper.lastError() ? helper.lastError()->description()
+                                                                         : QStringLiteral("no such network"));
     } else {
         outcome = RegisterTemplates(Session.network, programIdFilter);
     }
@@ -111,8 +112,8 @@ bool LnsProjectRegistration::RegisterInNetwork(const QString &objectName, int co
                   .arg(outcome.registered)
                   .arg(parts.networkName));
     } else {
-        Trace(QStringLiteral("Registration in network \"%1\" failed: %2")
-                  .arg(parts.networkName, outcome.failure));
+        ReportCause(QStringLiteral("Registration in network \"%1\" failed: %2")
+                        .arg(parts.networkName, outcome.failure));
         // The run ends as a failed start, so that a director or script can tell.
         TerminateRequested = true;
     }
