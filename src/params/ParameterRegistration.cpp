@@ -3,7 +3,6 @@
 #include "params/CpDefinitions.h"
 #include "params/NvDefinitions.h"
 #include "params/cConfigProp.h"
-#include "params/cMonitorPoints.h"
 #include "params/cParam1Byte.h"
 #include "params/cParam2Byte.h"
 #include "params/cParamComboBox.h"
@@ -93,31 +92,5 @@ bool ParameterRegistration::RegisterDeviceParameter(cParams &params, const QStri
         return false;
     QComboBox *control = comboBoxes ? comboBoxes(controlNumber) : nullptr;
     parameter = params.AddComboBoxParameter(nameOf(key, cpIniName), control, cp, cpIniName);
-    return true;
-}
-
-bool ParameterRegistration::RegisterNetworkVariable(cMonitorPoints &points, const QString &nvIniName,
-                                                    const LnsRef<LnsLonMarkObject> &lonmarkObject,
-                                                    const QString &key, cMonitorPoint *&point)
-{
-    LnsRef<LnsNetworkVariable> nv;
-    bool succeed = false;
-    NvDefinitions::FetchNv(nvIniName, CpDefinitions::NvSection, lonmarkObject, nv, &succeed);
-    if (!succeed)
-        return false;
-    point = points.AddMonitorPoint(nameOf(key, nvIniName), nv);
-    return true;
-}
-
-bool ParameterRegistration::RegisterDeviceNetworkVariable(cMonitorPoints &points, const QString &nvIniName,
-                                                          const LnsRef<LnsAppDevice> &appDevice,
-                                                          const QString &key, cMonitorPoint *&point)
-{
-    LnsRef<LnsNetworkVariable> nv;
-    bool succeed = false;
-    NvDefinitions::FetchDevNv(nvIniName, CpDefinitions::NvSection, appDevice, nv, &succeed);
-    if (!succeed)
-        return false;
-    point = points.AddMonitorPoint(nameOf(key, nvIniName), nv);
     return true;
 }

@@ -12,16 +12,13 @@ class cConfigProp;
 class cParam1Byte;
 class cParam2Byte;
 class cParamComboBox;
-class cMonitorPoints;
-class cMonitorPoint;
 
 // Binds one CP of the device to a new parameter of the configuration's
 // collection. The CP is found through the CP section of the plug-in
 // description file. With lateFetch set nothing is asked of LNS now: the
 // LonMark object becomes the parameter's CpOwner and the CP is fetched on
 // first use. The parameter's name is the key, or the CP name when the key is
-// empty. A CP that cannot be fetched ends the registration with false. An NV
-// is bound the same way, to a monitor point.
+// empty. A CP that cannot be fetched ends the registration with false.
 class ParameterRegistration
 {
 public:
@@ -49,18 +46,6 @@ public:
                                         const DeviceCpSource &source,
                                         const std::function<QComboBox *(int)> &comboBoxes, int controlNumber,
                                         const QString &key, cParamComboBox *&parameter);
-
-    // An NV of the LonMark object (or, in the second form, of the device) as
-    // a new monitor point of points. The NV is found at once through the NV
-    // section of the plug-in description file; the point's name is the key,
-    // or the NV name when the key is empty. An NV that cannot be fetched
-    // ends the registration with false and adds no point.
-    static bool RegisterNetworkVariable(cMonitorPoints &points, const QString &nvIniName,
-                                        const LnsRef<LnsLonMarkObject> &lonmarkObject, const QString &key,
-                                        cMonitorPoint *&point);
-    static bool RegisterDeviceNetworkVariable(cMonitorPoints &points, const QString &nvIniName,
-                                              const LnsRef<LnsAppDevice> &appDevice, const QString &key,
-                                              cMonitorPoint *&point);
 
 private:
     static bool fetchNow(const QString &cpIniName, const LnsRef<LnsLonMarkObject> &lonmarkObject,

@@ -2,7 +2,6 @@
 
 #include "ParamsTestSupport.h"
 #include "params/cConfigProp.h"
-#include "params/cMonitorPoints.h"
 #include "params/cParam1Byte.h"
 #include "params/cParam2Byte.h"
 #include "params/cParamComboBox.h"
@@ -96,37 +95,6 @@ TEST_F(ParameterRegistrationTest, DeviceParameterIsBoundToItsComboBox)
                                                                 source, lookup, 4,
                                                                 QStringLiteral("DeviceModules_4"), other));
     qDeleteAll(boxes);
-}
-
-TEST_F(ParameterRegistrationTest, NvOfAChannelObjectBecomesAMonitorPoint)
-{
-    cMonitorPoints points;
-    channel(1)->networkVariables()->item(QStringLiteral("PrimeValue"))->setValue(QStringLiteral("61.5 1"));
-    cMonitorPoint *prime = nullptr;
-    ASSERT_TRUE(ParameterRegistration::RegisterNetworkVariable(
-        points, QStringLiteral("PrimeValue"), channel(1), QStringLiteral("PrimeValue_1"), prime));
-    EXPECT_EQ(points.GetMonitorPointByName(QStringLiteral("PrimeValue_1")), prime);
-    EXPECT_EQ(prime->NetworkVariable()->name(), QStringLiteral("PrimeValue"));
-    EXPECT_EQ(prime->Value(), QStringLiteral("61.5 1")); // channel 1's, not another channel's
-    EXPECT_EQ(prime->EventTag(), 5000);
-
-    cMonitorPoint *status = nullptr; // without key: the NV name
-    ASSERT_TRUE(ParameterRegistration::RegisterDeviceNetworkVariable(points, QStringLiteral("nvoStatus"),
-                                                                     rx24(), QString(), status));
-    EXPECT_EQ(status->Name(), QStringLiteral("nvoStatus"));
-    EXPECT_EQ(status->NetworkVariable()->name(), QStringLiteral("nvoStatus"));
-}
-
-TEST_F(ParameterRegistrationTest, UnknownNvFailsAndAddsNoPoint)
-{
-    cMonitorPoints points;
-    cMonitorPoint *none = nullptr;
-    EXPECT_FALSE(ParameterRegistration::RegisterNetworkVariable(points, QStringLiteral("NoSuchNv"),
-                                                                channel(1), QStringLiteral("X_1"), none));
-    EXPECT_FALSE(ParameterRegistration::RegisterDeviceNetworkVariable(points, QStringLiteral("NoSuchNv"),
-                                                                      rx24(), QStringLiteral("X"), none));
-    EXPECT_EQ(none, nullptr);
-    EXPECT_EQ(points.Count(), 0);
 }
 
 } // namespace

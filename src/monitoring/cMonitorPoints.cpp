@@ -1,4 +1,4 @@
-#include "params/cMonitorPoints.h"
+#include "monitoring/cMonitorPoints.h"
 
 #include "host/LnsAncestor.h"
 #include "host/PlugInGlobals.h"

@@ -1,7 +1,7 @@
-#include "params/cMonitorPoint.h"
+#include "monitoring/cMonitorPoint.h"
 
-#include "ParamsTestSupport.h"
-#include "params/cMonitorPoints.h"
+#include "monitoring/cMonitorPoints.h"
+#include "params/ParamsTestSupport.h"
 
 namespace {
 

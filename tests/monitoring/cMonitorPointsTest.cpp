@@ -1,6 +1,6 @@
-#include "params/cMonitorPoints.h"
+#include "monitoring/cMonitorPoints.h"
 
-#include "ParamsTestSupport.h"
+#include "params/ParamsTestSupport.h"
 
 #include <QSignalSpy>
 

@@ -1,4 +1,4 @@
-#include "params/cMonitorPoint.h"
+#include "monitoring/cMonitorPoint.h"
 
 #include "host/PlugInGlobals.h"
 #include "host/ResourceStrings.h"

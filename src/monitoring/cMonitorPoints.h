@@ -1,6 +1,6 @@
 #pragma once
 
-#include "params/cMonitorPoint.h"
+#include "monitoring/cMonitorPoint.h"
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsObjectServer.h"
 #include "platform/lns/LnsSystem.h"

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "model/ModelContext.h"
+#include "platform/lns/LnsLonMarkObject.h"
+
+#include <QString>
+
+class cActChannel;
+class cConfigProp;
+class cMonitorPoint;
+class cParam1Byte;
+class cParam2Byte;
+
+// One generic LonMark object of the controller: which function it performs
+// (its FptIndex CP), which channel of which module slot it serves, and how it
+// behaves. It owns none of its CPs: each accessor finds the parameter of the
+// configuration's collection named by its prefix and the object's Index
+// ("FptIndex_3" for object 3), and the three NVs are the monitor points
+// "PrimeValue_", "SecValue_" and "Output_" + Index. It decides which CPs a
+// function needs, checks the object's configuration, and puts default values
+// into the CPs and default types onto the NVs when the function or the
+// binding changes. A missing parameter or point raises AppError.
+class cLmo
+{
+public:
+    explicit cLmo(ModelContext &context);
+
+    quint8 Index() const { return m_index; }
+    void setIndex(quint8 index) { m_index = index; }
+    const LnsRef<LnsLonMarkObject> &LnsObject() const { return m_lnsObject; }
+    void setLnsObject(const LnsRef<LnsLonMarkObject> &object) { m_lnsObject = object; }
+    const QString &Name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
+
+    cActChannel *ActChannel() const { return m_actChannel; }
+    // Stores the channel and writes the binding into ModuleType, ModuleNumber
+    // and ModuleChannel: the channel's values, or 255, 0, 0 for none.
+    void setActChannel(cActChannel *channel);
+
+    // The object's parameters.
+    cParam2Byte *FptIndex() const;
+    cParam1Byte *ModuleType() const;
+    cParam1Byte *ModuleNumber() const;
+    cParam1Byte *ModuleChannel() const;
+    cParam1Byte *SecInputPriority() const;
+    cParam2Byte *PrimeValMaxRcvTime() const;
+    cParam2Byte *SecValMaxRcvTime() const;
+    cParam2Byte *OutputMinSendTime() const;
+    cParam2Byte *OutputMaxSendTime() const;
+    cParam1Byte *ActuateType() const;
+    cParam1Byte *ActuateControl() const;
+    cParam1Byte *AnalogOutputType() const;
+    cParam1Byte *AnalogInputType() const;
+    cParam1Byte *DiscLevels() const;
+    cParam2Byte *MinRange() const;
+    cParam2Byte *MaxRange() const;
+    cParam2Byte *SendDelta() const;
+    cParam2Byte *SafetyValue() const;
+    cParam2Byte *OvrResetValue() const;
+    cConfigProp *Scenes() const;
+    cParam1Byte *SwitchType() const;
+    cParam1Byte *PushEvent1() const;
+    cParam1Byte *ReleaseEvent1() const;
+    cParam1Byte *HoldEvent1() const;
+    cParam1Byte *ReleaseLateEvent1() const;
+    cParam1Byte *PushEvent2() const;
+    cParam1Byte *ReleaseEvent2() const;
+    cParam1Byte *HoldEvent2() const;
+    cParam1Byte *ReleaseLateEvent2() const;
+
+    // The object's NVs.
+    cMonitorPoint *PrimValue() const;
+    cMonitorPoint *SecValue() const;
+    cMonitorPoint *Output() const;
+
+    qint32 LastFptIndex() const { return m_lastFptIndex; }
+    quint8 LastModuleType() const { return m_lastModuleType; }
+    quint8 LastModuleNumber() const { return m_lastModuleNumber; }
+    quint8 LastModuleChannel() const { return m_lastModuleChannel; }
+    quint8 LastActuateType() const { return m_lastActuateType; }
+    qint32 LastSwitchType() const { return m_lastSwitchType; }
+    bool HvacDefaultsPending() const { return m_hvacDefaultsPending; }
+    void setHvacDefaultsPending(bool pending) { m_hvacDefaultsPending = pending; }
+
+    // Bound to a slot and performing one of the six functions.
+    bool ObjectConfigurationIsValid() const;
+    // False only while the object's channel shows its type as invalid.
+    bool ObjectParametersValid() const;
+    bool RequiredCPsFetched() const;
+    bool FetchRequiredCps();
+    bool ReadRequiredCps(bool whenNotFetchedOnly = true);
+    void RefreshLastValues();
+    // Defaults after a change of function; false after a fetch error, which
+    // has been shown.
+    bool SetDefaultValuesIfRequired();
+    void EnableDefaultCpsWriting(bool enable);
+    void DisableFptSpecificCpWriting();
+    void EnableSwitchCpWriting(bool enable);
+    void SetHvacCPsIfRequired();
+    // Switch objects: the NV types do not fit the switch events.
+    bool SwitchNvTypesInvalid() const;
+
+private:
+    ModelContext &m_context;
+    quint8 m_index = 0;
+    LnsRef<LnsLonMarkObject> m_lnsObject;
+    QString m_name;
+    cActChannel *m_actChannel = nullptr;
+    qint32 m_lastFptIndex = 0;
+    quint8 m_lastModuleType = 0;
+    quint8 m_lastModuleNumber = 0;
+    quint8 m_lastModuleChannel = 0;
+    quint8 m_lastActuateType = 0;
+    qint32 m_lastSwitchType = 0;
+    bool m_hvacDefaultsPending = false;
+};
