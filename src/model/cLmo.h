@@ -36,6 +36,9 @@ public:
     // Stores the channel and writes the binding into ModuleType, ModuleNumber
     // and ModuleChannel: the channel's values, or 255, 0, 0 for none.
     void setActChannel(cActChannel *channel);
+    // Forgets the channel without touching the CPs: the channels are being
+    // rebuilt, the binding in the device stays as it is.
+    void DetachActChannel() { m_actChannel = nullptr; }
 
     // The object's parameters.
     cParam2Byte *FptIndex() const;
