@@ -133,12 +133,21 @@ bool cMonitorPoint::ChangeNvType(int typeId, const QString &programId, int scope
         logTypeChangeFailure(nvName, error.description());
         return false;
     }
+    // The changer works on a copy: what it leaves behind after a refusal is
+    // not the NV this point stands for.
+    LnsRef<LnsNetworkVariable> changed = m_nv;
     QString errorText;
     NvTypeChanger changer;
-    if (changer.changeType(m_nv, typeId, programId, scope, errorText))
-        return true;
-    logTypeChangeFailure(nvName, errorText);
-    return false;
+    if (!changer.changeType(changed, typeId, programId, scope, errorText)) {
+        logTypeChangeFailure(nvName, errorText);
+        return false;
+    }
+    if (changed && changed != m_nv) {
+        // A new NV object does not know this point's tag yet.
+        m_nv = changed;
+        m_nv->setMonitorTag(m_eventTag);
+    }
+    return true;
 }
 
 void cMonitorPoint::logTypeChangeFailure(const QString &nvName, const QString &reason) const

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QVariant>
 
-class QComboBox;
+class DropDownComboBox;
 class QLabel;
 
 // One channel row of a module page: the channel number, the list of LonMark
@@ -65,4 +65,26 @@ Q_SIGNALS:
     // The user picked an entry (also the one already selected).
     void ObjectChanged(const QString &text, const QString &itemData);
     void TypeChanged(const QString &text, const QString &itemData);
+
+private:
+    void placeChildren();
+    // Refills a list from its owner's answer, keeping the selected entry when
+    // the answer still holds it.
+    void refreshObjectList();
+    void refreshTypeList();
+    void onObjectActivated(int index);
+    void onTypeActivated(int index);
+    void addEntry(DropDownComboBox *combo, const QString &text, int itemValue);
+    void selectSilently(DropDownComboBox *combo, qint16 itemIndex);
+    static QString itemDataOf(const DropDownComboBox *combo, int index, const QStringList &itemData);
+
+    QFrame *m_frame = nullptr;
+    QLabel *m_lblChannel = nullptr;
+    DropDownComboBox *m_cboObject = nullptr;
+    DropDownComboBox *m_cboType = nullptr;
+    quint8 m_channelNo = 0;
+    QVariant m_tag;
+    QStringList m_objectItemData;
+    QStringList m_typeItemData;
+    bool m_suppressEvents = false;
 };

@@ -108,21 +108,51 @@ TEST_F(cMonitorPointTest, SameTypeNeedsNoChangeAndAllowedTypeIsStoredInTheDataba
     EXPECT_TRUE(LogService::instance().Lines().isEmpty());
 }
 
-TEST_F(cMonitorPointTest, DisallowedTypeIsLoggedInRedWithTheNvName)
+TEST_F(cMonitorPointTest, RefusedTypeChangeIsLoggedInRedAndLeavesTheNvAsItWas)
 {
-    cMonitorPoint *p = point();
-    EXPECT_FALSE(p->ChangeNvType(92, QStringLiteral("0000000000000000"), 0));
-    EXPECT_EQ(primeValue(1)->typeId(), 95);
+    struct Case
+    {
+        int typeId;
+        bool refusedByDatabase; // an allowed type that the database turns down
+        QString reason;
+    };
+    const Case cases[] = {{92, false, QStringLiteral("cannot take the type 92")},
+                          {81, true, QStringLiteral("type refused")}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typeId);
+        cMonitorPoints ownPoints;
+        cMonitorPoint *p = ownPoints.AddMonitorPoint(QStringLiteral("PrimeValue_1"), primeValue(1));
+        const LnsRef<LnsNetworkVariable> before = p->NetworkVariable();
+        primeValue(1)->setValue(QStringLiteral("30.0 1"));
+        LogService::reset();
+        if (c.refusedByDatabase) {
+            QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("refuse"));
+            sql.setDatabaseName(dir.filePath(QStringLiteral("networks.lnsdb")));
+            ASSERT_TRUE(sql.open());
+            ASSERT_TRUE(QSqlQuery(sql).exec(QStringLiteral("CREATE TRIGGER refuse_type BEFORE UPDATE OF "
+                                                           "type_id ON nvs BEGIN SELECT RAISE(ABORT, "
+                                                           "'type refused'); END")));
+            sql.close();
+            sql = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("refuse"));
+        }
 
-    const QList<LogLine> &lines = LogService::instance().Lines();
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines.at(0).text,
-              QStringLiteral("An error occured while changing the type of network variable \"PrimeValue\"."));
-    EXPECT_EQ(lines.at(0).colour, LogService::Red);
-    EXPECT_TRUE(lines.at(1).text.contains(QStringLiteral("cannot take the type 92")))
-        << lines.at(1).text.toStdString();
-    EXPECT_EQ(lines.at(1).colour, LogService::Red);
-    EXPECT_TRUE(LogService::instance().ErrorLogged());
+        EXPECT_FALSE(p->ChangeNvType(c.typeId, QStringLiteral("0000000000000000"), 0));
+        EXPECT_EQ(p->NetworkVariable(), before);
+        EXPECT_EQ(p->NetworkVariable()->typeId(), 95);
+        EXPECT_EQ(p->Value(), QStringLiteral("30.0 1"));
+        EXPECT_EQ(p->NetworkVariable()->monitorTag(), 5000);
+
+        const QList<LogLine> &lines = LogService::instance().Lines();
+        ASSERT_EQ(lines.size(), 2);
+        EXPECT_EQ(
+            lines.at(0).text,
+            QStringLiteral("An error occured while changing the type of network variable \"PrimeValue\"."));
+        EXPECT_EQ(lines.at(0).colour, LogService::Red);
+        EXPECT_TRUE(lines.at(1).text.contains(c.reason)) << lines.at(1).text.toStdString();
+        EXPECT_EQ(lines.at(1).colour, LogService::Red);
+        EXPECT_TRUE(LogService::instance().ErrorLogged());
+    }
 }
 
 } // namespace
