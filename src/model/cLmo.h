@@ -104,6 +104,15 @@ public:
     bool SwitchNvTypesInvalid() const;
 
 private:
+    struct NvTypes
+    {
+        qint16 prime, sec, out;
+    };
+    void setDefaultNvTypes(int fpt);
+    // The NV types a new function gets.
+    NvTypes defaultNvTypes(int fpt) const;
+    void setRangesFor(int outputType);
+
     ModelContext &m_context;
     quint8 m_index = 0;
     LnsRef<LnsLonMarkObject> m_lnsObject;

@@ -1,0 +1,445 @@
+#include "model/cLmo.h"
+
+#include "host/AppVersion.h"
+#include "host/PlugInGlobals.h"
+#include "model/M_SwitchObject.h"
+#include "model/cActChannel.h"
+#include "monitoring/cMonitorPoint.h"
+#include "monitoring/cMonitorPoints.h"
+#include "params/cConfigProp.h"
+#include "params/cParam1Byte.h"
+#include "params/cParam2Byte.h"
+#include "params/cParams.h"
+#include "platform/AppError.h"
+#include "platform/services/MessageBox.h"
+#include "template/ParamEnums.h"
+#include "template/cRX24.h"
+#include "widgets/ctlChannel.h"
+
+namespace {
+constexpr int Unused = 65535;
+constexpr int AnalogInputKey = 520;
+constexpr int AnalogOutputKey = 521;
+constexpr int LightingKey = 21400;
+constexpr int SunblindKey = 22400;
+constexpr int HvacKey = 23400;
+constexpr int SwitchKey = 21201;
+const QString StandardProgramId = QStringLiteral("0000000000000000");
+
+bool isKnownFunction(int key)
+{
+    return key == AnalogInputKey || key == AnalogOutputKey || key == LightingKey || key == SunblindKey ||
+           key == HvacKey || key == SwitchKey;
+}
+
+// The fetch failed: the user learns which step, the write stops.
+void showFetchError(const QString &procedure)
+{
+    QString title = PlugInGlobals::WindowTitle();
+    if (title.isEmpty())
+        title = AppVersion::ProductName();
+    MessageBox::show(procedure + QStringLiteral("\n\nError fetching CPs"), title, MessageBox::Icon::Critical);
+}
+
+// A raw parameter or config property, for the steps that treat them alike.
+struct Cp
+{
+    cParamRaw *raw = nullptr;
+    cConfigProp *whole = nullptr;
+
+    void setWritten(bool written) const
+    {
+        if (raw)
+            raw->setDontWriteToLns(!written);
+        else
+            whole->setDontWriteToLns(!written);
+    }
+};
+} // namespace
+
+cLmo::cLmo(ModelContext &context) : m_context(context) {}
+
+// --- lookups ------------------------------------------------------------------
+
+namespace {
+QString keyOf(const char *prefix, quint8 index)
+{
+    return QLatin1String(prefix) + QString::number(index);
+}
+} // namespace
+
+#define RX24_ONE_BYTE(accessor)                                                                              \
+    cParam1Byte *cLmo::accessor() const                                                                      \
+    {                                                                                                        \
+        return m_context.params->Parameter1ByteByName(keyOf(#accessor "_", m_index));                        \
+    }
+#define RX24_TWO_BYTE(accessor)                                                                              \
+    cParam2Byte *cLmo::accessor() const                                                                      \
+    {                                                                                                        \
+        return m_context.params->Parameter2ByteByName(keyOf(#accessor "_", m_index));                        \
+    }
+
+RX24_TWO_BYTE(FptIndex)
+RX24_ONE_BYTE(ModuleType)
+RX24_ONE_BYTE(ModuleNumber)
+RX24_ONE_BYTE(ModuleChannel)
+RX24_ONE_BYTE(SecInputPriority)
+RX24_TWO_BYTE(PrimeValMaxRcvTime)
+RX24_TWO_BYTE(SecValMaxRcvTime)
+RX24_TWO_BYTE(OutputMinSendTime)
+RX24_TWO_BYTE(OutputMaxSendTime)
+RX24_ONE_BYTE(ActuateType)
+RX24_ONE_BYTE(ActuateControl)
+RX24_ONE_BYTE(AnalogOutputType)
+RX24_ONE_BYTE(AnalogInputType)
+RX24_ONE_BYTE(DiscLevels)
+RX24_TWO_BYTE(MinRange)
+RX24_TWO_BYTE(MaxRange)
+RX24_TWO_BYTE(SendDelta)
+RX24_TWO_BYTE(SafetyValue)
+RX24_TWO_BYTE(OvrResetValue)
+RX24_ONE_BYTE(SwitchType)
+RX24_ONE_BYTE(PushEvent1)
+RX24_ONE_BYTE(ReleaseEvent1)
+RX24_ONE_BYTE(HoldEvent1)
+RX24_ONE_BYTE(ReleaseLateEvent1)
+RX24_ONE_BYTE(PushEvent2)
+RX24_ONE_BYTE(ReleaseEvent2)
+RX24_ONE_BYTE(HoldEvent2)
+RX24_ONE_BYTE(ReleaseLateEvent2)
+
+#undef RX24_ONE_BYTE
+#undef RX24_TWO_BYTE
+
+cConfigProp *cLmo::Scenes() const
+{
+    return m_context.params->ConfigPropByName(keyOf("Scenes_", m_index));
+}
+
+cMonitorPoint *cLmo::PrimValue() const
+{
+    return m_context.monitorPoints->GetMonitorPointByName(keyOf("PrimeValue_", m_index));
+}
+
+cMonitorPoint *cLmo::SecValue() const
+{
+    return m_context.monitorPoints->GetMonitorPointByName(keyOf("SecValue_", m_index));
+}
+
+cMonitorPoint *cLmo::Output() const
+{
+    return m_context.monitorPoints->GetMonitorPointByName(keyOf("Output_", m_index));
+}
+
+// --- binding and validity -------------------------------------------------------
+
+void cLmo::setActChannel(cActChannel *channel)
+{
+    m_actChannel = channel;
+    if (channel) {
+        ModuleType()->setValue(channel->ModuleType());
+        ModuleNumber()->setValue(channel->ModuleNumber());
+        ModuleChannel()->setValue(channel->ChannelNo());
+    } else {
+        ModuleType()->setValue(255);
+        ModuleNumber()->setValue(0);
+        ModuleChannel()->setValue(0);
+    }
+}
+
+bool cLmo::ObjectConfigurationIsValid() const
+{
+    return ModuleType()->Value() != 255 && ModuleNumber()->Value() > 0 &&
+           isKnownFunction(FptIndex()->Value());
+}
+
+bool cLmo::ObjectParametersValid() const
+{
+    if (!m_actChannel || !m_actChannel->ChannelControl())
+        return true;
+    return m_actChannel->ChannelControl()->TypeComboValid();
+}
+
+// --- the CPs a function needs ----------------------------------------------------
+
+namespace {
+QList<cParamRaw *> fptSpecificCps(const cLmo &lmo)
+{
+    switch (lmo.FptIndex()->Value()) {
+    case HvacKey:
+        return {lmo.ActuateType(), lmo.ActuateControl()};
+    case SwitchKey:
+        return {lmo.SwitchType(),    lmo.PushEvent1(),        lmo.ReleaseEvent1(),
+                lmo.HoldEvent1(),    lmo.ReleaseLateEvent1(), lmo.PushEvent2(),
+                lmo.ReleaseEvent2(), lmo.HoldEvent2(),        lmo.ReleaseLateEvent2()};
+    case AnalogInputKey:
+        return {lmo.AnalogInputType()};
+    case AnalogOutputKey:
+        return {lmo.AnalogOutputType()};
+    default:
+        return {};
+    }
+}
+
+QList<cParamRaw *> switchCps(const cLmo &lmo)
+{
+    return {lmo.SwitchType(),    lmo.PushEvent1(),        lmo.ReleaseEvent1(),
+            lmo.HoldEvent1(),    lmo.ReleaseLateEvent1(), lmo.PushEvent2(),
+            lmo.ReleaseEvent2(), lmo.HoldEvent2(),        lmo.ReleaseLateEvent2()};
+}
+
+QList<Cp> defaultCps(const cLmo &lmo)
+{
+    return {{lmo.SecInputPriority(), nullptr},  {lmo.PrimeValMaxRcvTime(), nullptr},
+            {lmo.SecValMaxRcvTime(), nullptr},  {lmo.OutputMinSendTime(), nullptr},
+            {lmo.OutputMaxSendTime(), nullptr}, {nullptr, lmo.Scenes()},
+            {lmo.MinRange(), nullptr},          {lmo.MaxRange(), nullptr},
+            {lmo.SendDelta(), nullptr},         {lmo.OvrResetValue(), nullptr},
+            {lmo.SafetyValue(), nullptr}};
+}
+} // namespace
+
+bool cLmo::RequiredCPsFetched() const
+{
+    for (const cParamRaw *cp : fptSpecificCps(*this)) {
+        if (!cp->CpFetched())
+            return false;
+    }
+    return true;
+}
+
+bool cLmo::FetchRequiredCps()
+{
+    for (cParamRaw *cp : fptSpecificCps(*this))
+        cp->FetchCp();
+    return true;
+}
+
+bool cLmo::ReadRequiredCps(bool)
+{
+    QList<cParamRaw *> cps = fptSpecificCps(*this);
+    if (FptIndex()->Value() == SwitchKey)
+        cps.append(SecInputPriority());
+    for (cParamRaw *cp : cps) {
+        if (!cp->CpFetched())
+            cp->ReadFromLns(true);
+    }
+    return true;
+}
+
+void cLmo::RefreshLastValues()
+{
+    m_lastFptIndex = FptIndex()->Value();
+    m_lastModuleType = static_cast<quint8>(ModuleType()->Value());
+    m_lastModuleNumber = static_cast<quint8>(ModuleNumber()->Value());
+    m_lastModuleChannel = static_cast<quint8>(ModuleChannel()->Value());
+    m_lastActuateType = static_cast<quint8>(ActuateType()->Value());
+    m_lastSwitchType = PushEvent1()->CpFetched() ? M_SwitchObject::SwitchTypeOfLmo(*this) : -1;
+}
+
+// --- writing flags ---------------------------------------------------------------
+
+void cLmo::EnableDefaultCpsWriting(bool enable)
+{
+    for (const Cp &cp : defaultCps(*this))
+        cp.setWritten(enable);
+}
+
+void cLmo::DisableFptSpecificCpWriting()
+{
+    EnableDefaultCpsWriting(false);
+    for (cParamRaw *cp : QList<cParamRaw *>{AnalogInputType(), AnalogOutputType(), ActuateControl(),
+                                            ActuateType(), DiscLevels()})
+        cp->setDontWriteToLns(true);
+    EnableSwitchCpWriting(false);
+}
+
+void cLmo::EnableSwitchCpWriting(bool enable)
+{
+    const QList<cParamRaw *> cps = switchCps(*this);
+    if (enable) {
+        for (cParamRaw *cp : cps) {
+            if (!cp->FetchCp()) {
+                showFetchError(QStringLiteral("EnableSwitchCpWriting"));
+                return;
+            }
+        }
+    }
+    for (cParamRaw *cp : cps)
+        cp->setDontWriteToLns(!enable);
+}
+
+void cLmo::SetHvacCPsIfRequired()
+{
+    const int actuateType = ActuateType()->Value();
+    const bool required = ModuleType()->Value() != m_lastModuleType || actuateType != m_lastActuateType ||
+                          m_hvacDefaultsPending;
+    if (!required) {
+        ActuateControl()->setDontWriteToLns(true);
+        ActuateType()->setDontWriteToLns(true);
+        DiscLevels()->setDontWriteToLns(true);
+        return;
+    }
+    m_hvacDefaultsPending = false;
+    if (actuateType == AT_MAKE || actuateType == AT_BREAK) {
+        ActuateControl()->setValue(AC_PWM);
+        ActuateControl()->setDontWriteToLns(false);
+        DiscLevels()->setDontWriteToLns(true);
+    } else if (actuateType >= AT_2_LEVEL && actuateType <= AT_5_LEVEL) {
+        ActuateControl()->setValue(AC_CONT);
+        DiscLevels()->setValue(actuateType);
+        ActuateControl()->setDontWriteToLns(false);
+        DiscLevels()->setDontWriteToLns(false);
+    } else if (actuateType >= AT_OPENCLOSE && actuateType <= AT_CONT_4_20MA) {
+        ActuateControl()->setValue(AC_CONT);
+        ActuateControl()->setDontWriteToLns(false);
+        DiscLevels()->setDontWriteToLns(true);
+    } else {
+        PlugInGlobals::Trace(
+            QStringLiteral("[cLmo] Object %1 (\"%2\"): actuator type %3 is none the HVAC "
+                           "defaults know; ActuateControl and DiscLevels are left as they are")
+                .arg(m_index)
+                .arg(m_name)
+                .arg(actuateType));
+    }
+    ActuateType()->setDontWriteToLns(false);
+    for (cParamRaw *cp : QList<cParamRaw *>{ActuateControl(), ActuateType(), DiscLevels()}) {
+        if (!cp->DontWriteToLns() && !cp->FetchCp()) {
+            showFetchError(QStringLiteral("SetHvacCPsIfRequired"));
+            return;
+        }
+    }
+}
+
+// --- defaults ----------------------------------------------------------------------
+
+bool cLmo::SwitchNvTypesInvalid() const
+{
+    if (FptIndex()->Value() != SwitchKey)
+        return false;
+    cParam1Byte *priority = SecInputPriority();
+    priority->ReadFromLns(true);
+    const auto typeOf = [](const cMonitorPoint *point) {
+        return point->NetworkVariable() ? point->NetworkVariable()->typeId() : 0;
+    };
+    return !m_context.deviceTemplate->NvTypesCombiIsValidBySwitchEvents(
+        M_SwitchObject::SwitchEventsOfLmo(*this), priority->Value(), typeOf(PrimValue()), typeOf(SecValue()),
+        typeOf(Output()));
+}
+
+bool cLmo::SetDefaultValuesIfRequired()
+{
+    try {
+        const bool valid = ObjectConfigurationIsValid();
+        const int fpt = FptIndex()->Value();
+        if (valid && fpt == HvacKey)
+            SetHvacCPsIfRequired();
+        if (valid) {
+            const int current = M_SwitchObject::SwitchTypeOfLmo(*this);
+            const bool userDefinedKept =
+                current == m_lastSwitchType && current >= M_SwitchObject::FirstUserDefined;
+            EnableSwitchCpWriting(fpt == SwitchKey && !userDefinedKept);
+        }
+        const bool required =
+            valid && (fpt != m_lastFptIndex || (fpt == SwitchKey && SwitchNvTypesInvalid()));
+        if (required) {
+            setDefaultNvTypes(fpt);
+            const int out = Output()->NetworkVariable() ? Output()->NetworkVariable()->typeId() : 0;
+            SecInputPriority()->setValue(m_context.deviceTemplate->DefaultSecInputPriorityByFptIndex(fpt));
+            PrimeValMaxRcvTime()->setValue(0);
+            SecValMaxRcvTime()->setValue(0);
+            OutputMinSendTime()->setValue(1);
+            OutputMaxSendTime()->setValue(0);
+            cConfigProp *scenes = Scenes();
+            if (scenes->FetchCp()) {
+                const int length = scenes->ByteLength();
+                for (int i = 1; i <= length; ++i)
+                    scenes->setByteValue(i, 0);
+            }
+            setRangesFor(out);
+            EnableDefaultCpsWriting(true);
+        } else {
+            EnableDefaultCpsWriting(false);
+        }
+        for (cParamRaw *cp : QList<cParamRaw *>{SecInputPriority(), PrimeValMaxRcvTime(), SecValMaxRcvTime(),
+                                                OutputMinSendTime(), OutputMaxSendTime(), MinRange(),
+                                                MaxRange(), SendDelta(), OvrResetValue(), SafetyValue()}) {
+            if (!cp->DontWriteToLns() && !cp->FetchCp()) {
+                showFetchError(QStringLiteral("SetDefaultValuesIfRequired"));
+                return false;
+            }
+        }
+        return true;
+    } catch (const AppError &error) {
+        PlugInGlobals::LogError(error, QStringLiteral("cLmo"), QStringLiteral("SetDefaultValuesIfRequired"));
+        showFetchError(QStringLiteral("SetDefaultValuesIfRequired"));
+        return false;
+    }
+}
+
+void cLmo::setDefaultNvTypes(int fpt)
+{
+    const NvTypes types = defaultNvTypes(fpt);
+    // In this order, each only when the one before took its type: a device
+    // that refuses one keeps the later ones as they are.
+    if (!PrimValue()->ChangeNvType(types.prime, StandardProgramId, 0))
+        return;
+    if (!SecValue()->ChangeNvType(types.sec, StandardProgramId, 0))
+        return;
+    Output()->ChangeNvType(types.out, StandardProgramId, 0);
+}
+
+cLmo::NvTypes cLmo::defaultNvTypes(int fpt) const
+{
+    const cRX24 &rx24 = *m_context.deviceTemplate;
+    NvTypes types{rx24.DefaultNvTypePrimeInputByFptIndex(fpt), rx24.DefaultNvTypeSecInputByFptIndex(fpt),
+                  rx24.DefaultNvTypeOutputByFptIndex(fpt)};
+    if (fpt != SwitchKey)
+        return types;
+    // A switch sends its events in a type they all allow: the function's
+    // default output type when it is one (SNVT_switch for most), else the
+    // template's first for these events (SNVT_setting for slats, SNVT_scene
+    // for scenes). The inputs then follow that output type.
+    const QList<int> events = M_SwitchObject::SwitchEventsOfLmo(*this);
+    if (rx24.OutputNvTypeSupportedBySwitchEvents(events, types.out))
+        return types;
+    types.out = rx24.DefaultNvTypeOutputBySwitchEvents(events);
+    if (!rx24.PrimeInputNvTypeSupportedByFptIndexAndOutputNvType(fpt, types.out, types.prime)) {
+        const QList<int> prime = rx24.SupportedNvTypesPrimeInputByFptIndexAndOutputNvType(fpt, types.out);
+        if (!prime.isEmpty())
+            types.prime = static_cast<qint16>(prime.first());
+    }
+    const int priority = rx24.DefaultSecInputPriorityByFptIndex(fpt);
+    if (!rx24.SecInputNvTypeSupportedByFptIndexAndOutputNvTypeAndPriority(fpt, types.out, priority,
+                                                                          types.sec)) {
+        const QList<int> sec =
+            rx24.SupportedNvTypesSecInputByFptIndexAndOutputNvTypeAndPriority(fpt, types.out, priority);
+        if (!sec.isEmpty())
+            types.sec = static_cast<qint16>(sec.first());
+    }
+    return types;
+}
+
+void cLmo::setRangesFor(int outputType)
+{
+    struct Ranges
+    {
+        int minRange, maxRange, sendDelta, ovrResetValue, safetyValue; // -1: unchanged
+    };
+    Ranges r{-1, -1, -1, -1, -1};
+    if (outputType == 81) // SNVT_lev_percent: 0 .. 100 %, steps of 1 %
+        r = {0, 20000, 200, -1, -1};
+    else if (outputType == 95) // SNVT_switch: 100 % on, steps of 0.5 % / 1
+        r = {0, 0xC801, 0x0201, 0xC801, 0xC801};
+    else if (outputType == 117) // SNVT_setting
+        r = {0, 0x01C8, 0x0102, 0x0400, 0x0400};
+    const auto put = [](cParam2Byte *cp, int value) {
+        if (value >= 0)
+            cp->setValue(value);
+    };
+    put(MinRange(), r.minRange);
+    put(MaxRange(), r.maxRange);
+    put(SendDelta(), r.sendDelta);
+    put(OvrResetValue(), r.ovrResetValue);
+    put(SafetyValue(), r.safetyValue);
+}
