@@ -2,6 +2,7 @@
 
 #include "host/PlugInGlobals.h"
 #include "host/ResourceStrings.h"
+#include "model/FptKeys.h"
 #include "model/M_SwitchObject.h"
 #include "model/cActModule.h"
 #include "model/cLmo.h"
@@ -23,13 +24,6 @@ constexpr int HvacNamesId = 1046;     // the actuator kinds
 constexpr int AnalogNamesId = 1048;   // the input and output ranges
 const QString NotUsedData = QStringLiteral("0");
 const QString NoTypeData = QStringLiteral("-1");
-
-constexpr int AnalogInputKey = 520;
-constexpr int AnalogOutputKey = 521;
-constexpr int LightingKey = 21400;
-constexpr int SunblindKey = 22400;
-constexpr int HvacKey = 23400;
-constexpr int SwitchKey = 21201;
 
 // Layout of the rows on a module page, in twips (15 twips = 1 pixel).
 constexpr int TwipsPerPixel = 15;
@@ -145,13 +139,13 @@ QString cActChannel::FptStringOfLmo(const cLmo &lmo)
     const int key = lmo.FptIndex()->Value();
     const QString k = QString::number(key);
     switch (key) {
-    case SwitchKey:
+    case FptKeys::Switch:
         return k + QLatin1Char('/') + QString::number(M_SwitchObject::SwitchTypeOfLmo(lmo));
-    case AnalogInputKey:
+    case FptKeys::AnalogInput:
         return k + QLatin1Char('/') + QString::number(lmo.AnalogInputType()->Value());
-    case AnalogOutputKey:
+    case FptKeys::AnalogOutput:
         return k + QLatin1Char('/') + QString::number(lmo.AnalogOutputType()->Value());
-    case HvacKey:
+    case FptKeys::Hvac:
         return k + QLatin1Char('/') + QString::number(lmo.ActuateType()->Value());
     default:
         return k;
@@ -162,17 +156,17 @@ QString cActChannel::FptText(const QString &supportedFpt)
 {
     const int s = subTypeOf(supportedFpt);
     switch (keyOf(supportedFpt)) {
-    case AnalogInputKey:
+    case FptKeys::AnalogInput:
         return s >= 0 && s <= 1 ? ResourceStrings::LoadResString(AnalogNamesId, s + 1) : QString();
-    case AnalogOutputKey:
+    case FptKeys::AnalogOutput:
         return s >= 0 && s <= 3 ? ResourceStrings::LoadResString(AnalogNamesId, s + 3) : QString();
-    case LightingKey:
+    case FptKeys::Lighting:
         return ResourceStrings::LoadResString(FunctionNamesId, 1);
-    case SunblindKey:
+    case FptKeys::Sunblind:
         return ResourceStrings::LoadResString(FunctionNamesId, 2);
-    case HvacKey:
+    case FptKeys::Hvac:
         return s >= 0 && s <= 10 ? ResourceStrings::LoadResString(HvacNamesId, s + 1) : QString();
-    case SwitchKey:
+    case FptKeys::Switch:
         return M_SwitchObject::SwitchTypeName(s);
     default:
         return QString();
@@ -185,16 +179,16 @@ void cActChannel::applyFpt(cLmo &lmo, const QString &supportedFpt)
     const int s = subTypeOf(supportedFpt);
     lmo.FptIndex()->setValue(key);
     switch (key) {
-    case HvacKey:
+    case FptKeys::Hvac:
         lmo.ActuateType()->setValue(s);
         break;
-    case SwitchKey:
+    case FptKeys::Switch:
         M_SwitchObject::ApplySwitchType(s, lmo);
         break;
-    case AnalogInputKey:
+    case FptKeys::AnalogInput:
         lmo.AnalogInputType()->setValue(s);
         break;
-    case AnalogOutputKey:
+    case FptKeys::AnalogOutput:
         lmo.AnalogOutputType()->setValue(s);
         break;
     default:
@@ -204,7 +198,7 @@ void cActChannel::applyFpt(cLmo &lmo, const QString &supportedFpt)
 
 QString cActChannel::unknownSwitchEvent(const cLmo &lmo)
 {
-    if (lmo.FptIndex()->Value() != SwitchKey)
+    if (lmo.FptIndex()->Value() != FptKeys::Switch)
         return QString();
     const QList<int> events = M_SwitchObject::SwitchEventsOfLmo(lmo);
     for (int i = 0; i < events.size(); ++i) {
@@ -319,7 +313,7 @@ void cActChannel::setLonmarkObject(cLmo *lmo)
         ignoringErrors("LonmarkObject", [&] {
             previous->setActChannel(nullptr);
             if (previous != lmo)
-                previous->FptIndex()->setValue(65535);
+                previous->FptIndex()->setValue(FptKeys::Unused);
         });
     }
     if (lmo)

@@ -2,6 +2,7 @@
 
 #include "host/AppVersion.h"
 #include "host/PlugInGlobals.h"
+#include "model/FptKeys.h"
 #include "model/M_SwitchObject.h"
 #include "model/cActChannel.h"
 #include "monitoring/cMonitorPoint.h"
@@ -17,20 +18,7 @@
 #include "widgets/ctlChannel.h"
 
 namespace {
-constexpr int Unused = 65535;
-constexpr int AnalogInputKey = 520;
-constexpr int AnalogOutputKey = 521;
-constexpr int LightingKey = 21400;
-constexpr int SunblindKey = 22400;
-constexpr int HvacKey = 23400;
-constexpr int SwitchKey = 21201;
 const QString StandardProgramId = QStringLiteral("0000000000000000");
-
-bool isKnownFunction(int key)
-{
-    return key == AnalogInputKey || key == AnalogOutputKey || key == LightingKey || key == SunblindKey ||
-           key == HvacKey || key == SwitchKey;
-}
 
 // The fetch failed: the user learns which step, the write stops.
 void showFetchError(const QString &procedure)
@@ -150,7 +138,7 @@ void cLmo::setActChannel(cActChannel *channel)
 bool cLmo::ObjectConfigurationIsValid() const
 {
     return ModuleType()->Value() != 255 && ModuleNumber()->Value() > 0 &&
-           isKnownFunction(FptIndex()->Value());
+           FptKeys::isKnown(FptIndex()->Value());
 }
 
 bool cLmo::ObjectParametersValid() const
@@ -166,15 +154,15 @@ namespace {
 QList<cParamRaw *> fptSpecificCps(const cLmo &lmo)
 {
     switch (lmo.FptIndex()->Value()) {
-    case HvacKey:
+    case FptKeys::Hvac:
         return {lmo.ActuateType(), lmo.ActuateControl()};
-    case SwitchKey:
+    case FptKeys::Switch:
         return {lmo.SwitchType(),    lmo.PushEvent1(),        lmo.ReleaseEvent1(),
                 lmo.HoldEvent1(),    lmo.ReleaseLateEvent1(), lmo.PushEvent2(),
                 lmo.ReleaseEvent2(), lmo.HoldEvent2(),        lmo.ReleaseLateEvent2()};
-    case AnalogInputKey:
+    case FptKeys::AnalogInput:
         return {lmo.AnalogInputType()};
-    case AnalogOutputKey:
+    case FptKeys::AnalogOutput:
         return {lmo.AnalogOutputType()};
     default:
         return {};
@@ -218,7 +206,7 @@ bool cLmo::FetchRequiredCps()
 bool cLmo::ReadRequiredCps(bool)
 {
     QList<cParamRaw *> cps = fptSpecificCps(*this);
-    if (FptIndex()->Value() == SwitchKey)
+    if (FptIndex()->Value() == FptKeys::Switch)
         cps.append(SecInputPriority());
     for (cParamRaw *cp : cps) {
         if (!cp->CpFetched())
@@ -315,7 +303,7 @@ void cLmo::SetHvacCPsIfRequired()
 
 bool cLmo::SwitchNvTypesInvalid() const
 {
-    if (FptIndex()->Value() != SwitchKey)
+    if (FptIndex()->Value() != FptKeys::Switch)
         return false;
     cParam1Byte *priority = SecInputPriority();
     priority->ReadFromLns(true);
@@ -332,16 +320,16 @@ bool cLmo::SetDefaultValuesIfRequired()
     try {
         const bool valid = ObjectConfigurationIsValid();
         const int fpt = FptIndex()->Value();
-        if (valid && fpt == HvacKey)
+        if (valid && fpt == FptKeys::Hvac)
             SetHvacCPsIfRequired();
         if (valid) {
             const int current = M_SwitchObject::SwitchTypeOfLmo(*this);
             const bool userDefinedKept =
                 current == m_lastSwitchType && current >= M_SwitchObject::FirstUserDefined;
-            EnableSwitchCpWriting(fpt == SwitchKey && !userDefinedKept);
+            EnableSwitchCpWriting(fpt == FptKeys::Switch && !userDefinedKept);
         }
         const bool required =
-            valid && (fpt != m_lastFptIndex || (fpt == SwitchKey && SwitchNvTypesInvalid()));
+            valid && (fpt != m_lastFptIndex || (fpt == FptKeys::Switch && SwitchNvTypesInvalid()));
         if (required) {
             setDefaultNvTypes(fpt);
             const int out = Output()->NetworkVariable() ? Output()->NetworkVariable()->typeId() : 0;
@@ -394,7 +382,7 @@ cLmo::NvTypes cLmo::defaultNvTypes(int fpt) const
     const cRX24 &rx24 = *m_context.deviceTemplate;
     NvTypes types{rx24.DefaultNvTypePrimeInputByFptIndex(fpt), rx24.DefaultNvTypeSecInputByFptIndex(fpt),
                   rx24.DefaultNvTypeOutputByFptIndex(fpt)};
-    if (fpt != SwitchKey)
+    if (fpt != FptKeys::Switch)
         return types;
     // A switch sends its events in a type they all allow: the function's
     // default output type when it is one (SNVT_switch for most), else the
