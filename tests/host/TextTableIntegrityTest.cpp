@@ -2,6 +2,7 @@
 // in structure, and the texts that other parts of the program compare against.
 #include "host/ResourceStrings.h"
 #include "host/ResourceTable.h"
+#include "platform/services/MultiDeviceSelectionTexts.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -135,6 +136,24 @@ TEST(TextTableLists, ModuleNamesFollowTheirListOrder)
     const QStringList german = itemsOf(table().text(2040));
     EXPECT_EQ(german.mid(1), expected.mid(1));
     EXPECT_EQ(german.value(0), u("nicht benutzt"));
+}
+
+// The selection window takes its texts from 1710 item by item.
+TEST(TextTableLists, DeviceSelectionTextsMatchTheWindowsFields)
+{
+    int fields = 0;
+    MultiDeviceSelectionTexts::fromItems([&](int) {
+        ++fields;
+        return QString();
+    });
+    EXPECT_EQ(itemsOf(table().text(1710)).size(), fields);
+    const MultiDeviceSelectionTexts english = MultiDeviceSelectionTexts::fromItems(
+        [](int n) { return ResourceStrings::ItemOf(table().text(1710), n); });
+    const MultiDeviceSelectionTexts defaults;
+    EXPECT_EQ(english.title, defaults.title);
+    EXPECT_EQ(english.searchDone, defaults.searchDone);
+    EXPECT_EQ(english.columnReachable, defaults.columnReachable);
+    EXPECT_EQ(english.cancel, defaults.cancel);
 }
 
 } // namespace

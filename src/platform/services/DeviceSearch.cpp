@@ -4,26 +4,51 @@
 #include "platform/netdb/NetDbDeviceListing.h"
 #include "platform/services/UtilityComponent.h"
 
-#include <QCollator>
 #include <algorithm>
 
 namespace {
-// Devices looked at between two turns of the event loop.
-constexpr int kStepDevices = 500;
-
-QCollator naturalOrder()
+// Names compared as people read them: runs of digits by their value
+// ("RX 9" before "RX 10"), letters without regard to case. Written out
+// rather than left to QCollator, whose numeric mode depends on the build.
+int naturalCompare(const QString &a, const QString &b)
 {
-    QCollator collator;
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a.at(i).isDigit() && b.at(j).isDigit()) {
+            while (i < a.size() - 1 && a.at(i) == QLatin1Char('0') && a.at(i + 1).isDigit())
+                ++i;
+            while (j < b.size() - 1 && b.at(j) == QLatin1Char('0') && b.at(j + 1).isDigit())
+                ++j;
+            qsizetype ei = i, ej = j;
+            while (ei < a.size() && a.at(ei).isDigit())
+                ++ei;
+            while (ej < b.size() && b.at(ej).isDigit())
+                ++ej;
+            if (ei - i != ej - j)
+                return ei - i < ej - j ? -1 : 1;
+            const int digits = QStringView(a).mid(i, ei - i).compare(QStringView(b).mid(j, ej - j));
+            if (digits != 0)
+                return digits;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        const char32_t ca = a.at(i).toCaseFolded().unicode(), cb = b.at(j).toCaseFolded().unicode();
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (i < a.size() || j < b.size())
+        return i < a.size() ? 1 : -1;
+    return a.compare(b); // differ only in case or leading zeros: a fixed order all the same
 }
 } // namespace
 
 DeviceSearch::DeviceSearch(const LnsRef<LnsNetwork> &network, const QStringList &programIds,
-                           const LnsRef<LnsAppDevice> &excluded, QObject *parent)
+                           const LnsRef<LnsAppDevice> &excluded, int stepDevices, QObject *parent)
     : QObject(parent), m_listing(network ? NetDbDeviceListing::of(network) : nullptr),
-      m_excludedId(excluded ? NetDbDeviceListing::idOf(excluded) : 0)
+      m_excludedId(excluded ? NetDbDeviceListing::idOf(excluded) : 0), m_stepDevices(std::max(stepDevices, 1))
 {
     for (const QString &id : programIds)
         m_programIds.insert(id.trimmed().toUpper());
@@ -54,9 +79,8 @@ void DeviceSearch::begin()
     try {
         m_total = m_listing->deviceCount();
         QList<NetDbDeviceListing::Subsystem> subsystems = m_listing->subsystems();
-        const QCollator collator = naturalOrder();
         std::sort(subsystems.begin(), subsystems.end(),
-                  [&](const auto &a, const auto &b) { return collator.compare(a.path, b.path) < 0; });
+                  [](const auto &a, const auto &b) { return naturalCompare(a.path, b.path) < 0; });
         for (const auto &subsystem : subsystems)
             m_subsystems.append({subsystem.id, subsystem.path});
     } catch (const AppError &error) {
@@ -95,11 +119,10 @@ bool DeviceSearch::step()
 {
     if (m_nextSubsystem >= m_subsystems.size())
         return false;
-    const QCollator collator = naturalOrder();
     QList<DeviceCandidate> batch;
     int looked = 0;
     try {
-        while (looked < kStepDevices && m_nextSubsystem < m_subsystems.size()) {
+        while (looked < m_stepDevices && m_nextSubsystem < m_subsystems.size()) {
             const auto &[subsystemId, path] = m_subsystems.at(m_nextSubsystem++);
             const QList<NetDbDeviceListing::Device> devices = m_listing->devicesOf(subsystemId);
             looked += static_cast<int>(devices.size());
@@ -108,8 +131,8 @@ bool DeviceSearch::step()
                 if (device.id != m_excludedId && m_programIds.contains(device.programId.toUpper()))
                     takers.append(DeviceCandidate{device.id, device.name, path, device.reachable});
             }
-            std::sort(takers.begin(), takers.end(), [&](const DeviceCandidate &a, const DeviceCandidate &b) {
-                return collator.compare(a.name, b.name) < 0;
+            std::sort(takers.begin(), takers.end(), [](const DeviceCandidate &a, const DeviceCandidate &b) {
+                return naturalCompare(a.name, b.name) < 0;
             });
             batch.append(takers);
         }

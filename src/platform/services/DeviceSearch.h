@@ -21,10 +21,14 @@ class DeviceSearch : public QObject
 {
     Q_OBJECT
 public:
+    // Devices looked at between two turns of the event loop.
+    static constexpr int DefaultStep = 500;
+
     // Devices of network whose program id is one of programIds (letter
     // case ignored), except `excluded`.
     DeviceSearch(const LnsRef<LnsNetwork> &network, const QStringList &programIds,
-                 const LnsRef<LnsAppDevice> &excluded, QObject *parent = nullptr);
+                 const LnsRef<LnsAppDevice> &excluded, int stepDevices = DefaultStep,
+                 QObject *parent = nullptr);
     ~DeviceSearch() override;
 
     // The program ids whose devices take the parameter set of `device`: its
@@ -55,6 +59,7 @@ private:
     std::unique_ptr<NetDbDeviceListing> m_listing;
     QSet<QString> m_programIds;
     qint64 m_excludedId = 0;
+    int m_stepDevices;
     QList<std::pair<qint64, QString>> m_subsystems; // id, path; in the order searched
     int m_nextSubsystem = 0;
     int m_done = 0;

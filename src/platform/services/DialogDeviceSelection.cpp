@@ -11,7 +11,7 @@ QList<LnsRef<LnsAppDevice>> DialogDeviceSelection::chooseDevices(const LnsRef<Ln
 {
     // The network holds the one system; the search covers all its subsystems.
     DeviceSearch search(network, current ? DeviceSearch::programIdsFor(current, description) : QStringList(),
-                        current);
+                        current, m_stepDevices);
     MultiDeviceSelectionDialog dialog(texts(), parent);
     connect(&search, &DeviceSearch::found, &dialog, &MultiDeviceSelectionDialog::addCandidates);
     connect(&search, &DeviceSearch::progress, &dialog, &MultiDeviceSelectionDialog::setProgress);
