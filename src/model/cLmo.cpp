@@ -346,7 +346,10 @@ bool cLmo::SetDefaultValuesIfRequired()
                 if (!cp->CpFetched())
                     cp->ReadFromLns(true);
             }
-            setDefaultNvTypes(fpt);
+            // A device that refuses a type would be left with a function its
+            // NVs cannot carry: the whole write is given up.
+            if (!setDefaultNvTypes(fpt))
+                return false;
             const int out = Output()->NetworkVariable() ? Output()->NetworkVariable()->typeId() : 0;
             SecInputPriority()->setValue(m_context.deviceTemplate->DefaultSecInputPriorityByFptIndex(fpt));
             PrimeValMaxRcvTime()->setValue(DefaultPrimeValMaxRcvTime);
@@ -378,17 +381,17 @@ bool cLmo::SetDefaultValuesIfRequired()
     }
 }
 
-void cLmo::setDefaultNvTypes(int fpt)
+bool cLmo::setDefaultNvTypes(int fpt)
 {
     const NvTypes types =
         DefaultNvTypes(*m_context.deviceTemplate, fpt, M_SwitchObject::SwitchEventsOfLmo(*this));
     // In this order, each only when the one before took its type: a device
     // that refuses one keeps the later ones as they are.
     if (!PrimValue()->ChangeNvType(types.prime, StandardProgramId, 0))
-        return;
+        return false;
     if (!SecValue()->ChangeNvType(types.sec, StandardProgramId, 0))
-        return;
-    Output()->ChangeNvType(types.out, StandardProgramId, 0);
+        return false;
+    return Output()->ChangeNvType(types.out, StandardProgramId, 0);
 }
 
 cLmo::NvTypes cLmo::DefaultNvTypes(const cRX24 &rx24, int fpt, const QList<int> &events)

@@ -96,7 +96,7 @@ public:
     bool ReadRequiredCps(bool whenNotFetchedOnly = true);
     void RefreshLastValues();
     // Defaults after a change of function; false after a fetch error, which
-    // has been shown.
+    // has been shown, or an NV type the device refused, which has been logged.
     bool SetDefaultValuesIfRequired();
     void EnableDefaultCpsWriting(bool enable);
     void DisableFptSpecificCpWriting();
@@ -133,7 +133,8 @@ public:
     static constexpr int DefaultOutputMaxSendTime = 0;
 
 private:
-    void setDefaultNvTypes(int fpt);
+    // False at the first type the device refuses; the later ones are not tried.
+    bool setDefaultNvTypes(int fpt);
     void setRangesFor(int outputType);
 
     ModelContext &m_context;

@@ -119,7 +119,7 @@ TEST_F(LmoDefaults, TheNvTypesChangeInOrderAndStopAtTheFirstRefusal)
     restrictNv(QStringLiteral("SecValue"), 95);
     cLmo *lmo = bind(MT_HF4_10V, QStringLiteral("23400/7"));
     lmo->FetchRequiredCps();
-    EXPECT_TRUE(lmo->SetDefaultValuesIfRequired());
+    EXPECT_FALSE(lmo->SetDefaultValuesIfRequired());
     EXPECT_EQ(typeOf(lmo->PrimValue()), 81);
     EXPECT_EQ(typeOf(lmo->SecValue()), 95); // refused
     EXPECT_EQ(typeOf(lmo->Output()), 95);   // not tried

@@ -4,37 +4,11 @@
 #include "DemoNetwork.h"
 #include "model/ModelFixture.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
+#include "support/DeviceState.h"
 
 namespace {
 
-class DemoConfiguration : public ModelFixture
-{
-protected:
-    // CP bytes and NV types of every LonMark object, the object names aside,
-    // one line each so that a difference names its CP.
-    static QStringList stateOf(const LnsRef<LnsAppDevice> &device)
-    {
-        const auto line = [](const QString &where, const QList<int> &values) {
-            QStringList numbers;
-            for (int v : values)
-                numbers << QString::number(v);
-            return where + QStringLiteral(": ") + numbers.join(QLatin1Char(' '));
-        };
-        QStringList state{line(QStringLiteral("DeviceModules"),
-                               bytesOf(device->configProperties()->item(QStringLiteral("DeviceModules"))))};
-        const auto objects = device->lonMarkObjects();
-        for (int i = 1; i <= objects->count(); ++i) {
-            const QString object = QStringLiteral("object %1 ").arg(i);
-            const auto cps = objects->item(i)->configProperties();
-            for (int c = 1; c <= cps->count(); ++c)
-                state.append(line(object + cps->item(c)->name(), bytesOf(cps->item(c))));
-            const auto nvs = objects->item(i)->networkVariables();
-            for (int n = 1; n <= nvs->count(); ++n)
-                state.append(line(object + nvs->item(n)->name(), {nvs->item(n)->typeId()}));
-        }
-        return state;
-    }
-};
+using DemoConfiguration = ModelFixture;
 
 TEST_F(DemoConfiguration, FullDeviceIsWhatTheModelWritesAndReadsBackValid)
 {
@@ -58,8 +32,8 @@ TEST_F(DemoConfiguration, FullDeviceIsWhatTheModelWritesAndReadsBackValid)
     for (const auto &lmo : lmos.Items())
         ASSERT_TRUE(lmo->SetDefaultValuesIfRequired());
     params.WriteToLns();
-    const QStringList expected = stateOf(rx24());
-    const QStringList written = stateOf(demo);
+    const QStringList expected = DeviceState::of(rx24());
+    const QStringList written = DeviceState::of(demo);
     ASSERT_EQ(written.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i)
         EXPECT_EQ(written.at(i).toStdString(), expected.at(i).toStdString());

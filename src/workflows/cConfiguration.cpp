@@ -1,0 +1,400 @@
+#include "workflows/cConfiguration.h"
+
+#include "host/AppVersion.h"
+#include "host/ElapsedClock.h"
+#include "host/PlugInGlobals.h"
+#include "host/ResourceStrings.h"
+#include "model/ChannelObjectRegistration.h"
+#include "model/cLmo.h"
+#include "monitoring/cMonitorPoint.h"
+#include "params/CpDefinitions.h"
+#include "params/LogService.h"
+#include "params/ParameterRegistration.h"
+#include "params/cParam1Byte.h"
+#include "params/cParamComboBox.h"
+#include "platform/services/Clock.h"
+#include "platform/services/MessageBox.h"
+#include "platform/services/MultiDeviceSelection.h"
+#include "workflows/ConfigurationView.h"
+
+#include <QComboBox>
+
+namespace {
+
+const QString Module = QStringLiteral("M_PlugInSpecific");
+// The request that contacts a device and asks for its state.
+constexpr int DeviceStateRequest = 4;
+
+// The module types a slot offers, in list order: item of resource 1040 and
+// module type code. "drova JT4-DMI" (item 10) is not offered.
+constexpr std::array<std::pair<int, int>, 21> kSlotChoices{{
+    {20, 20}, {2, 0},  {3, 1},   {18, 18}, {4, 2},   {5, 3},   {6, 4},   {7, 5},   {19, 19}, {8, 6},  {9, 17},
+    {11, 8},  {12, 9}, {13, 10}, {14, 11}, {21, 12}, {22, 13}, {15, 14}, {16, 15}, {17, 16}, {1, -1},
+}};
+
+void traceElapsed(const QString &procedure, const ElapsedClock &clock)
+{
+    PlugInGlobals::Trace(
+        QStringLiteral("[M_PlugIn] %1: %2 s").arg(procedure).arg(clock.elapsed(), 0, 'f', 3));
+}
+
+} // namespace
+
+cConfiguration::cConfiguration(const QString &templatePath, QObject *parent)
+    : QObject(parent), m_rx24(templatePath.isEmpty() ? cRX24() : cRX24(templatePath)), m_lmos(m_context),
+      m_actModules(m_context), m_log(LogService::instance()), m_heading(m_log)
+{
+    m_context.params = &m_params;
+    m_context.monitorPoints = &m_monitoring.MonitorPoints();
+    m_context.deviceTemplate = &m_rx24;
+    m_context.lmos = &m_lmos;
+    m_context.actModules = &m_actModules;
+
+    // Every CP and NV lookup goes through the plug-in description file that
+    // InitApp loaded.
+    if (PlugInGlobals::Utility) {
+        CpDefinitions::setIniFile(&PlugInGlobals::Utility->iniFile());
+        m_params.setIniFile(&PlugInGlobals::Utility->iniFile());
+    }
+    m_params.setSystem(PlugInGlobals::Session.system);
+    m_params.setDeviceTemplate(&m_rx24);
+
+    for (int s = 1; s <= Slots; ++s) {
+        auto *box = new QComboBox;
+        box->setObjectName(QStringLiteral("cboModule%1").arg(s));
+        m_slotBoxes.at(static_cast<size_t>(s - 1)) = box;
+    }
+}
+
+cConfiguration::~cConfiguration()
+{
+    m_actModules.Clear();
+    m_lmos.Clear();
+    // Lists no window has taken are still ours.
+    for (const QPointer<QComboBox> &box : m_slotBoxes) {
+        if (box && !box->parent())
+            delete box.data();
+    }
+}
+
+QComboBox *cConfiguration::SlotComboBox(int slot) const
+{
+    if (slot < 1 || slot > Slots)
+        return nullptr;
+    return m_slotBoxes.at(static_cast<size_t>(slot - 1));
+}
+
+QString cConfiguration::caption() const
+{
+    if (m_view)
+        return m_view->Caption();
+    const QString title = PlugInGlobals::WindowTitle();
+    return title.isEmpty() ? AppVersion::ProductName() : title;
+}
+
+void cConfiguration::setBusy(bool busy)
+{
+    if (m_view)
+        m_view->SetBusy(busy);
+}
+
+// --- fetching and reading ------------------------------------------------------
+
+bool cConfiguration::FetchCPs()
+{
+    PlugInGlobals::Trace(QStringLiteral("[M_PlugIn] Public Sub FetchCPs()"));
+    ElapsedClock clock;
+    clock.start();
+    m_channelObjectCount = 0;
+    try {
+        m_monitoring.FetchNVs();
+        const auto objects = PlugInGlobals::Session.lonMarkObjects;
+        const int n = objects ? objects->count() : 0;
+        // The first object is the node object, never a channel.
+        for (int i = 1; i <= n - 1; ++i) {
+            const auto object = objects->item(i + 1);
+            if (object->functionalProfileKey() != ChannelProfileKey)
+                continue;
+            ++m_channelObjectCount;
+            if (!ChannelObjectRegistration::RegisterCps(m_params, object, i)) {
+                MessageBox::show(QStringLiteral("Error while fetching CPs ..."), caption());
+                return false;
+            }
+        }
+        registerSlots();
+    } catch (const std::exception &error) {
+        PlugInGlobals::LogError(error, Module, QStringLiteral("FetchCPs"));
+        return false;
+    }
+    traceElapsed(QStringLiteral("FetchCPs"), clock);
+    return true;
+}
+
+void cConfiguration::registerSlots()
+{
+    ParameterRegistration::DeviceCpSource source;
+    source.appDevice = PlugInGlobals::Session.device;
+    source.fetchThroughDevice = true;
+    const auto boxes = [this](int slot) { return SlotComboBox(slot); };
+    for (int s = 1; s <= Slots; ++s) {
+        cParamComboBox *slot = nullptr;
+        if (!ParameterRegistration::RegisterDeviceParameter(
+                m_params, QStringLiteral("DeviceModules"), source, boxes, s,
+                QStringLiteral("DeviceModules_%1").arg(s), slot)) {
+            PlugInGlobals::Trace(QStringLiteral("[M_PlugIn] FetchCPs: module slot %1 skipped").arg(s));
+            continue;
+        }
+        slot->ConsiderPartOfCpOnly(s, 1);
+        // 255 in the CP is "not used" (-1).
+        slot->setSignedValue(true);
+        slot->ClearComboBox();
+        for (const auto &[item, moduleType] : kSlotChoices)
+            slot->AddComboBoxItem(ResourceStrings::LoadResString(1040, item), moduleType);
+    }
+}
+
+void cConfiguration::ReadSettings()
+{
+    PlugInGlobals::Trace(QStringLiteral("[M_PlugIn] Public Sub ReadSettings()"));
+    ElapsedClock clock;
+    clock.start();
+    try {
+        m_params.ReadFromLns();
+        m_actModules.Clear();
+        m_lmos.Clear();
+        m_lmos.AddChannelObjects(PlugInGlobals::Session.lonMarkObjects);
+        for (int s = 1; s <= Slots; ++s) {
+            cParamComboBox *slot = nullptr;
+            try {
+                slot = m_params.ComboBoxParameterByName(QStringLiteral("DeviceModules_%1").arg(s));
+            } catch (const AppError &) {
+                // A slot whose CP could not be fetched holds no module.
+            }
+            m_actModules.Add(slot ? slot->Value() : -1);
+        }
+        for (const auto &lmo : m_lmos.Items()) {
+            if (lmo->ObjectConfigurationIsValid())
+                lmo->ReadRequiredCps();
+        }
+        m_actModules.BindObjects(m_lmos);
+        for (const auto &lmo : m_lmos.Items())
+            lmo->RefreshLastValues();
+    } catch (const std::exception &error) {
+        PlugInGlobals::LogError(error, Module, QStringLiteral("ReadSettings"));
+    }
+    traceElapsed(QStringLiteral("ReadSettings"), clock);
+}
+
+// --- checking and writing ------------------------------------------------------
+
+bool cConfiguration::checkValues()
+{
+    bool result = true;
+    try {
+        for (const auto &lmo : m_lmos.Items()) {
+            if (lmo->ObjectParametersValid())
+                continue;
+            if (result) {
+                m_log.WriteLogLine(ResourceStrings::LoadResString(1555), LogService::Red);
+                m_log.WriteLogLine(QString(), LogService::Red);
+            }
+            m_log.WriteLogLine(QStringLiteral("  - ") +
+                                   ResourceStrings::LoadResString(
+                                       1031, 1, QStringList{QString::number(lmo->ModuleNumber()->Value())}) +
+                                   QStringLiteral(" (") + lmo->Name() + QStringLiteral(")"),
+                               LogService::Red);
+            result = false;
+        }
+        if (!result) {
+            m_log.WriteLogLine(QString());
+            m_log.ShowLogger();
+        }
+    } catch (const std::exception &error) {
+        PlugInGlobals::LogError(error, Module, QStringLiteral("checkValues"));
+        return false;
+    }
+    return result;
+}
+
+void cConfiguration::logNvList()
+{
+    m_log.WriteLogLine(ResourceStrings::LoadResString(1554) + QStringLiteral("  "), LogService::Black);
+    for (const QString &name :
+         {QStringLiteral("PrimeValue_1"), QStringLiteral("SecValue_1"), QStringLiteral("Output_1")}) {
+        cMonitorPoint *point = m_monitoring.MonitorPoints().GetMonitorPointByName(name);
+        const QString nvName = point && point->NetworkVariable() ? point->NetworkVariable()->name() : name;
+        m_log.WriteLogLine(QStringLiteral("    - ") + nvName, LogService::Green);
+    }
+    m_log.WriteLogLine(QString());
+}
+
+bool cConfiguration::WriteSettings()
+{
+    PlugInGlobals::Trace(QStringLiteral("[M_PlugIn] Public Sub WriteSettings()"));
+    const LnsRef<LnsSystem> system = PlugInGlobals::Session.system;
+    bool bracketOpen = false;
+    bool ok = false;
+    try {
+        system->prepareDeviceWrite(100);
+        bracketOpen = true;
+        system->startTransaction();
+        // A device that does not answer would take half a configuration:
+        // ask it before anything is written.
+        PlugInGlobals::Session.device->test(DeviceStateRequest);
+        logNvList();
+        ok = true;
+        for (const auto &lmo : m_lmos.Items()) {
+            lmo->LnsObject()->setName(lmo->Name());
+            if (lmo->ObjectConfigurationIsValid()) {
+                lmo->FetchRequiredCps();
+                if (!lmo->SetDefaultValuesIfRequired()) {
+                    ok = false;
+                    break;
+                }
+            } else {
+                lmo->DisableFptSpecificCpWriting();
+            }
+        }
+        if (ok) {
+            m_params.WriteToLns(true);
+            system->commitTransaction();
+            for (const auto &lmo : m_lmos.Items())
+                lmo->RefreshLastValues();
+        }
+    } catch (const std::exception &error) {
+        PlugInGlobals::LogError(error, Module, QStringLiteral("WriteSettings"));
+        m_log.WriteLogLine(QString::fromUtf8(error.what()), LogService::Red);
+        ok = false;
+    }
+    if (!ok) {
+        // Errors of the cancel are of no use: the transaction may already be gone.
+        try {
+            if (system && system->inTransaction())
+                system->cancelTransaction();
+        } catch (const std::exception &) {
+        }
+        m_log.WriteLogLine(QString());
+        m_log.WriteLogLine(ResourceStrings::LoadResString(1547), LogService::Red);
+    }
+    if (bracketOpen) {
+        try {
+            system->finishDeviceWrite();
+        } catch (const std::exception &error) {
+            PlugInGlobals::LogError(error, Module, QStringLiteral("WriteSettings"));
+        }
+    }
+    return ok;
+}
+
+void cConfiguration::ReadParameters()
+{
+    PlugInGlobals::Trace(QStringLiteral("[frmMain] Private Sub ReadParameters()"));
+    try {
+        if (m_log.ParametersChanged()) {
+            const QString device =
+                PlugInGlobals::Session.device ? PlugInGlobals::Session.device->name() : QString();
+            const auto answer = MessageBox::show(ResourceStrings::LoadResString(1428, 1, QStringList{device}),
+                                                 caption(), MessageBox::Icon::Question,
+                                                 MessageBox::Buttons::YesNo, MessageBox::Button::No);
+            if (answer != MessageBox::Button::Yes)
+                return;
+        }
+        setBusy(true);
+        m_log.setStatusText(ResourceStrings::LoadResString(1501, 1));
+        m_log.WriteLogLine(ResourceStrings::LoadResString(1550, 1), LogService::Blue);
+        ReadSettings();
+        m_log.WriteLogLine(ResourceStrings::LoadResString(1550, 2), LogService::Blue);
+        if (m_log.ErrorLogged())
+            m_log.ShowLogger();
+        if (m_view)
+            m_view->SetControls();
+        checkValues();
+    } catch (const std::exception &error) {
+        PlugInGlobals::LogError(error, Module, QStringLiteral("ReadParameters"));
+    }
+    setBusy(false);
+    m_log.setStatusText(ResourceStrings::LoadResString(1517));
+}
+
+bool cConfiguration::WriteParameters()
+{
+    PlugInGlobals::Trace(QStringLiteral("[frmMain] Private Sub WriteParameters()"));
+    if (!checkValues())
+        return false;
+    setBusy(true);
+    m_log.setStatusText(ResourceStrings::LoadResString(1500, 1));
+    m_log.WriteLogLine(ResourceStrings::LoadResString(1551, 1), LogService::Blue);
+    WriteSettings();
+    m_log.WriteLogLine(ResourceStrings::LoadResString(1551, 2), LogService::Blue);
+    if (m_log.ErrorLogged())
+        m_log.ShowLogger();
+    setBusy(false);
+    m_log.setStatusText(ResourceStrings::LoadResString(1517));
+    const bool failed = m_log.ErrorLogged();
+    m_log.setApplyEnabled(failed);
+    m_log.setParametersChanged(failed);
+    m_log.setErrorLogged(false);
+    return true;
+}
+
+// --- copying the set to other devices ------------------------------------------
+
+void cConfiguration::onSearchProgress()
+{
+    const double now = Clock::secondsSinceMidnight();
+    const double since = now - m_lastRepaint;
+    if (since > 2.0 || since < 0.0) {
+        if (m_view)
+            m_view->Repaint();
+        m_lastRepaint = now;
+    }
+}
+
+void cConfiguration::WriteParametersEx()
+{
+    if (!checkValues())
+        return;
+    try {
+        setBusy(true);
+        m_log.setStatusText(ResourceStrings::LoadResString(1519));
+        std::unique_ptr<MultiDeviceSelection> selection = MultiDeviceSelection::create();
+        selection->setTexts(MultiDeviceSelectionTexts::fromItems(
+            [](int item) { return ResourceStrings::LoadResString(1710, item); }));
+        connect(selection.get(), &MultiDeviceSelection::Progress, this, [this] { onSearchProgress(); });
+        connect(selection.get(), &MultiDeviceSelection::SearchCompleted, this,
+                [this] { m_log.setStatusText(ResourceStrings::LoadResString(1517)); });
+        const LnsSession &session = PlugInGlobals::Session;
+        const QList<LnsRef<LnsAppDevice>> devices =
+            selection->chooseDevices(session.network, session.system, session.device, *PlugInGlobals::Utility,
+                                     m_view ? m_view->Window() : nullptr);
+        if (!devices.isEmpty()) {
+            m_log.WriteLogLine(ResourceStrings::LoadResString(1551, 1), LogService::Blue);
+            logNvList();
+        }
+        const int count = static_cast<int>(devices.size());
+        for (int k = 1; k <= count; ++k) {
+            m_log.setStatusText(ResourceStrings::LoadResString(
+                1500, 2, QStringList{QStringLiteral("%1/%2").arg(k).arg(count)}));
+            const LnsRef<LnsAppDevice> &device = devices.at(k - 1);
+            m_heading.Write(device, nullptr, true, HeadingGapSeconds);
+            bool written = false;
+            try {
+                device->test(DeviceStateRequest);
+                written = m_params.WriteToLnsDev(device, PlugInGlobals::Utility->iniFile(),
+                                                 CpDefinitions::CpSection);
+            } catch (const std::exception &error) {
+                PlugInGlobals::LogError(error, Module, QStringLiteral("WriteParametersEx"));
+            }
+            if (!written)
+                m_log.WriteLogLine(ResourceStrings::LoadResString(1535), LogService::Red);
+        }
+        m_log.WriteLogLine(ResourceStrings::LoadResString(1551, 2), LogService::Blue);
+        if (m_log.ErrorLogged())
+            m_log.ShowLogger();
+    } catch (const std::exception &error) {
+        PlugInGlobals::LogError(error, Module, QStringLiteral("WriteParametersEx"));
+    }
+    setBusy(false);
+    m_log.setStatusText(ResourceStrings::LoadResString(1517));
+    m_log.setApplyEnabled(m_log.ErrorLogged());
+}
