@@ -385,13 +385,15 @@ template <class FetchFn>
 void cParams::writeSetInto(const LnsRef<LnsObject> &target, const QList<cParamBase *> &params, FetchFn fetch)
 {
     for (cParamBase *param : params) {
-        if (!param->Available() || param->DontWriteToLns() || param->CpIsExternal())
+        // A CP never fetched here holds no value of this set to pass on.
+        if (!param->Available() || param->DontWriteToLns() || param->CpIsExternal() ||
+            !param->ConfigProperty())
             continue;
         const LnsRef<LnsConfigProperty> own = param->ConfigProperty();
         LnsRef<LnsConfigProperty> found;
         bool succeed = false;
         try {
-            fetch(param->CpIniName(), found, succeed);
+            fetch(param->Name(), param->CpIniName(), found, succeed);
         } catch (const AppError &) {
             succeed = false;
         }
@@ -413,13 +415,13 @@ void cParams::writeSetInto(const LnsRef<LnsObject> &target, const QList<cParamBa
 template <class FetchFn> void cParams::writeConfigPropsInto(const LnsRef<LnsObject> &target, FetchFn fetch)
 {
     for (cConfigProp *configProp : m_configProps) {
-        if (!configProp->Available() || configProp->DontWriteToLns())
+        if (!configProp->Available() || configProp->DontWriteToLns() || !configProp->ConfigProperty())
             continue;
         const LnsRef<LnsConfigProperty> own = configProp->ConfigProperty();
         LnsRef<LnsConfigProperty> found;
         bool succeed = false;
         try {
-            fetch(configProp->CpIniName(), found, succeed);
+            fetch(configProp->Name(), configProp->CpIniName(), found, succeed);
         } catch (const AppError &) {
             succeed = false;
         }
@@ -463,10 +465,11 @@ bool cParams::WriteParamsToLnsLmo(const QList<cParamBase *> &params,
                                   const QString &iniFileCpSection)
 {
     try {
-        writeSetInto(
-            lonmarkObject, params, [&](const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
-                FetchLmoCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, lonmarkObject, cp, &ok);
-            });
+        writeSetInto(lonmarkObject, params,
+                     [&](const QString &, const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
+                         FetchLmoCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, lonmarkObject, cp,
+                                    &ok);
+                     });
         return true;
     } catch (const std::exception &error) {
         PlugInGlobals::LogError(error, ModuleName, QStringLiteral("WriteParamsToLnsLmo"));
@@ -479,19 +482,23 @@ bool cParams::WriteToLnsLmo(const LnsRef<LnsLonMarkObject> &lonmarkObject, const
 {
     return writeWholeSet(
         lonmarkObject,
-        [&](const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
+        [&](const QString &, const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
             FetchLmoCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, lonmarkObject, cp, &ok);
         },
         QStringLiteral("WriteToLnsLmo"));
 }
 
 bool cParams::WriteToLnsDev(const LnsRef<LnsAppDevice> &appDevice, const QX_IniFile &iniFile,
-                            const QString &iniFileCpSection)
+                            const QString &iniFileCpSection, const ObjectOfParameter &objectOf)
 {
     return writeWholeSet(
         appDevice,
-        [&](const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
-            FetchDevCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, appDevice, cp, &ok);
+        [&](const QString &paramName, const QString &cpName, LnsRef<LnsConfigProperty> &cp, bool &ok) {
+            const LnsRef<LnsLonMarkObject> object = objectOf ? objectOf(paramName) : nullptr;
+            if (object)
+                FetchLmoCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, object, cp, &ok);
+            else
+                FetchDevCp(cpName, iniFileCpSection, &iniFile, m_deviceTemplate, appDevice, cp, &ok);
         },
         QStringLiteral("WriteToLnsDev"));
 }

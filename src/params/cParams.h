@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -134,8 +135,11 @@ public:
     // whole transaction, writes an error entry and gives false.
     bool WriteToLnsLmo(const LnsRef<LnsLonMarkObject> &lonmarkObject, const QX_IniFile &iniFile,
                        const QString &iniFileCpSection);
+    // The LonMark object of the target device whose CPs a parameter goes
+    // into; null: the CP is found through the device.
+    using ObjectOfParameter = std::function<LnsRef<LnsLonMarkObject>(const QString &parameterName)>;
     bool WriteToLnsDev(const LnsRef<LnsAppDevice> &appDevice, const QX_IniFile &iniFile,
-                       const QString &iniFileCpSection);
+                       const QString &iniFileCpSection, const ObjectOfParameter &objectOf = {});
     bool WriteParamsToLnsLmo(const QList<cParamBase *> &params, const LnsRef<LnsLonMarkObject> &lonmarkObject,
                              const QX_IniFile &iniFile, const QString &iniFileCpSection);
 

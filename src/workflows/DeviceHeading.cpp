@@ -8,6 +8,12 @@
 void DeviceHeading::Write(const LnsRef<LnsAppDevice> &device, const LnsRef<LnsLonMarkObject> &lonmarkObject,
                           bool bold, double gapSeconds)
 {
+    WriteNamed(SubsystemPath(device), device->name(), lonmarkObject, bold, gapSeconds);
+}
+
+void DeviceHeading::WriteNamed(const QString &path, const QString &name,
+                               const LnsRef<LnsLonMarkObject> &lonmarkObject, bool bold, double gapSeconds)
+{
     const double now = Clock::secondsSinceMidnight();
     // A run across midnight counts as a pause too.
     if (m_lastHeading < 0 || now - m_lastHeading > gapSeconds || now < m_lastHeading) {
@@ -16,8 +22,6 @@ void DeviceHeading::Write(const LnsRef<LnsAppDevice> &device, const LnsRef<LnsLo
     }
     m_lastHeading = now;
 
-    const QString path = SubsystemPath(device);
-    const QString name = device->name();
     const bool nameBold = lonmarkObject ? true : bold;
     if (path != m_path) {
         m_log.WriteLogLine(QStringLiteral("  - ") + path, LogService::Green, true);

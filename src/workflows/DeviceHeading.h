@@ -18,6 +18,9 @@ public:
 
     void Write(const LnsRef<LnsAppDevice> &device, const LnsRef<LnsLonMarkObject> &lonmarkObject, bool bold,
                double gapSeconds);
+    // The same for a device known by its subsystem path and name.
+    void WriteNamed(const QString &path, const QString &deviceName,
+                    const LnsRef<LnsLonMarkObject> &lonmarkObject, bool bold, double gapSeconds);
     // The path text of the subsystem that holds the device; empty when it
     // has none.
     static QString SubsystemPath(const LnsRef<LnsAppDevice> &device);

@@ -350,6 +350,22 @@ void cConfiguration::onSearchProgress()
     }
 }
 
+cParams::ObjectOfParameter cConfiguration::channelObjectsOf(const LnsRef<LnsAppDevice> &device)
+{
+    // A channel object's parameters ("FptIndex_3") go to the object at the
+    // same place of the other device, the slots to the device itself.
+    const auto objects = device->lonMarkObjects();
+    return [objects](const QString &name) -> LnsRef<LnsLonMarkObject> {
+        if (name.startsWith(QLatin1String("DeviceModules_")))
+            return nullptr;
+        bool ok = false;
+        const int index = name.section(QLatin1Char('_'), -1).toInt(&ok);
+        if (!ok || index < 1 || index + 1 > objects->count())
+            return nullptr;
+        return objects->item(index + 1);
+    };
+}
+
 void cConfiguration::WriteParametersEx()
 {
     if (!checkValues())
@@ -381,7 +397,7 @@ void cConfiguration::WriteParametersEx()
             try {
                 device->test(DeviceStateRequest);
                 written = m_params.WriteToLnsDev(device, PlugInGlobals::Utility->iniFile(),
-                                                 CpDefinitions::CpSection);
+                                                 CpDefinitions::CpSection, channelObjectsOf(device));
             } catch (const std::exception &error) {
                 PlugInGlobals::LogError(error, Module, QStringLiteral("WriteParametersEx"));
             }

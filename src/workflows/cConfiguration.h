@@ -81,6 +81,7 @@ private:
     QString caption() const;
     void setBusy(bool busy);
     void onSearchProgress();
+    static cParams::ObjectOfParameter channelObjectsOf(const LnsRef<LnsAppDevice> &device);
 
     cRX24 m_rx24;
     cParams m_params;

@@ -4,7 +4,14 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <ostream>
 #include <string>
+
+// QString in test failures as text, not as 16-bit units.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A device as another client of the network database sees it, for tests
 // that must prove a write reached everything, or nothing.
@@ -34,7 +41,7 @@ inline void setBytes(const LnsRef<LnsConfigProperty> &cp, const QList<int> &byte
 
 // CP bytes and NV types of the device and every LonMark object, one line
 // each so that a difference names its CP; with names, the objects' names too.
-inline QStringList of(const LnsRef<LnsAppDevice> &device, bool withNames = false)
+inline QStringList of(const LnsRef<LnsAppDevice> &device, bool withNames = false, bool withNvTypes = true)
 {
     const auto line = [](const QString &where, const QList<int> &values) {
         QStringList numbers;
@@ -55,7 +62,7 @@ inline QStringList of(const LnsRef<LnsAppDevice> &device, bool withNames = false
         for (int c = 1; c <= cps->count(); ++c)
             state.append(line(object + cps->item(c)->name(), bytesOf(cps->item(c))));
         const auto nvs = objects->item(i)->networkVariables();
-        for (int n = 1; n <= nvs->count(); ++n)
+        for (int n = 1; withNvTypes && n <= nvs->count(); ++n)
             state.append(line(object + nvs->item(n)->name(), {nvs->item(n)->typeId()}));
     }
     return state;
