@@ -45,6 +45,18 @@ public:
     bool fetched = false;
 };
 
+// The user opens a list of a channel row and picks the entry with this text.
+inline void pickEntry(ctlChannel *row, const char *list, const QString &text)
+{
+    auto *combo = row->findChild<QComboBox *>(QLatin1String(list));
+    combo->showPopup();
+    const int index = combo->findText(text);
+    combo->hidePopup();
+    ASSERT_GE(index, 0) << text.toStdString();
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->activated(index);
+}
+
 // The host fixture's network with the configuration opened on a device
 // through the command line a director uses.
 class WorkflowFixture : public HostFixture
@@ -92,13 +104,7 @@ protected:
     }
     void pick(int slot, int channel, const char *list, const QString &text)
     {
-        auto *combo = row(slot, channel)->findChild<QComboBox *>(QLatin1String(list));
-        combo->showPopup();
-        const int index = combo->findText(text);
-        combo->hidePopup();
-        ASSERT_GE(index, 0) << text.toStdString();
-        combo->setCurrentIndex(index);
-        Q_EMIT combo->activated(index);
+        pickEntry(row(slot, channel), list, text);
     }
     void pickSlot(int slot, int moduleType)
     {
