@@ -231,7 +231,8 @@ void NetDbAdministration::setDeviceReachable(const QString &network, const QStri
                                              const QString &deviceName, bool reachable)
 {
     m_session->exec(QStringLiteral("UPDATE devices SET reachable = ? WHERE id = ?"),
-                    {reachable ? 1 : 0, deviceId(network, subsystemPath, deviceName)});
+                    {reachable ? 1 : 0, deviceId(network, subsystemPath, deviceName)},
+                    NetDbWriteScope::Values);
 }
 
 void NetDbAdministration::appendPaths(qint64 netId, const QVariant &parentId, const QString &prefix,
