@@ -257,6 +257,17 @@ void cLmo::EnableSwitchCpWriting(bool enable)
         cp->setDontWriteToLns(!enable);
 }
 
+cLmo::HvacDefaults cLmo::HvacDefaultsFor(int actuateType)
+{
+    if (actuateType == AT_MAKE || actuateType == AT_BREAK)
+        return {AC_PWM, -1};
+    if (actuateType >= AT_2_LEVEL && actuateType <= AT_5_LEVEL)
+        return {AC_CONT, actuateType};
+    if (actuateType >= AT_OPENCLOSE && actuateType <= AT_CONT_4_20MA)
+        return {AC_CONT, -1};
+    return {-1, -1};
+}
+
 void cLmo::SetHvacCPsIfRequired()
 {
     const int actuateType = ActuateType()->Value();
@@ -269,26 +280,20 @@ void cLmo::SetHvacCPsIfRequired()
         return;
     }
     m_hvacDefaultsPending = false;
-    if (actuateType == AT_MAKE || actuateType == AT_BREAK) {
-        ActuateControl()->setValue(AC_PWM);
-        ActuateControl()->setDontWriteToLns(false);
-        DiscLevels()->setDontWriteToLns(true);
-    } else if (actuateType >= AT_2_LEVEL && actuateType <= AT_5_LEVEL) {
-        ActuateControl()->setValue(AC_CONT);
-        DiscLevels()->setValue(actuateType);
-        ActuateControl()->setDontWriteToLns(false);
-        DiscLevels()->setDontWriteToLns(false);
-    } else if (actuateType >= AT_OPENCLOSE && actuateType <= AT_CONT_4_20MA) {
-        ActuateControl()->setValue(AC_CONT);
-        ActuateControl()->setDontWriteToLns(false);
-        DiscLevels()->setDontWriteToLns(true);
-    } else {
+    const HvacDefaults d = HvacDefaultsFor(actuateType);
+    if (d.actuateControl < 0) {
         PlugInGlobals::Trace(
             QStringLiteral("[cLmo] Object %1 (\"%2\"): actuator type %3 is none the HVAC "
                            "defaults know; ActuateControl and DiscLevels are left as they are")
                 .arg(m_index)
                 .arg(m_name)
                 .arg(actuateType));
+    } else {
+        ActuateControl()->setValue(d.actuateControl);
+        ActuateControl()->setDontWriteToLns(false);
+        if (d.discLevels >= 0)
+            DiscLevels()->setValue(d.discLevels);
+        DiscLevels()->setDontWriteToLns(d.discLevels < 0);
     }
     ActuateType()->setDontWriteToLns(false);
     for (cParamRaw *cp : QList<cParamRaw *>{ActuateControl(), ActuateType(), DiscLevels()}) {
@@ -330,14 +335,24 @@ bool cLmo::SetDefaultValuesIfRequired()
         }
         const bool required =
             valid && (fpt != m_lastFptIndex || (fpt == FptKeys::Switch && SwitchNvTypesInvalid()));
+        const QList<cParamRaw *> defaulted{SecInputPriority(),  PrimeValMaxRcvTime(), SecValMaxRcvTime(),
+                                           OutputMinSendTime(), OutputMaxSendTime(),  MinRange(),
+                                           MaxRange(),          SendDelta(),          OvrResetValue(),
+                                           SafetyValue()};
         if (required) {
+            // A range the output type leaves alone is written back as the
+            // device holds it, not as a value nobody has read.
+            for (cParamRaw *cp : defaulted) {
+                if (!cp->CpFetched())
+                    cp->ReadFromLns(true);
+            }
             setDefaultNvTypes(fpt);
             const int out = Output()->NetworkVariable() ? Output()->NetworkVariable()->typeId() : 0;
             SecInputPriority()->setValue(m_context.deviceTemplate->DefaultSecInputPriorityByFptIndex(fpt));
-            PrimeValMaxRcvTime()->setValue(0);
-            SecValMaxRcvTime()->setValue(0);
-            OutputMinSendTime()->setValue(1);
-            OutputMaxSendTime()->setValue(0);
+            PrimeValMaxRcvTime()->setValue(DefaultPrimeValMaxRcvTime);
+            SecValMaxRcvTime()->setValue(DefaultSecValMaxRcvTime);
+            OutputMinSendTime()->setValue(DefaultOutputMinSendTime);
+            OutputMaxSendTime()->setValue(DefaultOutputMaxSendTime);
             cConfigProp *scenes = Scenes();
             if (scenes->FetchCp()) {
                 const int length = scenes->ByteLength();
@@ -349,9 +364,7 @@ bool cLmo::SetDefaultValuesIfRequired()
         } else {
             EnableDefaultCpsWriting(false);
         }
-        for (cParamRaw *cp : QList<cParamRaw *>{SecInputPriority(), PrimeValMaxRcvTime(), SecValMaxRcvTime(),
-                                                OutputMinSendTime(), OutputMaxSendTime(), MinRange(),
-                                                MaxRange(), SendDelta(), OvrResetValue(), SafetyValue()}) {
+        for (cParamRaw *cp : defaulted) {
             if (!cp->DontWriteToLns() && !cp->FetchCp()) {
                 showFetchError(QStringLiteral("SetDefaultValuesIfRequired"));
                 return false;
@@ -367,7 +380,8 @@ bool cLmo::SetDefaultValuesIfRequired()
 
 void cLmo::setDefaultNvTypes(int fpt)
 {
-    const NvTypes types = defaultNvTypes(fpt);
+    const NvTypes types =
+        DefaultNvTypes(*m_context.deviceTemplate, fpt, M_SwitchObject::SwitchEventsOfLmo(*this));
     // In this order, each only when the one before took its type: a device
     // that refuses one keeps the later ones as they are.
     if (!PrimValue()->ChangeNvType(types.prime, StandardProgramId, 0))
@@ -377,9 +391,8 @@ void cLmo::setDefaultNvTypes(int fpt)
     Output()->ChangeNvType(types.out, StandardProgramId, 0);
 }
 
-cLmo::NvTypes cLmo::defaultNvTypes(int fpt) const
+cLmo::NvTypes cLmo::DefaultNvTypes(const cRX24 &rx24, int fpt, const QList<int> &events)
 {
-    const cRX24 &rx24 = *m_context.deviceTemplate;
     NvTypes types{rx24.DefaultNvTypePrimeInputByFptIndex(fpt), rx24.DefaultNvTypeSecInputByFptIndex(fpt),
                   rx24.DefaultNvTypeOutputByFptIndex(fpt)};
     if (fpt != FptKeys::Switch)
@@ -388,7 +401,6 @@ cLmo::NvTypes cLmo::defaultNvTypes(int fpt) const
     // default output type when it is one (SNVT_switch for most), else the
     // template's first for these events (SNVT_setting for slats, SNVT_scene
     // for scenes). The inputs then follow that output type.
-    const QList<int> events = M_SwitchObject::SwitchEventsOfLmo(*this);
     if (rx24.OutputNvTypeSupportedBySwitchEvents(events, types.out))
         return types;
     types.out = rx24.DefaultNvTypeOutputBySwitchEvents(events);
@@ -408,19 +420,20 @@ cLmo::NvTypes cLmo::defaultNvTypes(int fpt) const
     return types;
 }
 
+cLmo::RangeDefaults cLmo::RangeDefaultsFor(int outputType)
+{
+    if (outputType == 81) // SNVT_lev_percent: 0 .. 100 %, steps of 1 %
+        return {0, 20000, 200, -1, -1};
+    if (outputType == 95) // SNVT_switch: 100 % on, steps of 0.5 % / 1
+        return {0, 0xC801, 0x0201, 0xC801, 0xC801};
+    if (outputType == 117) // SNVT_setting
+        return {0, 0x01C8, 0x0102, 0x0400, 0x0400};
+    return {-1, -1, -1, -1, -1};
+}
+
 void cLmo::setRangesFor(int outputType)
 {
-    struct Ranges
-    {
-        int minRange, maxRange, sendDelta, ovrResetValue, safetyValue; // -1: unchanged
-    };
-    Ranges r{-1, -1, -1, -1, -1};
-    if (outputType == 81) // SNVT_lev_percent: 0 .. 100 %, steps of 1 %
-        r = {0, 20000, 200, -1, -1};
-    else if (outputType == 95) // SNVT_switch: 100 % on, steps of 0.5 % / 1
-        r = {0, 0xC801, 0x0201, 0xC801, 0xC801};
-    else if (outputType == 117) // SNVT_setting
-        r = {0, 0x01C8, 0x0102, 0x0400, 0x0400};
+    const RangeDefaults r = RangeDefaultsFor(outputType);
     const auto put = [](cParam2Byte *cp, int value) {
         if (value >= 0)
             cp->setValue(value);

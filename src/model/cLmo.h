@@ -3,6 +3,7 @@
 #include "model/ModelContext.h"
 #include "platform/lns/LnsLonMarkObject.h"
 
+#include <QList>
 #include <QString>
 
 class cActChannel;
@@ -10,6 +11,7 @@ class cConfigProp;
 class cMonitorPoint;
 class cParam1Byte;
 class cParam2Byte;
+class cRX24;
 
 // One generic LonMark object of the controller: which function it performs
 // (its FptIndex CP), which channel of which module slot it serves, and how it
@@ -103,14 +105,35 @@ public:
     // Switch objects: the NV types do not fit the switch events.
     bool SwitchNvTypesInvalid() const;
 
-private:
+    // What a new function gets, for anything that must store a configuration
+    // the plug-in itself would have written (the demo network, generated
+    // networks).
     struct NvTypes
     {
         qint16 prime, sec, out;
     };
+    // The NV types of a new function; a switch's follow its eight events.
+    static NvTypes DefaultNvTypes(const cRX24 &rx24, int fpt, const QList<int> &switchEvents);
+    // The first two bytes of the range CPs for an output type; -1: left as is.
+    struct RangeDefaults
+    {
+        int minRange, maxRange, sendDelta, ovrResetValue, safetyValue;
+    };
+    static RangeDefaults RangeDefaultsFor(int outputType);
+    // ActuateControl and DiscLevels of an HVAC actuator type; -1: left as is.
+    struct HvacDefaults
+    {
+        int actuateControl, discLevels;
+    };
+    static HvacDefaults HvacDefaultsFor(int actuateType);
+    // The timing CPs of a new function, in byte values of their 2-byte fields.
+    static constexpr int DefaultPrimeValMaxRcvTime = 0;
+    static constexpr int DefaultSecValMaxRcvTime = 0;
+    static constexpr int DefaultOutputMinSendTime = 1;
+    static constexpr int DefaultOutputMaxSendTime = 0;
+
+private:
     void setDefaultNvTypes(int fpt);
-    // The NV types a new function gets.
-    NvTypes defaultNvTypes(int fpt) const;
     void setRangesFor(int outputType);
 
     ModelContext &m_context;

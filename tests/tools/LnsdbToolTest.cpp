@@ -6,7 +6,6 @@
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"
-#include "platform/services/QX_IniFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -247,40 +246,6 @@ TEST_F(LnsdbToolTest, ReachabilityCanBeSwitched)
                      .out.contains(QLatin1String("unreachable")));
     EXPECT_EQ(run({QStringLiteral("set-reachable"), offline, QStringLiteral("maybe")}).code,
               LnsdbTool::BadArguments);
-}
-
-// The demo must be what the plug-in itself would have written: every bound
-// object's function, slot and NV types agree with the device template.
-TEST_F(LnsdbToolTest, DemoConfigurationAgreesWithTheDeviceTemplate)
-{
-    createDemo();
-    NetworkDatabase db(m_db, NetworkDatabase::OpenMode::ReadOnly);
-    db.connectServer(0);
-    QX_IniFile rx24(QStringLiteral(RX24_SOURCE_DIR "/resources/data/RX24.ini"));
-    for (const DemoNetwork::DeviceSetup &setup : DemoNetwork::rx24Devices()) {
-        for (const DemoNetwork::Binding &b : setup.bindings) {
-            const QString section = QString::number(b.fptKey);
-            const DemoNetwork::FunctionDefaults d = DemoNetwork::defaultsFor(b.fptKey);
-            EXPECT_EQ(rx24.read(section, QStringLiteral("InputPrimeValueDefaultType")).toInt(), d.primeType);
-            EXPECT_EQ(rx24.read(section, QStringLiteral("InputSecValueDefaultType")).toInt(), d.secType);
-            EXPECT_EQ(rx24.read(section, QStringLiteral("OutputValueDefaultType")).toInt(), d.outputType);
-            EXPECT_EQ(rx24.read(section, QStringLiteral("PriorityDefault")).toInt(), d.priority);
-            EXPECT_EQ(setup.slots.at(b.slot - 1), b.moduleType) << setup.name.toStdString();
-
-            const QString fpt =
-                b.subType >= 0 ? QStringLiteral("%1/%2").arg(b.fptKey).arg(b.subType) : section;
-            const QString offered =
-                rx24.value(QStringLiteral("Modules"), QStringLiteral("FPTs_%1").arg(b.moduleType));
-            EXPECT_TRUE(offered.split(QLatin1Char(',')).contains(fpt)) << fpt.toStdString();
-
-            const auto object =
-                db.device(DemoNetwork::networkName(), DemoNetwork::subsystemPath(), setup.name)
-                    ->lonMarkObjects()
-                    ->item(b.object + 1);
-            EXPECT_EQ(object->name(), b.name);
-            EXPECT_EQ(object->networkVariables()->item(QStringLiteral("Output"))->typeId(), d.outputType);
-        }
-    }
 }
 
 } // namespace

@@ -1,24 +1,17 @@
 #include "DemoNetwork.h"
 
 #include "RawValueText.h"
+#include "model/FptKeys.h"
+#include "model/M_SwitchObject.h"
+#include "model/cLmo.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace {
-
-// The events of the two switch types the demo uses (push 1 first, 14 = no message).
-QList<int> switchEvents(int switchType)
-{
-    QList<int> events(8, 14);
-    if (switchType == 0)
-        events[0] = 9; // toggle with pushbutton
-    else if (switchType == 3)
-        events[0] = 1; // switch on with pushbutton
-    return events;
-}
 
 void setCp(const LnsRef<LnsLonMarkObject> &object, const QString &cp, const QList<int> &bytes)
 {
@@ -26,6 +19,21 @@ void setCp(const LnsRef<LnsLonMarkObject> &object, const QString &cp, const QLis
     for (int b : bytes)
         pieces << QString::number(b);
     RawValueText::write(*object->configProperties()->item(cp), pieces.join(QLatin1Char('\t')));
+}
+
+// A 2-byte value into the first two bytes of a CP; the rest keeps its bytes.
+void setLeadingWord(const LnsRef<LnsLonMarkObject> &object, const QString &cp, int value)
+{
+    if (value < 0)
+        return;
+    const auto property = object->configProperties()->item(cp);
+    QList<int> bytes;
+    for (const QString &piece : RawValueText::read(*property).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        bytes.append(piece.toInt());
+    bytes.resize(std::max<qsizetype>(bytes.size(), 2));
+    bytes[0] = value >> 8;
+    bytes[1] = value & 0xFF;
+    setCp(object, cp, bytes);
 }
 
 // A simple room controller of another maker, so that the plug-in has a device to refuse.
@@ -40,27 +48,19 @@ Object Sensor profile=1040
 
 } // namespace
 
-DemoNetwork::DemoNetwork(NetworkDatabase &db) : m_db(db) {}
+DemoNetwork::DemoNetwork(NetworkDatabase &db, const QString &templateFile)
+    : m_db(db), m_template(templateFile)
+{
+}
 
 QString DemoNetwork::defaultInterfaceFile()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/RX24.xif");
 }
 
-DemoNetwork::FunctionDefaults DemoNetwork::defaultsFor(int fptKey)
+QString DemoNetwork::defaultTemplateFile()
 {
-    switch (fptKey) {
-    case 21400:
-        return {95, 95, 95, 2};
-    case 22400:
-        return {117, 95, 117, 4};
-    case 23400:
-        return {81, 81, 81, 2};
-    case 21201:
-        return {95, 95, 95, 3};
-    default:
-        return {95, 95, 95, 0};
-    }
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/RX24.ini");
 }
 
 QList<DemoNetwork::DeviceSetup> DemoNetwork::rx24Devices()
@@ -145,7 +145,7 @@ void DemoNetwork::create(const QString &rx24InterfaceFile)
     });
 }
 
-void DemoNetwork::configure(const LnsRef<LnsAppDevice> &device, const DeviceSetup &setup)
+void DemoNetwork::configure(const LnsRef<LnsAppDevice> &device, const DeviceSetup &setup) const
 {
     QStringList slotBytes;
     for (int type : setup.slots)
@@ -153,30 +153,53 @@ void DemoNetwork::configure(const LnsRef<LnsAppDevice> &device, const DeviceSetu
     RawValueText::write(*device->configProperties()->item(QStringLiteral("DeviceModules")),
                         slotBytes.join(QLatin1Char('\t')));
 
+    static const char *const eventCps[] = {"PushEvent1", "ReleaseEvent1", "HoldEvent1", "ReleaseLateEvent1",
+                                           "PushEvent2", "ReleaseEvent2", "HoldEvent2", "ReleaseLateEvent2"};
     for (const Binding &b : setup.bindings) {
         // Channel object n is the LonMark object behind the node object.
         const LnsRef<LnsLonMarkObject> object = device->lonMarkObjects()->item(b.object + 1);
         object->setName(b.name);
-        const FunctionDefaults d = defaultsFor(b.fptKey);
         setCp(object, QStringLiteral("FptIndex"), {b.fptKey >> 8, b.fptKey & 0xFF});
         setCp(object, QStringLiteral("ModuleType"), {b.moduleType});
         setCp(object, QStringLiteral("ModuleNumber"), {b.slot});
         setCp(object, QStringLiteral("ModuleChannel"), {b.channel});
-        setCp(object, QStringLiteral("SecInputPriority"), {d.priority});
-        if (b.fptKey == 23400)
-            setCp(object, QStringLiteral("ActuateType"), {b.subType});
-        if (b.fptKey == 21201) {
-            setCp(object, QStringLiteral("SwitchType"), {0});
-            static const char *const names[] = {"PushEvent1",        "ReleaseEvent1",    "HoldEvent1",
-                                                "ReleaseLateEvent1", "PushEvent2",       "ReleaseEvent2",
-                                                "HoldEvent2",        "ReleaseLateEvent2"};
-            const QList<int> events = switchEvents(b.subType);
-            for (int i = 0; i < 8; ++i)
-                setCp(object, QLatin1String(names[i]), {events[i] & 0xFF});
+
+        QList<int> events;
+        if (b.fptKey == FptKeys::Switch) {
+            const M_SwitchObject::SwitchRow &row = M_SwitchObject::SwitchTableRow(b.subType);
+            for (int i = 0; i < 8; ++i) {
+                events.append(row.at(static_cast<size_t>(i)));
+                setCp(object, QLatin1String(eventCps[i]), {events.last() & 0xFF});
+            }
+            setCp(object, QStringLiteral("SwitchType"), {row.at(8) & 0xFF});
         }
+        if (b.fptKey == FptKeys::Hvac) {
+            setCp(object, QStringLiteral("ActuateType"), {b.subType});
+            const cLmo::HvacDefaults hvac = cLmo::HvacDefaultsFor(b.subType);
+            if (hvac.actuateControl >= 0)
+                setCp(object, QStringLiteral("ActuateControl"), {hvac.actuateControl});
+            if (hvac.discLevels >= 0)
+                setCp(object, QStringLiteral("DiscLevels"), {hvac.discLevels});
+        }
+
+        const cLmo::NvTypes types = cLmo::DefaultNvTypes(m_template, b.fptKey, events);
         const auto nvs = object->networkVariables();
-        nvs->item(QStringLiteral("PrimeValue"))->changeType(d.primeType);
-        nvs->item(QStringLiteral("SecValue"))->changeType(d.secType);
-        nvs->item(QStringLiteral("Output"))->changeType(d.outputType);
+        nvs->item(QStringLiteral("PrimeValue"))->changeType(types.prime);
+        nvs->item(QStringLiteral("SecValue"))->changeType(types.sec);
+        nvs->item(QStringLiteral("Output"))->changeType(types.out);
+
+        setCp(object, QStringLiteral("SecInputPriority"),
+              {m_template.DefaultSecInputPriorityByFptIndex(b.fptKey)});
+        const auto word = [](int value) { return QList<int>{value >> 8, value & 0xFF}; };
+        setCp(object, QStringLiteral("PrimeValMaxRcvTime"), word(cLmo::DefaultPrimeValMaxRcvTime));
+        setCp(object, QStringLiteral("SecValMaxRcvTime"), word(cLmo::DefaultSecValMaxRcvTime));
+        setCp(object, QStringLiteral("OutputMinSendTime"), word(cLmo::DefaultOutputMinSendTime));
+        setCp(object, QStringLiteral("OutputMaxSendTime"), word(cLmo::DefaultOutputMaxSendTime));
+        const cLmo::RangeDefaults ranges = cLmo::RangeDefaultsFor(types.out);
+        setLeadingWord(object, QStringLiteral("MinRange"), ranges.minRange);
+        setLeadingWord(object, QStringLiteral("MaxRange"), ranges.maxRange);
+        setLeadingWord(object, QStringLiteral("SendDelta"), ranges.sendDelta);
+        setLeadingWord(object, QStringLiteral("OvrResetValue"), ranges.ovrResetValue);
+        setLeadingWord(object, QStringLiteral("SafetyValue"), ranges.safetyValue);
     }
 }

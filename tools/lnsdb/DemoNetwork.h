@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/lns/LnsAppDevice.h"
+#include "template/cRX24.h"
 
 #include <QList>
 #include <QString>
@@ -34,12 +35,16 @@ public:
         bool reachable = true;
     };
 
-    explicit DemoNetwork(NetworkDatabase &db);
+    // templateFile: the device template whose defaults the configured
+    // objects get.
+    explicit DemoNetwork(NetworkDatabase &db, const QString &templateFile = defaultTemplateFile());
 
     static QString networkName() { return QStringLiteral("Demo"); }
     static QString subsystemPath() { return QStringLiteral("LNS System.Floor 1"); }
     // RX24.xif beside the program.
     static QString defaultInterfaceFile();
+    // RX24.ini beside the program.
+    static QString defaultTemplateFile();
     static QList<DeviceSetup> rx24Devices();
 
     static QString otherDeviceName();
@@ -52,16 +57,13 @@ public:
     // complete, or the database is as before.
     void create(const QString &rx24InterfaceFile);
 
-    // NV types (prime, secondary, output) and secondary priority the plug-in
-    // gives an object of this function.
-    struct FunctionDefaults
-    {
-        int primeType, secType, outputType, priority;
-    };
-    static FunctionDefaults defaultsFor(int fptKey);
+    // Stores the slots and bindings of setup in the device as the plug-in
+    // writes a new function: the binding, the object's name, the switch
+    // events, the template's NV types and priority, the timing, range and
+    // HVAC defaults. Reachability is not touched.
+    void configure(const LnsRef<LnsAppDevice> &device, const DeviceSetup &setup) const;
 
 private:
-    void configure(const LnsRef<LnsAppDevice> &device, const DeviceSetup &setup);
-
     NetworkDatabase &m_db;
+    cRX24 m_template;
 };

@@ -18,6 +18,8 @@ public:
     LnsCollectionRef<LnsNetworkVariable> networkVariables() const override;
     void test(int request) override;
 
+    qint64 id() const { return m_id; }
+
 private:
     QVariantList row() const;
 

@@ -16,6 +16,7 @@ public:
     QList<LnsPluginRegistration> pluginRegistrations() const override;
 
     qint64 id() const { return m_id; }
+    const NetDbSessionRef &session() const { return m_session; }
 
 private:
     NetDbSessionRef m_session;

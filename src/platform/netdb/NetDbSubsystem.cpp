@@ -35,3 +35,17 @@ LnsCollectionRef<LnsSubsystem> NetDbSubsystem::subsystems() const
 {
     return NetDbObjects::subsystemsOfSubsystem(m_session, m_id);
 }
+
+QString NetDbSubsystem::path() const
+{
+    QVariantList values = row();
+    QStringList names{values.at(0).toString()};
+    while (!values.at(2).isNull()) {
+        values = m_session->selectRow(
+            QStringLiteral("SELECT name, network_id, parent_id FROM subsystems WHERE id = ?"), {values.at(2)},
+            QStringLiteral("A subsystem above this one no longer exists."));
+        names.prepend(values.at(0).toString());
+    }
+    names.prepend(NetDbObjects::system(m_session, values.at(1).toLongLong())->name());
+    return names.join(QLatin1Char('.'));
+}

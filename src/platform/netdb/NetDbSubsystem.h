@@ -14,6 +14,7 @@ public:
     QString name() const override;
     LnsCollectionRef<LnsAppDevice> appDevices() const override;
     LnsCollectionRef<LnsSubsystem> subsystems() const override;
+    QString path() const override;
 
 private:
     QVariantList row() const;
