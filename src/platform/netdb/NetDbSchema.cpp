@@ -39,7 +39,8 @@ const char *const kTables[] = {
 };
 
 // Every lookup that opening a network, subsystem, device or object makes
-// goes through one of these, so its cost does not grow with the network.
+// goes through one of these, so its cost does not grow with the network. A
+// CP row has one owner: each CP index holds only the rows of its kind.
 struct Index
 {
     const char *name;
@@ -53,9 +54,11 @@ const Index kIndexes[] = {
     {"objects_in_order",
      "CREATE INDEX IF NOT EXISTS objects_in_order ON lonmark_objects (device_id, position)"},
     {"nvs_in_order", "CREATE INDEX IF NOT EXISTS nvs_in_order ON nvs (object_id, position)"},
-    {"cps_of_device", "CREATE INDEX IF NOT EXISTS cps_of_device ON cps (device_id, position)"},
-    {"cps_of_object", "CREATE INDEX IF NOT EXISTS cps_of_object ON cps (object_id, position)"},
-    {"cps_of_nv", "CREATE INDEX IF NOT EXISTS cps_of_nv ON cps (nv_id, position)"},
+    {"cps_of_device",
+     "CREATE INDEX IF NOT EXISTS cps_of_device ON cps (device_id, position) WHERE device_id IS NOT NULL"},
+    {"cps_of_object",
+     "CREATE INDEX IF NOT EXISTS cps_of_object ON cps (object_id, position) WHERE object_id IS NOT NULL"},
+    {"cps_of_nv", "CREATE INDEX IF NOT EXISTS cps_of_nv ON cps (nv_id, position) WHERE nv_id IS NOT NULL"},
     {"registrations_of_network",
      "CREATE INDEX IF NOT EXISTS registrations_of_network ON plugin_registrations (network_id)"},
 };

@@ -134,6 +134,9 @@ void NetDbSession::open()
             NetDbSchema::prepare(db, m_path, m_mode == NetDbOpenMode::Create);
             // With a write-ahead log, readers (the NV polls on the event loop)
             // never wait for another client's transaction.
+            // Room for the pages of a large transaction (a generated network)
+            // without spilling them to the log half-way.
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size=-32768"));
             if (m_mode != NetDbOpenMode::ReadOnly) {
                 QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
                 NetDbSchema::addMissingIndexes(db);
@@ -336,6 +339,7 @@ void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWrit
     query.finish();
     if (!done) {
         dropCaches(); // a failed write may have ended the transaction
+        m_nextIds.clear();
         raise(error, QStringLiteral("writing"));
     }
     if (scope == NetDbWriteScope::Anything)
@@ -348,15 +352,24 @@ qint64 NetDbSession::insert(const QString &table, const QStringList &columns, co
 {
     qint64 id = 0;
     atomically([&] {
-        id = selectRow(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM %1").arg(table), {}, table)
-                 .at(0)
-                 .toLongLong();
+        // Inside the transaction nobody else inserts: after the first look at
+        // the table the next id is known here.
+        auto next = m_nextIds.find(table);
+        if (next == m_nextIds.end()) {
+            const qint64 first =
+                selectRow(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM %1").arg(table), {}, table)
+                    .at(0)
+                    .toLongLong();
+            next = m_nextIds.insert(table, first);
+        }
+        id = next.value();
         const QStringList marks(columns.size() + 1, QStringLiteral("?"));
         QVariantList binds{id};
         binds += values;
         exec(QStringLiteral("INSERT INTO %1 (id, %2) VALUES (%3)")
                  .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
              binds);
+        m_nextIds[table] = id + 1;
     });
     return id;
 }
@@ -372,6 +385,7 @@ void NetDbSession::beginTransaction()
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         raise(query.lastError(), QStringLiteral("starting a transaction"));
     m_inTransaction = true;
+    m_nextIds.clear();
     // Commits of others up to now show; none can follow until the end.
     if (m_watch.otherConnectionWrote())
         dropCaches();
@@ -383,6 +397,7 @@ void NetDbSession::commitTransaction()
     if (!m_inTransaction)
         throw LnsError(LnsErrorCode::NoTransaction, QStringLiteral("There is no transaction to commit."));
     QSqlQuery query(database());
+    m_nextIds.clear();
     if (!query.exec(QStringLiteral("COMMIT"))) {
         dropCaches();
         raise(query.lastError(), QStringLiteral("committing the transaction"));
@@ -397,6 +412,7 @@ void NetDbSession::cancelTransaction()
         throw LnsError(LnsErrorCode::NoTransaction, QStringLiteral("There is no transaction to cancel."));
     QSqlQuery query(database());
     m_inTransaction = false;
+    m_nextIds.clear();
     dropCaches(); // what was read or written inside is gone
     if (!query.exec(QStringLiteral("ROLLBACK")))
         raise(query.lastError(), QStringLiteral("cancelling the transaction"));

@@ -121,4 +121,5 @@ private:
     mutable QHash<QString, QList<QVariantList>> m_results; // by statement and values
     mutable NetDbCpCache m_cps;
     mutable NetDbChangeWatch m_watch;
+    QHash<QString, qint64> m_nextIds; // by table, inside this client's transaction
 };
