@@ -58,10 +58,8 @@ NetworkGenerator::Summary NetworkGenerator::generate(const Options &options)
     const DemoNetwork demo(m_db, options.templateFile.isEmpty() ? DemoNetwork::defaultTemplateFile()
                                                                 : options.templateFile);
     const QList<DemoNetwork::DeviceSetup> setups = DemoNetwork::rx24Devices();
-    const int subsystems =
-        std::clamp(options.subsystems > 0 ? options.subsystems
-                                          : (options.devices + DevicesPerSubsystem - 1) / DevicesPerSubsystem,
-                   1, options.devices);
+    const int subsystems = std::clamp(
+        options.subsystems > 0 ? options.subsystems : defaultSubsystems(options.devices), 1, options.devices);
 
     Summary summary;
     summary.subsystems = subsystems;
@@ -70,8 +68,7 @@ NetworkGenerator::Summary NetworkGenerator::generate(const Options &options)
         for (int k = 0; k < subsystems; ++k)
             m_db.createSubsystem(options.network, subsystemPath(k));
         for (int i = 0; i < options.devices; ++i) {
-            // Devices fill the subsystems in turn, a block each.
-            const QString path = subsystemPath(static_cast<int>(qint64(i) * subsystems / options.devices));
+            const QString path = devicePath(i, options.devices, subsystems);
             const QString name = deviceName(i);
             if (isOtherKind(i)) {
                 m_db.addDevice(options.network, path, name, other);

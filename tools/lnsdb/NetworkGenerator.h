@@ -38,6 +38,16 @@ public:
     static QString systemName() { return QStringLiteral("LNS System"); }
     // The path of subsystem k (from 0) of a generated network.
     static QString subsystemPath(int k);
+    static int defaultSubsystems(int devices)
+    {
+        return (devices + DevicesPerSubsystem - 1) / DevicesPerSubsystem;
+    }
+    // The subsystem of device i (from 0): devices fill the subsystems in
+    // turn, a block each.
+    static QString devicePath(int i, int devices, int subsystems)
+    {
+        return subsystemPath(static_cast<int>(qint64(i) * subsystems / devices));
+    }
     // The name of device i (from 0) of a generated network.
     static QString deviceName(int i);
     static bool isOtherKind(int i) { return i % OtherKindEvery == OtherKindEvery / 2; }
