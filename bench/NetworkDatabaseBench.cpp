@@ -1,13 +1,26 @@
-// Reading every CP of one controller in RAW, as the plug-in does when it
-// fetches a device: 16 channel objects with 30 CPs each.
+// The network database as the plug-in uses it: reading every CP of one
+// controller in RAW (16 channel objects with 30 CPs each), with the rows
+// kept and after another client wrote; opening a device in a small and in a
+// large network.
+//
+// The network of 10,000 devices is generated once into
+// $RX24_BENCH_CACHE (default ~/.cache/rx24-bench) and reused by later runs.
+#include "NetworkGenerator.h"
+#include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 
 namespace {
+const QString kNetwork = QStringLiteral("Big");
+
 QString benchInterface()
 {
     QString text = QStringLiteral("ProgramId 9000A5E018040100\nObject Node profile=0\n"
@@ -20,38 +33,144 @@ QString benchInterface()
     return text;
 }
 
-void readAllCpsRaw(benchmark::State &state)
+qsizetype readAllChannelCpsRaw(const LnsRef<LnsAppDevice> &device)
+{
+    auto objects = device->lonMarkObjects();
+    qsizetype bytes = 0;
+    for (int n = 2; n <= objects->count(); ++n) {
+        auto cps = objects->item(n)->configProperties();
+        for (int i = 1; i <= cps->count(); ++i) {
+            auto cp = cps->item(i);
+            const QString previous = cp->valueFormat();
+            cp->setValueFormat(QStringLiteral("RAW"));
+            const int dim = cp->dimension();
+            if (dim == 1) {
+                bytes += cp->value().size();
+            } else {
+                for (int k = 0; k < dim; ++k)
+                    bytes += cp->elementValue(k).size();
+            }
+            cp->setValueFormat(previous);
+        }
+    }
+    return bytes;
+}
+
+struct CpBench
 {
     QTemporaryDir dir;
-    NetworkDatabase db(dir.filePath(QStringLiteral("bench.lnsdb")), NetworkDatabase::OpenMode::Create);
-    db.connectServer(0);
-    db.createNetwork(QStringLiteral("Bench"));
-    db.addDevice(QStringLiteral("Bench"), QStringLiteral("Bench.Sub"), QStringLiteral("RX"),
-                 DeviceInterfaceFile::parseText(benchInterface(), QStringLiteral("bench.xif")));
-    auto device = db.device(QStringLiteral("Bench"), QStringLiteral("Bench.Sub"), QStringLiteral("RX"));
-    for (auto _ : state) {
-        auto objects = device->lonMarkObjects();
-        qsizetype bytes = 0;
-        for (int n = 2; n <= objects->count(); ++n) {
-            auto cps = objects->item(n)->configProperties();
-            for (int i = 1; i <= cps->count(); ++i) {
-                auto cp = cps->item(i);
-                const QString previous = cp->valueFormat();
-                cp->setValueFormat(QStringLiteral("RAW"));
-                const int dim = cp->dimension();
-                if (dim == 1) {
-                    bytes += cp->value().size();
-                } else {
-                    for (int k = 0; k < dim; ++k)
-                        bytes += cp->elementValue(k).size();
-                }
-                cp->setValueFormat(previous);
-            }
-        }
-        benchmark::DoNotOptimize(bytes);
+    QString path = dir.filePath(QStringLiteral("bench.lnsdb"));
+    NetworkDatabase db{path, NetworkDatabase::OpenMode::Create};
+    LnsRef<LnsAppDevice> device;
+
+    CpBench()
+    {
+        db.connectServer(0);
+        db.createNetwork(QStringLiteral("Bench"));
+        db.addDevice(QStringLiteral("Bench"), QStringLiteral("Bench.Sub"), QStringLiteral("RX"),
+                     DeviceInterfaceFile::parseText(benchInterface(), QStringLiteral("bench.xif")));
+        device = db.device(QStringLiteral("Bench"), QStringLiteral("Bench.Sub"), QStringLiteral("RX"));
     }
+};
+
+// Read again and again while nobody writes: the kept rows serve.
+void readAllCpsRaw(benchmark::State &state)
+{
+    CpBench bench;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readAllChannelCpsRaw(bench.device));
 }
 BENCHMARK(readAllCpsRaw)->Unit(benchmark::kMillisecond);
+
+// Another client writes one CP before every read: everything is read afresh.
+void readAllCpsRawAfterOtherClientWrote(benchmark::State &state)
+{
+    CpBench bench;
+    NetworkDatabase other(bench.path);
+    other.connectServer(0);
+    auto otherCp = other.device(QStringLiteral("Bench"), QStringLiteral("Bench.Sub"), QStringLiteral("RX"))
+                       ->lonMarkObjects()
+                       ->item(2)
+                       ->configProperties()
+                       ->item(1);
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        otherCp->setValue(QStringLiteral("%1 00").arg(++round % 256, 2, 16, QLatin1Char('0')));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(readAllChannelCpsRaw(bench.device));
+    }
+}
+BENCHMARK(readAllCpsRawAfterOtherClientWrote)->Unit(benchmark::kMillisecond);
+
+// A file holding the generated network "Big" of `devices` devices.
+QString networkFile(int devices)
+{
+    static QTemporaryDir small;
+    QString folder = small.path();
+    if (devices > 100) {
+        folder = qEnvironmentVariable("RX24_BENCH_CACHE");
+        if (folder.isEmpty())
+            folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                     QStringLiteral("/rx24-bench");
+    }
+    QDir().mkpath(folder);
+    const QString path = folder + QStringLiteral("/network-%1.lnsdb").arg(devices);
+    if (QFile::exists(path)) {
+        try {
+            NetworkDatabase db(path);
+            db.connectServer(0);
+            const int last = devices - 1;
+            db.device(
+                kNetwork,
+                NetworkGenerator::devicePath(last, devices, NetworkGenerator::defaultSubsystems(devices)),
+                NetworkGenerator::deviceName(last));
+            return path;
+        } catch (const AppError &) {
+            // an interrupted generation: start afresh
+        }
+        for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+            QFile::remove(path + suffix);
+    }
+    std::fprintf(stderr, "Generating a network of %d devices in %s ...\n", devices, qPrintable(path));
+    NetworkDatabase db(path, NetworkDatabase::OpenMode::Create);
+    db.connectServer(0);
+    const auto summary = NetworkGenerator(db).generate({kNetwork, devices, 0, {}, {}});
+    std::fprintf(stderr, "... done in %lld ms\n", static_cast<long long>(summary.milliseconds));
+    return path;
+}
+
+// What the connection start does: connect, open the network, walk the
+// subsystem path by name, find the device, test it, list its objects.
+void openDevice(benchmark::State &state)
+{
+    const int devices = static_cast<int>(state.range(0));
+    const QString path = networkFile(devices);
+    const int middle = devices / 2;
+    const QStringList levels =
+        NetworkGenerator::devicePath(middle, devices, NetworkGenerator::defaultSubsystems(devices))
+            .split(QLatin1Char('.'));
+    const QString deviceName = NetworkGenerator::deviceName(middle);
+    for (auto _ : state) {
+        NetworkDatabase db(path);
+        db.connectServer(0);
+        auto system = db.openNetwork(kNetwork, false)->system();
+        auto level = system->subsystems();
+        LnsRef<LnsSubsystem> subsystem;
+        for (const QString &name : levels.mid(1)) {
+            subsystem = level->item(name);
+            level = subsystem->subsystems();
+        }
+        auto device = subsystem->appDevices()->item(deviceName);
+        device->test(4);
+        auto objects = device->lonMarkObjects();
+        int keys = 0;
+        for (int i = 1; i <= objects->count(); ++i)
+            keys += objects->item(i)->functionalProfileKey();
+        benchmark::DoNotOptimize(keys);
+    }
+}
+BENCHMARK(openDevice)->Arg(10)->Arg(10000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv)

@@ -9,6 +9,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -57,6 +59,25 @@ protected:
         NetworkDatabase db(m_db, NetworkDatabase::OpenMode::Create);
         db.connectServer(0);
         DemoNetwork(db).create(kRx24Xif);
+    }
+
+    // Rows of every table that holds part of a network.
+    QList<int> rowCounts() const
+    {
+        QList<int> counts;
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("row-counts"));
+            db.setDatabaseName(m_db);
+            EXPECT_TRUE(db.open());
+            for (const char *table : {"subsystems", "devices", "lonmark_objects", "nvs", "cps"}) {
+                QSqlQuery query(db);
+                EXPECT_TRUE(query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table))));
+                counts.append(query.next() ? query.value(0).toInt() : -1);
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("row-counts"));
+        return counts;
     }
 
     QTemporaryDir m_dir;
@@ -150,7 +171,7 @@ TEST_F(LnsdbToolTest, HelpNamesEveryCommand)
 {
     const QString help = LnsdbTool::helpText();
     for (const char *cmd : {"create-network", "add-device", "list-objects", "set-cp", "set-nv-type",
-                            "set-reachable", "demo", "list-plugins"})
+                            "set-reachable", "demo", "list-plugins", "generate --network", "remove-network"})
         EXPECT_TRUE(help.contains(QLatin1String(cmd))) << cmd;
 }
 
@@ -248,4 +269,62 @@ TEST_F(LnsdbToolTest, ReachabilityCanBeSwitched)
               LnsdbTool::BadArguments);
 }
 
+// A generated network: nested subsystems, the demo's configured states, a few
+// unreachable devices and a few of another kind; removing it leaves the rest.
+TEST_F(LnsdbToolTest, GeneratedNetworkIsVariedAndRemovedWhole)
+{
+    createDemo();
+    const QList<int> demoRows = rowCounts();
+    const Result made = run({QStringLiteral("generate"), QStringLiteral("--network"), QStringLiteral("Big"),
+                             QStringLiteral("--devices"), QStringLiteral("60"),
+                             QStringLiteral("--subsystems"), QStringLiteral("3")});
+    ASSERT_EQ(made.code, 0) << made.err.toStdString();
+    EXPECT_TRUE(made.out.contains(QLatin1String("58 RX24 devices (2 unreachable) and 2 of another kind in 3 "
+                                                "subsystems")))
+        << made.out.toStdString();
+
+    const Result list = run({QStringLiteral("list-devices"), QStringLiteral("Big")});
+    ASSERT_EQ(list.code, 0);
+    EXPECT_EQ(list.out.count(QLatin1Char('\n')), 60);
+    EXPECT_EQ(list.out.count(QLatin1String("(unreachable)")), 2);
+    EXPECT_EQ(list.out.count(QLatin1String("program id 9000A5E018040100")), 58);
+    EXPECT_TRUE(
+        list.out.contains(QLatin1String("Big\\LNS System.Building 1.Floor 3\\RX24 00060  program id")));
+    {
+        NetworkDatabase db(m_db, NetworkDatabase::OpenMode::ReadOnly);
+        db.connectServer(0);
+        EXPECT_EQ(db.subsystemPaths(QStringLiteral("Big")),
+                  QStringList({QStringLiteral("LNS System.Building 1"),
+                               QStringLiteral("LNS System.Building 1.Floor 1"),
+                               QStringLiteral("LNS System.Building 1.Floor 2"),
+                               QStringLiteral("LNS System.Building 1.Floor 3")}));
+        // Devices take the demo's setups in turn: the third one is fully configured.
+        const auto full = db.device(QStringLiteral("Big"), QStringLiteral("LNS System.Building 1.Floor 1"),
+                                    QStringLiteral("RX24 00003"));
+        EXPECT_EQ(full->lonMarkObjects()->item(2)->name(), QStringLiteral("Light Hall"));
+        const auto fresh = db.device(QStringLiteral("Big"), QStringLiteral("LNS System.Building 1.Floor 1"),
+                                     QStringLiteral("RX24 00001"));
+        EXPECT_EQ(fresh->lonMarkObjects()->item(2)->name(), QStringLiteral("Channel1"));
+    }
+
+    const Result twice = run({QStringLiteral("generate"), QStringLiteral("--network"), QStringLiteral("Big"),
+                              QStringLiteral("--devices"), QStringLiteral("5")});
+    EXPECT_EQ(twice.code, 1);
+    EXPECT_TRUE(twice.err.contains(QLatin1String("exists already")));
+    EXPECT_EQ(run({QStringLiteral("generate"), QStringLiteral("--network"), QStringLiteral("Other"),
+                   QStringLiteral("--devices"), QStringLiteral("0")})
+                  .code,
+              2);
+
+    const Result removed = run({QStringLiteral("remove-network"), QStringLiteral("Big")});
+    ASSERT_EQ(removed.code, 0) << removed.err.toStdString();
+    EXPECT_TRUE(removed.out.contains(QLatin1String("Removed network \"Big\" with 60 devices.")));
+    const Result again = run({QStringLiteral("remove-network"), QStringLiteral("Big")});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_TRUE(again.err.contains(QLatin1String("There is no network \"Big\"")));
+    EXPECT_EQ(run({QStringLiteral("list-networks")}).out, QStringLiteral("Demo\n"));
+    EXPECT_EQ(run({QStringLiteral("list-devices"), QStringLiteral("Demo")}).out.count(QLatin1Char('\n')), 5);
+
+    EXPECT_EQ(rowCounts(), demoRows) << "rows of the removed network are left behind";
+}
 } // namespace

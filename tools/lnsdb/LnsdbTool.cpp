@@ -2,6 +2,7 @@
 
 #include "DemoNetwork.h"
 #include "DirectorClient.h"
+#include "NetworkGenerator.h"
 #include "RawValueText.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
@@ -53,6 +54,12 @@ const CommandInfo kCommands[] = {
      "register the plug-in's commands in a network through the plug-in itself (command 50) for\n"
      "      the program ids given (all of its device templates when none); waits up to 30 s for\n"
      "      the plug-in's result, exit code 0 on success, 1 on failure"},
+    {"generate", "--network NETWORK --devices N [--subsystems K] [--interface XIF]",
+     "create a network of N devices for benchmarks and big projects, in one transaction: RX24\n"
+     "      controllers (from XIF, default RX24.xif beside the program) in the demo's configured\n"
+     "      states, every 50th unreachable, every 25th a sensor of another kind, spread over K\n"
+     "      subsystems \"LNS System.Building b.Floor f\" (default: one per 50 devices)"},
+    {"remove-network", "NETWORK", "remove a network with everything in it, in one transaction"},
     {"demo", "",
      "create the demo network \"Demo\", or add what an interrupted run left out (nothing happens\n"
      "      when it is complete)"},
@@ -247,8 +254,8 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
     if (!info)
         throw UsageError{QStringLiteral("unknown command \"%1\" (see lnsdb --help)").arg(command)};
     const bool openEnded = command == QLatin1String("set-cp") || command == QLatin1String("register-plugin");
-    // start-plugin reads its own options.
-    if (command != QLatin1String("start-plugin"))
+    // start-plugin and generate read their own options.
+    if (command != QLatin1String("start-plugin") && command != QLatin1String("generate"))
         requireCount(command, args, argumentCount(*info, false), openEnded ? -1 : argumentCount(*info, true));
 
     using Mode = NetworkDatabase::OpenMode;
@@ -322,6 +329,11 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
         startPlugin(args);
     } else if (command == QLatin1String("register-plugin")) {
         return registerPlugin(networkArgument(args.at(0)), args.mid(1));
+    } else if (command == QLatin1String("generate")) {
+        generate(args);
+    } else if (command == QLatin1String("remove-network")) {
+        const int devices = database(Mode::Existing).removeNetwork(networkArgument(args.at(0)));
+        m_out << "Removed network \"" << args.at(0) << "\" with " << devices << " devices." << Qt::endl;
     } else if (command == QLatin1String("demo")) {
         DemoNetwork demo(database(Mode::Create));
         const QStringList missing = demo.missingParts();
@@ -383,6 +395,45 @@ int LnsdbTool::listPlugins(QTextStream &out, const QString &networkName, const Q
     }
     db.closeNetwork(network);
     return listed;
+}
+
+void LnsdbTool::generate(const QStringList &args)
+{
+    NetworkGenerator::Options options;
+    auto number = [](const QString &option, const QString &text) {
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (!ok || value < 1)
+            throw UsageError{QStringLiteral("%1 needs a whole number from 1, not \"%2\"").arg(option, text)};
+        return value;
+    };
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &option = args.at(i);
+        const bool known = option == QLatin1String("--network") || option == QLatin1String("--devices") ||
+                           option == QLatin1String("--subsystems") || option == QLatin1String("--interface");
+        if (!known)
+            throw UsageError{QStringLiteral("unexpected argument \"%1\" (see lnsdb --help)").arg(option)};
+        if (i + 1 >= args.size())
+            throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
+        const QString &value = args.at(++i);
+        if (option == QLatin1String("--network"))
+            options.network = networkArgument(value);
+        else if (option == QLatin1String("--devices"))
+            options.devices = number(option, value);
+        else if (option == QLatin1String("--subsystems"))
+            options.subsystems = number(option, value);
+        else
+            options.interfaceFile = value;
+    }
+    if (options.network.isEmpty() || options.devices == 0)
+        throw UsageError{QStringLiteral("usage: lnsdb generate %1")
+                             .arg(QLatin1String(findCommand(QStringLiteral("generate"))->arguments))};
+    const NetworkGenerator::Summary done =
+        NetworkGenerator(database(NetworkDatabase::OpenMode::Create)).generate(options);
+    m_out << "Created network \"" << options.network << "\" in " << m_databasePath << ": " << done.rx24
+          << " RX24 devices (" << done.unreachable << " unreachable) and " << done.otherKind
+          << " of another kind in " << done.subsystems << " subsystems, in " << done.milliseconds << " ms."
+          << Qt::endl;
 }
 
 void LnsdbTool::startPlugin(const QStringList &args)

@@ -50,6 +50,7 @@ private:
     int listPlugins(QTextStream &out, const QString &network, const QStringList &programIds);
     // The director's commands: they drive the plug-in over the session bus.
     void startPlugin(const QStringList &args);
+    void generate(const QStringList &args);
     int registerPlugin(const QString &networkName, const QStringList &programIds);
     DirectorClient director() const;
 

@@ -227,11 +227,42 @@ void NetDbAdministration::removeDevice(const QString &network, const QString &su
     });
 }
 
+int NetDbAdministration::removeNetwork(const QString &network)
+{
+    const qint64 id = networkId(network);
+    int devices = 0;
+    m_session->atomically([&] {
+        const QString subsystems = QStringLiteral("SELECT id FROM subsystems WHERE network_id = ?");
+        const QString deviceIds =
+            QStringLiteral("SELECT id FROM devices WHERE subsystem_id IN (%1)").arg(subsystems);
+        const QString objects =
+            QStringLiteral("SELECT id FROM lonmark_objects WHERE device_id IN (%1)").arg(deviceIds);
+        const QString nvs = QStringLiteral("SELECT id FROM nvs WHERE object_id IN (%1)").arg(objects);
+        devices =
+            m_session->selectRow(QStringLiteral("SELECT count(*) FROM (%1)").arg(deviceIds), {id}, network)
+                .at(0)
+                .toInt();
+        m_session->exec(QStringLiteral("DELETE FROM cps WHERE nv_id IN (%1)").arg(nvs), {id});
+        m_session->exec(QStringLiteral("DELETE FROM cps WHERE object_id IN (%1)").arg(objects), {id});
+        m_session->exec(QStringLiteral("DELETE FROM cps WHERE device_id IN (%1)").arg(deviceIds), {id});
+        m_session->exec(QStringLiteral("DELETE FROM nvs WHERE object_id IN (%1)").arg(objects), {id});
+        m_session->exec(QStringLiteral("DELETE FROM lonmark_objects WHERE device_id IN (%1)").arg(deviceIds),
+                        {id});
+        m_session->exec(QStringLiteral("DELETE FROM devices WHERE subsystem_id IN (%1)").arg(subsystems),
+                        {id});
+        m_session->exec(QStringLiteral("DELETE FROM subsystems WHERE network_id = ?"), {id});
+        m_session->exec(QStringLiteral("DELETE FROM plugin_registrations WHERE network_id = ?"), {id});
+        m_session->exec(QStringLiteral("DELETE FROM networks WHERE id = ?"), {id});
+    });
+    return devices;
+}
+
 void NetDbAdministration::setDeviceReachable(const QString &network, const QString &subsystemPath,
                                              const QString &deviceName, bool reachable)
 {
     m_session->exec(QStringLiteral("UPDATE devices SET reachable = ? WHERE id = ?"),
-                    {reachable ? 1 : 0, deviceId(network, subsystemPath, deviceName)});
+                    {reachable ? 1 : 0, deviceId(network, subsystemPath, deviceName)},
+                    NetDbWriteScope::Values);
 }
 
 void NetDbAdministration::appendPaths(qint64 netId, const QVariant &parentId, const QString &prefix,

@@ -23,6 +23,9 @@ public:
     void addDevice(const QString &network, const QString &subsystemPath, const QString &deviceName,
                    const DeviceInterface &deviceInterface);
     void removeDevice(const QString &network, const QString &subsystemPath, const QString &deviceName);
+    // The network with its subsystems, devices and registrations, in one
+    // transaction; the number of devices it held.
+    int removeNetwork(const QString &network);
     void setDeviceReachable(const QString &network, const QString &subsystemPath, const QString &deviceName,
                             bool reachable);
 

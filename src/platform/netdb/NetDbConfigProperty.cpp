@@ -9,18 +9,9 @@ NetDbConfigProperty::NetDbConfigProperty(NetDbSessionRef session, qint64 id)
 {
 }
 
-NetDbConfigProperty::Row NetDbConfigProperty::row() const
+NetDbCpRow NetDbConfigProperty::row() const
 {
-    const QVariantList values = m_session->selectRow(
-        QStringLiteral("SELECT name, element_length, dimension, bytes FROM cps WHERE id = ?"), {m_id},
-        QStringLiteral("The configuration property no longer exists."));
-    Row result;
-    result.name = values.at(0).toString();
-    result.elementLength = values.at(1).toInt();
-    result.dimension = values.at(2).toInt();
-    result.bytes = CpValueText::fromStored(values.at(3).toString());
-    result.bytes.resize(result.elementLength * result.dimension);
-    return result;
+    return m_session->cpRow(m_id);
 }
 
 std::shared_ptr<LnsObject> NetDbConfigProperty::parent() const
@@ -66,11 +57,11 @@ QString NetDbConfigProperty::value() const
 
 void NetDbConfigProperty::setValue(const QString &text)
 {
-    const Row current = row();
+    const NetDbCpRow current = row();
     store(CpValueText::parse(text, m_format, current.elementLength * current.dimension));
 }
 
-void NetDbConfigProperty::checkElement(const Row &current, int k) const
+void NetDbConfigProperty::checkElement(const NetDbCpRow &current, int k) const
 {
     if (k < 0 || k >= current.dimension)
         throw LnsError(LnsErrorCode::InvalidArgument,
@@ -82,14 +73,14 @@ void NetDbConfigProperty::checkElement(const Row &current, int k) const
 
 QString NetDbConfigProperty::elementValue(int k) const
 {
-    const Row current = row();
+    const NetDbCpRow current = row();
     checkElement(current, k);
     return CpValueText::format(current.bytes.mid(k * current.elementLength, current.elementLength), m_format);
 }
 
 void NetDbConfigProperty::setElementValue(int k, const QString &text)
 {
-    Row current = row();
+    NetDbCpRow current = row();
     checkElement(current, k);
     const QList<int> element = CpValueText::parse(text, m_format, current.elementLength);
     for (int i = 0; i < current.elementLength; ++i)
@@ -99,6 +90,5 @@ void NetDbConfigProperty::setElementValue(int k, const QString &text)
 
 void NetDbConfigProperty::store(const QList<int> &bytes)
 {
-    m_session->exec(QStringLiteral("UPDATE cps SET bytes = ? WHERE id = ?"),
-                    {CpValueText::toStored(bytes), m_id});
+    m_session->storeCpBytes(m_id, bytes);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/lns/LnsConfigProperty.h"
+#include "platform/netdb/NetDbCpCache.h"
 #include "platform/netdb/NetDbObjects.h"
 
 #include <QList>
@@ -25,15 +26,8 @@ public:
     void setElementValue(int k, const QString &text) override;
 
 private:
-    struct Row
-    {
-        QString name;
-        int elementLength = 0;
-        int dimension = 0;
-        QList<int> bytes;
-    };
-    Row row() const;
-    void checkElement(const Row &row, int k) const;
+    NetDbCpRow row() const;
+    void checkElement(const NetDbCpRow &row, int k) const;
     void store(const QList<int> &bytes);
 
     NetDbSessionRef m_session;

@@ -30,7 +30,8 @@ void NetDbLonMarkObject::setName(const QString &name)
     if (name.trimmed().isEmpty())
         throw LnsError(LnsErrorCode::InvalidValue, QStringLiteral("A LonMark object needs a name."));
     row(); // the object must still exist
-    m_session->exec(QStringLiteral("UPDATE lonmark_objects SET name = ? WHERE id = ?"), {name, m_id});
+    m_session->exec(QStringLiteral("UPDATE lonmark_objects SET name = ? WHERE id = ?"), {name, m_id},
+                    NetDbWriteScope::Values);
 }
 
 int NetDbLonMarkObject::functionalProfileKey() const

@@ -62,7 +62,7 @@ void NetDbNetworkVariable::changeType(int newTypeId)
                            .arg(newTypeId)
                            .arg(SnvtCatalog::name(newTypeId)));
     m_session->exec(QStringLiteral("UPDATE nvs SET type_id = ?, value = ? WHERE id = ?"),
-                    {newTypeId, SnvtCatalog::defaultValue(newTypeId), m_id});
+                    {newTypeId, SnvtCatalog::defaultValue(newTypeId), m_id}, NetDbWriteScope::Values);
 }
 
 LnsCollectionRef<LnsConfigProperty> NetDbNetworkVariable::configProperties() const
@@ -84,7 +84,8 @@ void NetDbNetworkVariable::setValue(const QString &text)
         throw LnsError(LnsErrorCode::InvalidValue,
                        QStringLiteral("The value \"%1\" does not fit network variable \"%2\" of type %3.")
                            .arg(text, current.name, SnvtCatalog::name(current.typeId)));
-    m_session->exec(QStringLiteral("UPDATE nvs SET value = ? WHERE id = ?"), {text, m_id});
+    m_session->exec(QStringLiteral("UPDATE nvs SET value = ? WHERE id = ?"), {text, m_id},
+                    NetDbWriteScope::Values);
 }
 
 QStringList NetDbNetworkVariable::elementNames() const
@@ -124,7 +125,7 @@ void NetDbNetworkVariable::setElementValue(const QString &elementName, const QSt
         pieces.append(defaults.at(pieces.size()));
     pieces[index] = text;
     m_session->exec(QStringLiteral("UPDATE nvs SET value = ? WHERE id = ?"),
-                    {pieces.join(QLatin1Char(' ')), m_id});
+                    {pieces.join(QLatin1Char(' ')), m_id}, NetDbWriteScope::Values);
 }
 
 LnsMonitorOptions NetDbNetworkVariable::monitorOptions() const

@@ -3,6 +3,7 @@
 #include "platform/netdb/NetDbAppDevice.h"
 #include "platform/netdb/NetDbCollection.h"
 #include "platform/netdb/NetDbConfigProperty.h"
+#include "platform/netdb/NetDbCpCache.h"
 #include "platform/netdb/NetDbLonMarkObject.h"
 #include "platform/netdb/NetDbNetwork.h"
 #include "platform/netdb/NetDbNetworkVariable.h"
@@ -10,13 +11,39 @@
 #include "platform/netdb/NetDbSystem.h"
 
 namespace {
+// findSql takes the owner and a name and yields the id of the first member
+// of that name.
 template <class T>
 LnsCollectionRef<T> collection(const NetDbSessionRef &session, const QString &what, const QString &sql,
-                               qint64 ownerId, LnsRef<T> (*maker)(const NetDbSessionRef &, qint64))
+                               qint64 ownerId, LnsRef<T> (*maker)(const NetDbSessionRef &, qint64),
+                               const QString &findSql = {})
 {
+    typename NetDbCollection<T>::Finder finder;
+    if (!findSql.isEmpty()) {
+        finder = [session, findSql, ownerId](const QString &name) {
+            const QList<QVariantList> rows = session->select(findSql, {ownerId, name});
+            return rows.isEmpty() ? QVariant() : rows.first().at(0);
+        };
+    }
     return makeNetDbCollection<T>(
         what, [session, sql, ownerId] { return session->selectIdNames(sql, {ownerId}); },
-        [session, maker](qint64 id) { return maker(session, id); });
+        [session, maker](qint64 id) { return maker(session, id); }, std::move(finder));
+}
+
+LnsCollectionRef<LnsConfigProperty> cpCollection(const NetDbSessionRef &session, const QString &what,
+                                                 NetDbCpOwner owner, qint64 ownerId)
+{
+    // Listing the members reads all their rows at once; reading a member's
+    // value afterwards asks the database nothing more.
+    return makeNetDbCollection<LnsConfigProperty>(
+        what,
+        [session, owner, ownerId] {
+            IdNameList members;
+            for (const NetDbCpRow &row : session->cpRows(owner, ownerId))
+                members.append({row.id, row.name});
+            return members;
+        },
+        [session](qint64 id) { return NetDbObjects::configProperty(session, id); });
 }
 
 QString ownerName(const NetDbSessionRef &session, const char *table, qint64 id)
@@ -71,7 +98,9 @@ LnsCollectionRef<LnsSubsystem> NetDbObjects::subsystemsOfSystem(const NetDbSessi
             .arg(ownerName(session, "networks", networkId)),
         QStringLiteral(
             "SELECT id, name FROM subsystems WHERE network_id = ? AND parent_id IS NULL ORDER BY id"),
-        networkId, &NetDbObjects::subsystem);
+        networkId, &NetDbObjects::subsystem,
+        QStringLiteral("SELECT id FROM subsystems WHERE network_id = ? AND parent_id IS NULL AND name = ? "
+                       "ORDER BY id LIMIT 1"));
 }
 
 LnsCollectionRef<LnsSubsystem> NetDbObjects::subsystemsOfSubsystem(const NetDbSessionRef &session,
@@ -81,7 +110,8 @@ LnsCollectionRef<LnsSubsystem> NetDbObjects::subsystemsOfSubsystem(const NetDbSe
         session,
         QStringLiteral("Subsystems of subsystem \"%1\"").arg(ownerName(session, "subsystems", subsystemId)),
         QStringLiteral("SELECT id, name FROM subsystems WHERE parent_id = ? ORDER BY id"), subsystemId,
-        &NetDbObjects::subsystem);
+        &NetDbObjects::subsystem,
+        QStringLiteral("SELECT id FROM subsystems WHERE parent_id = ? AND name = ? ORDER BY id LIMIT 1"));
 }
 
 LnsCollectionRef<LnsAppDevice> NetDbObjects::devicesOfSubsystem(const NetDbSessionRef &session,
@@ -91,7 +121,8 @@ LnsCollectionRef<LnsAppDevice> NetDbObjects::devicesOfSubsystem(const NetDbSessi
         session,
         QStringLiteral("AppDevices of subsystem \"%1\"").arg(ownerName(session, "subsystems", subsystemId)),
         QStringLiteral("SELECT id, name FROM devices WHERE subsystem_id = ? ORDER BY id"), subsystemId,
-        &NetDbObjects::device);
+        &NetDbObjects::device,
+        QStringLiteral("SELECT id FROM devices WHERE subsystem_id = ? AND name = ? ORDER BY id LIMIT 1"));
 }
 
 LnsCollectionRef<LnsLonMarkObject> NetDbObjects::objectsOfDevice(const NetDbSessionRef &session,
@@ -101,7 +132,9 @@ LnsCollectionRef<LnsLonMarkObject> NetDbObjects::objectsOfDevice(const NetDbSess
         session,
         QStringLiteral("LonMarkObjects of device \"%1\"").arg(ownerName(session, "devices", deviceId)),
         QStringLiteral("SELECT id, name FROM lonmark_objects WHERE device_id = ? ORDER BY position"),
-        deviceId, &NetDbObjects::lonMarkObject);
+        deviceId, &NetDbObjects::lonMarkObject,
+        QStringLiteral(
+            "SELECT id FROM lonmark_objects WHERE device_id = ? AND name = ? ORDER BY position LIMIT 1"));
 }
 
 LnsCollectionRef<LnsNetworkVariable> NetDbObjects::nvsOfDevice(const NetDbSessionRef &session,
@@ -128,28 +161,24 @@ LnsCollectionRef<LnsNetworkVariable> NetDbObjects::nvsOfObject(const NetDbSessio
 
 LnsCollectionRef<LnsConfigProperty> NetDbObjects::cpsOfDevice(const NetDbSessionRef &session, qint64 deviceId)
 {
-    return collection<LnsConfigProperty>(
+    return cpCollection(
         session,
         QStringLiteral("ConfigProperties of device \"%1\"").arg(ownerName(session, "devices", deviceId)),
-        QStringLiteral("SELECT id, name FROM cps WHERE device_id = ? ORDER BY position"), deviceId,
-        &NetDbObjects::configProperty);
+        NetDbCpOwner::Device, deviceId);
 }
 
 LnsCollectionRef<LnsConfigProperty> NetDbObjects::cpsOfObject(const NetDbSessionRef &session, qint64 objectId)
 {
-    return collection<LnsConfigProperty>(
-        session,
-        QStringLiteral("ConfigProperties of LonMark object \"%1\"")
-            .arg(ownerName(session, "lonmark_objects", objectId)),
-        QStringLiteral("SELECT id, name FROM cps WHERE object_id = ? ORDER BY position"), objectId,
-        &NetDbObjects::configProperty);
+    return cpCollection(session,
+                        QStringLiteral("ConfigProperties of LonMark object \"%1\"")
+                            .arg(ownerName(session, "lonmark_objects", objectId)),
+                        NetDbCpOwner::Object, objectId);
 }
 
 LnsCollectionRef<LnsConfigProperty> NetDbObjects::cpsOfNv(const NetDbSessionRef &session, qint64 nvId)
 {
-    return collection<LnsConfigProperty>(
+    return cpCollection(
         session,
         QStringLiteral("ConfigProperties of network variable \"%1\"").arg(ownerName(session, "nvs", nvId)),
-        QStringLiteral("SELECT id, name FROM cps WHERE nv_id = ? ORDER BY position"), nvId,
-        &NetDbObjects::configProperty);
+        NetDbCpOwner::Nv, nvId);
 }

@@ -36,13 +36,31 @@ const char *const kTables[] = {
     "name VARCHAR(255) NOT NULL, command_id INTEGER NOT NULL, class_id INTEGER NOT NULL, "
     "description VARCHAR(1000) NOT NULL, project_name VARCHAR(255) NOT NULL, "
     "class_name VARCHAR(255) NOT NULL, version VARCHAR(64) NOT NULL, manufacturer_id VARCHAR(64) NOT NULL)",
-    "CREATE INDEX subsystems_network ON subsystems (network_id)",
-    "CREATE INDEX devices_subsystem ON devices (subsystem_id)",
-    "CREATE INDEX objects_device ON lonmark_objects (device_id)",
-    "CREATE INDEX nvs_object ON nvs (object_id)",
-    "CREATE INDEX cps_device ON cps (device_id)",
-    "CREATE INDEX cps_object ON cps (object_id)",
-    "CREATE INDEX cps_nv ON cps (nv_id)",
+};
+
+// Every lookup that opening a network, subsystem, device or object makes
+// goes through one of these, so its cost does not grow with the network. A
+// CP row has one owner: each CP index holds only the rows of its kind.
+struct Index
+{
+    const char *name;
+    const char *statement;
+};
+const Index kIndexes[] = {
+    {"subsystems_level",
+     "CREATE INDEX IF NOT EXISTS subsystems_level ON subsystems (network_id, parent_id, name)"},
+    {"subsystems_child", "CREATE INDEX IF NOT EXISTS subsystems_child ON subsystems (parent_id, name)"},
+    {"devices_by_name", "CREATE INDEX IF NOT EXISTS devices_by_name ON devices (subsystem_id, name)"},
+    {"objects_in_order",
+     "CREATE INDEX IF NOT EXISTS objects_in_order ON lonmark_objects (device_id, position)"},
+    {"nvs_in_order", "CREATE INDEX IF NOT EXISTS nvs_in_order ON nvs (object_id, position)"},
+    {"cps_of_device",
+     "CREATE INDEX IF NOT EXISTS cps_of_device ON cps (device_id, position) WHERE device_id IS NOT NULL"},
+    {"cps_of_object",
+     "CREATE INDEX IF NOT EXISTS cps_of_object ON cps (object_id, position) WHERE object_id IS NOT NULL"},
+    {"cps_of_nv", "CREATE INDEX IF NOT EXISTS cps_of_nv ON cps (nv_id, position) WHERE nv_id IS NOT NULL"},
+    {"registrations_of_network",
+     "CREATE INDEX IF NOT EXISTS registrations_of_network ON plugin_registrations (network_id)"},
 };
 
 int catalogueSize(QSqlDatabase &db, const QString &path)
@@ -72,6 +90,10 @@ bool createIfEmpty(QSqlDatabase &db, const QString &path)
         if (!query.exec(QLatin1String(statement)))
             fail(query.lastError());
     }
+    for (const Index &index : kIndexes) {
+        if (!query.exec(QLatin1String(index.statement)))
+            fail(query.lastError());
+    }
     query.prepare(QStringLiteral("INSERT INTO schema_version (version) VALUES (?)"));
     query.addBindValue(NetDbSchema::Version);
     if (!query.exec())
@@ -81,6 +103,23 @@ bool createIfEmpty(QSqlDatabase &db, const QString &path)
     return true;
 }
 } // namespace
+
+void NetDbSchema::addMissingIndexes(QSqlDatabase &db)
+{
+    // Files of earlier versions lack some; one that cannot take them now
+    // (locked, read-only) still works, only slower.
+    QSqlQuery query(db);
+    QStringList present;
+    if (query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"))) {
+        while (query.next())
+            present.append(query.value(0).toString());
+    }
+    query.finish();
+    for (const Index &index : kIndexes) {
+        if (!present.contains(QLatin1String(index.name)))
+            query.exec(QLatin1String(index.statement));
+    }
+}
 
 void NetDbSchema::prepare(QSqlDatabase &db, const QString &path, bool mayCreate)
 {

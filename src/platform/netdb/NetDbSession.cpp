@@ -1,6 +1,7 @@
 #include "platform/netdb/NetDbSession.h"
 
 #include "platform/lns/LnsError.h"
+#include "platform/netdb/CpValueText.h"
 #include "platform/netdb/NetDbFailure.h"
 #include "platform/netdb/NetDbSchema.h"
 #include "platform/netdb/NvPoller.h"
@@ -36,15 +37,44 @@ QString notWritable(const QFileInfo &file)
     return QString();
 }
 
+// More results than this and the kept ones are dropped, so that walking a
+// large network does not grow the client without bound.
+constexpr qsizetype kMaxKeptResults = 20000;
+
 void bindAll(QSqlQuery &query, const QVariantList &binds)
 {
     // A null QString binds as SQL NULL; the tables keep texts as "" instead.
-    for (const QVariant &value : binds) {
+    for (int i = 0; i < binds.size(); ++i) {
+        const QVariant &value = binds.at(i);
         if (value.metaType() == QMetaType::fromType<QString>() && value.toString().isNull())
-            query.addBindValue(QStringLiteral(""));
+            query.bindValue(i, QStringLiteral(""));
         else
-            query.addBindValue(value);
+            query.bindValue(i, value);
     }
+}
+
+QString resultKey(const QString &sql, const QVariantList &binds)
+{
+    QString key = sql;
+    for (const QVariant &value : binds) {
+        const QString text = value.toString();
+        key += QLatin1Char('\x1f') + QString::number(value.typeId()) + QLatin1Char(':') +
+               QString::number(text.size()) + QLatin1Char(':') + text;
+    }
+    return key;
+}
+
+const char *ownerColumn(NetDbCpOwner owner)
+{
+    switch (owner) {
+    case NetDbCpOwner::Device:
+        return "device_id";
+    case NetDbCpOwner::Object:
+        return "object_id";
+    case NetDbCpOwner::Nv:
+        break;
+    }
+    return "nv_id";
 }
 } // namespace
 
@@ -104,8 +134,14 @@ void NetDbSession::open()
             NetDbSchema::prepare(db, m_path, m_mode == NetDbOpenMode::Create);
             // With a write-ahead log, readers (the NV polls on the event loop)
             // never wait for another client's transaction.
-            if (m_mode != NetDbOpenMode::ReadOnly)
+            // Room for the pages of a large transaction (a generated network)
+            // without spilling them to the log half-way.
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size=-32768"));
+            if (m_mode != NetDbOpenMode::ReadOnly) {
                 QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+                NetDbSchema::addMissingIndexes(db);
+            }
+            m_watch.attach(db, m_mode != NetDbOpenMode::ReadOnly);
         } catch (...) {
             db.close();
             db = QSqlDatabase();
@@ -129,6 +165,9 @@ void NetDbSession::close()
         m_inTransaction = false;
     }
     deviceWritePrepared = false;
+    dropCaches();
+    m_statements.clear();
+    m_watch.detach();
     {
         QSqlDatabase db = database();
         db.close();
@@ -158,16 +197,47 @@ void NetDbSession::raise(const QSqlError &error, const QString &what) const
                                                .arg(m_path, what, NetDbFailure::cause(error)));
 }
 
+QSqlQuery &NetDbSession::statement(const QString &sql) const
+{
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        auto query = std::make_shared<QSqlQuery>(database());
+        query->setForwardOnly(true);
+        if (!query->prepare(sql))
+            raise(query->lastError(), QStringLiteral("preparing a statement"));
+        it = m_statements.insert(sql, query);
+    }
+    return *it.value();
+}
+
+void NetDbSession::refresh() const
+{
+    // Inside this client's transaction nobody else can commit.
+    if (!m_inTransaction && m_watch.otherConnectionWrote())
+        dropCaches();
+}
+
+void NetDbSession::dropCaches() const
+{
+    m_results.clear();
+    m_cps.clear();
+}
+
 QList<QVariantList> NetDbSession::select(const QString &sql, const QVariantList &binds) const
 {
     requireOpen();
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        raise(query.lastError(), QStringLiteral("reading"));
+    refresh();
+    const QString key = resultKey(sql, binds);
+    const auto kept = m_results.constFind(key);
+    if (kept != m_results.constEnd())
+        return kept.value();
+    QSqlQuery &query = statement(sql);
     bindAll(query, binds);
-    if (!query.exec())
-        raise(query.lastError(), QStringLiteral("reading"));
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        raise(error, QStringLiteral("reading"));
+    }
     QList<QVariantList> rows;
     const int columns = query.record().count();
     while (query.next()) {
@@ -177,7 +247,68 @@ QList<QVariantList> NetDbSession::select(const QString &sql, const QVariantList 
             row.append(query.value(c));
         rows.append(row);
     }
+    query.finish(); // ends the read, so that later reads see other clients' commits
+    if (m_results.size() >= kMaxKeptResults)
+        m_results.clear();
+    m_results.insert(key, rows);
     return rows;
+}
+
+QList<NetDbCpRow> NetDbSession::cpRows(NetDbCpOwner owner, qint64 ownerId) const
+{
+    requireOpen();
+    refresh();
+    if (const QList<NetDbCpRow> *kept = m_cps.rowsOf(owner, ownerId))
+        return *kept;
+    QSqlQuery &query = statement(QStringLiteral("SELECT id, name, element_length, dimension, bytes FROM cps "
+                                                "WHERE %1 = ? ORDER BY position")
+                                     .arg(QLatin1String(ownerColumn(owner))));
+    query.bindValue(0, ownerId);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        raise(error, QStringLiteral("reading"));
+    }
+    QList<NetDbCpRow> rows;
+    while (query.next()) {
+        NetDbCpRow row;
+        row.id = query.value(0).toLongLong();
+        row.name = query.value(1).toString();
+        row.elementLength = query.value(2).toInt();
+        row.dimension = query.value(3).toInt();
+        row.bytes = CpValueText::fromStored(query.value(4).toString());
+        row.bytes.resize(row.elementLength * row.dimension);
+        rows.append(row);
+    }
+    query.finish();
+    return m_cps.store(owner, ownerId, std::move(rows));
+}
+
+NetDbCpRow NetDbSession::cpRow(qint64 cpId) const
+{
+    requireOpen();
+    refresh();
+    if (const NetDbCpRow *kept = m_cps.row(cpId))
+        return *kept;
+    const QVariantList owner =
+        selectRow(QStringLiteral("SELECT device_id, object_id, nv_id FROM cps WHERE id = ?"), {cpId},
+                  QStringLiteral("The configuration property no longer exists."));
+    if (!owner.at(2).isNull())
+        cpRows(NetDbCpOwner::Nv, owner.at(2).toLongLong());
+    else if (!owner.at(1).isNull())
+        cpRows(NetDbCpOwner::Object, owner.at(1).toLongLong());
+    else
+        cpRows(NetDbCpOwner::Device, owner.at(0).toLongLong());
+    if (const NetDbCpRow *loaded = m_cps.row(cpId))
+        return *loaded;
+    throw LnsError(LnsErrorCode::NotFound, QStringLiteral("The configuration property no longer exists."));
+}
+
+void NetDbSession::storeCpBytes(qint64 cpId, const QList<int> &bytes)
+{
+    exec(QStringLiteral("UPDATE cps SET bytes = ? WHERE id = ?"), {CpValueText::toStored(bytes), cpId},
+         NetDbWriteScope::CpBytesOnly);
+    m_cps.setBytes(cpId, bytes);
 }
 
 QVariantList NetDbSession::selectRow(const QString &sql, const QVariantList &binds,
@@ -197,30 +328,48 @@ IdNameList NetDbSession::selectIdNames(const QString &sql, const QVariantList &b
     return result;
 }
 
-void NetDbSession::exec(const QString &sql, const QVariantList &binds)
+void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWriteScope scope)
 {
     requireOpen();
-    QSqlQuery query(database());
-    if (!query.prepare(sql))
-        raise(query.lastError(), QStringLiteral("writing"));
+    refresh();
+    QSqlQuery &query = statement(sql);
     bindAll(query, binds);
-    if (!query.exec())
-        raise(query.lastError(), QStringLiteral("writing"));
+    const bool done = query.exec();
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (!done) {
+        dropCaches(); // a failed write may have ended the transaction
+        m_nextIds.clear();
+        raise(error, QStringLiteral("writing"));
+    }
+    if (scope == NetDbWriteScope::Anything)
+        dropCaches();
+    else if (scope == NetDbWriteScope::Values)
+        m_results.clear();
 }
 
 qint64 NetDbSession::insert(const QString &table, const QStringList &columns, const QVariantList &values)
 {
     qint64 id = 0;
     atomically([&] {
-        id = selectRow(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM %1").arg(table), {}, table)
-                 .at(0)
-                 .toLongLong();
+        // Inside the transaction nobody else inserts: after the first look at
+        // the table the next id is known here.
+        auto next = m_nextIds.find(table);
+        if (next == m_nextIds.end()) {
+            const qint64 first =
+                selectRow(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM %1").arg(table), {}, table)
+                    .at(0)
+                    .toLongLong();
+            next = m_nextIds.insert(table, first);
+        }
+        id = next.value();
         const QStringList marks(columns.size() + 1, QStringLiteral("?"));
         QVariantList binds{id};
         binds += values;
         exec(QStringLiteral("INSERT INTO %1 (id, %2) VALUES (%3)")
                  .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
              binds);
+        m_nextIds[table] = id + 1;
     });
     return id;
 }
@@ -236,6 +385,10 @@ void NetDbSession::beginTransaction()
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         raise(query.lastError(), QStringLiteral("starting a transaction"));
     m_inTransaction = true;
+    m_nextIds.clear();
+    // Commits of others up to now show; none can follow until the end.
+    if (m_watch.otherConnectionWrote())
+        dropCaches();
 }
 
 void NetDbSession::commitTransaction()
@@ -244,8 +397,11 @@ void NetDbSession::commitTransaction()
     if (!m_inTransaction)
         throw LnsError(LnsErrorCode::NoTransaction, QStringLiteral("There is no transaction to commit."));
     QSqlQuery query(database());
-    if (!query.exec(QStringLiteral("COMMIT")))
+    m_nextIds.clear();
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        dropCaches();
         raise(query.lastError(), QStringLiteral("committing the transaction"));
+    }
     m_inTransaction = false;
 }
 
@@ -256,6 +412,8 @@ void NetDbSession::cancelTransaction()
         throw LnsError(LnsErrorCode::NoTransaction, QStringLiteral("There is no transaction to cancel."));
     QSqlQuery query(database());
     m_inTransaction = false;
+    m_nextIds.clear();
+    dropCaches(); // what was read or written inside is gone
     if (!query.exec(QStringLiteral("ROLLBACK")))
         raise(query.lastError(), QStringLiteral("cancelling the transaction"));
 }

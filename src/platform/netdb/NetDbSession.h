@@ -1,11 +1,14 @@
 #pragma once
 
 #include "platform/lns/LnsNetworkVariable.h"
+#include "platform/netdb/NetDbChangeWatch.h"
+#include "platform/netdb/NetDbCpCache.h"
 #include "platform/netdb/NetDbOpenMode.h"
 
 #include <QHash>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QVariant>
 #include <functional>
 #include <memory>
@@ -28,10 +31,22 @@ struct NvMonitorState
 
 using IdNameList = QList<std::pair<qint64, QString>>;
 
+// What a write may change, and so which of the rows read earlier it spoils.
+enum class NetDbWriteScope {
+    Anything,   // rows of any kind
+    Values,     // NV types and values, names, flags: everything but the CP rows
+    CpBytesOnly // CP bytes, which the caller puts into the CP rows itself
+};
+
 // One client's connection to the network database file, shared by every
 // object handle the object server hands out. Also keeps the client-side state
 // that is not stored: the transaction, the device-write bracket, open monitor
 // sets and NV monitoring.
+//
+// Statements are prepared once per connection. What was read is kept and
+// served again while nobody can have changed it: this client's writes keep
+// it up to date or drop it, a cancelled transaction drops it, and a commit
+// of any other connection drops it before the next read.
 class NetDbSession
 {
 public:
@@ -55,11 +70,18 @@ public:
     // The one row the query yields; NotFound with the given text when none.
     QVariantList selectRow(const QString &sql, const QVariantList &binds, const QString &missing) const;
     IdNameList selectIdNames(const QString &sql, const QVariantList &binds) const;
-    void exec(const QString &sql, const QVariantList &binds = {});
+    void exec(const QString &sql, const QVariantList &binds = {},
+              NetDbWriteScope scope = NetDbWriteScope::Anything);
     // Inserts one row and returns its id. Ids are handed out here, inside the
     // write lock, rather than by the database, so that the same statements
     // serve a server database.
     qint64 insert(const QString &table, const QStringList &columns, const QVariantList &values);
+
+    // The CP rows of an owner in their order, read together.
+    QList<NetDbCpRow> cpRows(NetDbCpOwner owner, qint64 ownerId) const;
+    // NotFound when the CP no longer exists.
+    NetDbCpRow cpRow(qint64 cpId) const;
+    void storeCpBytes(qint64 cpId, const QList<int> &bytes);
 
     void beginTransaction();
     void commitTransaction();
@@ -82,6 +104,10 @@ public:
 private:
     [[noreturn]] void raise(const QSqlError &error, const QString &what) const;
     QSqlDatabase database() const;
+    QSqlQuery &statement(const QString &sql) const;
+    // Drops what was read when another connection committed meanwhile.
+    void refresh() const;
+    void dropCaches() const;
 
     QString m_path;
     NetDbOpenMode m_mode;
@@ -91,4 +117,9 @@ private:
     bool m_inTransaction = false;
     QHash<qint64, NvMonitorState> m_monitors;
     std::unique_ptr<NvPoller> m_poller;
+    mutable QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    mutable QHash<QString, QList<QVariantList>> m_results; // by statement and values
+    mutable NetDbCpCache m_cps;
+    mutable NetDbChangeWatch m_watch;
+    QHash<QString, qint64> m_nextIds; // by table, inside this client's transaction
 };

@@ -129,6 +129,11 @@ void NetworkDatabase::setDeviceReachable(const QString &network, const QString &
     NetDbAdministration(m_session).setDeviceReachable(network, subsystemPath, deviceName, reachable);
 }
 
+int NetworkDatabase::removeNetwork(const QString &network)
+{
+    return NetDbAdministration(m_session).removeNetwork(network);
+}
+
 QStringList NetworkDatabase::subsystemPaths(const QString &network) const
 {
     return NetDbAdministration(m_session).subsystemPaths(network);

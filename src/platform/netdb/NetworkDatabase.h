@@ -62,6 +62,9 @@ public:
     void removeDevice(const QString &network, const QString &subsystemPath, const QString &deviceName);
     void setDeviceReachable(const QString &network, const QString &subsystemPath, const QString &deviceName,
                             bool reachable);
+    // Everything in the network goes, or nothing (NotFound when there is no
+    // such network); the number of devices removed.
+    int removeNetwork(const QString &network);
     QStringList subsystemPaths(const QString &network) const;
     QStringList deviceNames(const QString &network, const QString &subsystemPath) const;
     // The device as the object server hands it out.
