@@ -5,6 +5,7 @@
 //
 // The network of 10,000 devices is generated once into
 // $RX24_BENCH_CACHE (default ~/.cache/rx24-bench) and reused by later runs.
+#include "BenchNetwork.h"
 #include "NetworkGenerator.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
@@ -19,7 +20,8 @@
 #include <cstdio>
 
 namespace {
-const QString kNetwork = QStringLiteral("Big");
+using BenchNetwork::kNetwork;
+using BenchNetwork::networkFile;
 
 QString benchInterface()
 {
@@ -102,43 +104,6 @@ void readAllCpsRawAfterOtherClientWrote(benchmark::State &state)
     }
 }
 BENCHMARK(readAllCpsRawAfterOtherClientWrote)->Unit(benchmark::kMillisecond);
-
-// A file holding the generated network "Big" of `devices` devices.
-QString networkFile(int devices)
-{
-    static QTemporaryDir small;
-    QString folder = small.path();
-    if (devices > 100) {
-        folder = qEnvironmentVariable("RX24_BENCH_CACHE");
-        if (folder.isEmpty())
-            folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-                     QStringLiteral("/rx24-bench");
-    }
-    QDir().mkpath(folder);
-    const QString path = folder + QStringLiteral("/network-%1.lnsdb").arg(devices);
-    if (QFile::exists(path)) {
-        try {
-            NetworkDatabase db(path);
-            db.connectServer(0);
-            const int last = devices - 1;
-            db.device(
-                kNetwork,
-                NetworkGenerator::devicePath(last, devices, NetworkGenerator::defaultSubsystems(devices)),
-                NetworkGenerator::deviceName(last));
-            return path;
-        } catch (const AppError &) {
-            // an interrupted generation: start afresh
-        }
-        for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
-            QFile::remove(path + suffix);
-    }
-    std::fprintf(stderr, "Generating a network of %d devices in %s ...\n", devices, qPrintable(path));
-    NetworkDatabase db(path, NetworkDatabase::OpenMode::Create);
-    db.connectServer(0);
-    const auto summary = NetworkGenerator(db).generate({kNetwork, devices, 0, {}, {}});
-    std::fprintf(stderr, "... done in %lld ms\n", static_cast<long long>(summary.milliseconds));
-    return path;
-}
 
 // What the connection start does: connect, open the network, walk the
 // subsystem path by name, find the device, test it, list its objects.

@@ -242,19 +242,20 @@ void cLmo::DisableFptSpecificCpWriting()
     EnableSwitchCpWriting(false);
 }
 
-void cLmo::EnableSwitchCpWriting(bool enable)
+bool cLmo::EnableSwitchCpWriting(bool enable)
 {
     const QList<cParamRaw *> cps = switchCps(*this);
     if (enable) {
         for (cParamRaw *cp : cps) {
             if (!cp->FetchCp()) {
                 showFetchError(QStringLiteral("EnableSwitchCpWriting"));
-                return;
+                return false;
             }
         }
     }
     for (cParamRaw *cp : cps)
         cp->setDontWriteToLns(!enable);
+    return true;
 }
 
 cLmo::HvacDefaults cLmo::HvacDefaultsFor(int actuateType)
@@ -268,7 +269,7 @@ cLmo::HvacDefaults cLmo::HvacDefaultsFor(int actuateType)
     return {-1, -1};
 }
 
-void cLmo::SetHvacCPsIfRequired()
+bool cLmo::SetHvacCPsIfRequired()
 {
     const int actuateType = ActuateType()->Value();
     const bool required = ModuleType()->Value() != m_lastModuleType || actuateType != m_lastActuateType ||
@@ -277,7 +278,7 @@ void cLmo::SetHvacCPsIfRequired()
         ActuateControl()->setDontWriteToLns(true);
         ActuateType()->setDontWriteToLns(true);
         DiscLevels()->setDontWriteToLns(true);
-        return;
+        return true;
     }
     m_hvacDefaultsPending = false;
     const HvacDefaults d = HvacDefaultsFor(actuateType);
@@ -299,9 +300,10 @@ void cLmo::SetHvacCPsIfRequired()
     for (cParamRaw *cp : QList<cParamRaw *>{ActuateControl(), ActuateType(), DiscLevels()}) {
         if (!cp->DontWriteToLns() && !cp->FetchCp()) {
             showFetchError(QStringLiteral("SetHvacCPsIfRequired"));
-            return;
+            return false;
         }
     }
+    return true;
 }
 
 // --- defaults ----------------------------------------------------------------------
@@ -325,13 +327,16 @@ bool cLmo::SetDefaultValuesIfRequired()
     try {
         const bool valid = ObjectConfigurationIsValid();
         const int fpt = FptIndex()->Value();
-        if (valid && fpt == FptKeys::Hvac)
-            SetHvacCPsIfRequired();
+        // A CP that cannot be fetched gives up the whole write: the set
+        // would land without it.
+        if (valid && fpt == FptKeys::Hvac && !SetHvacCPsIfRequired())
+            return false;
         if (valid) {
             const int current = M_SwitchObject::SwitchTypeOfLmo(*this);
             const bool userDefinedKept =
                 current == m_lastSwitchType && current >= M_SwitchObject::FirstUserDefined;
-            EnableSwitchCpWriting(fpt == FptKeys::Switch && !userDefinedKept);
+            if (!EnableSwitchCpWriting(fpt == FptKeys::Switch && !userDefinedKept))
+                return false;
         }
         const bool required =
             valid && (fpt != m_lastFptIndex || (fpt == FptKeys::Switch && SwitchNvTypesInvalid()));

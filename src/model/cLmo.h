@@ -100,8 +100,9 @@ public:
     bool SetDefaultValuesIfRequired();
     void EnableDefaultCpsWriting(bool enable);
     void DisableFptSpecificCpWriting();
-    void EnableSwitchCpWriting(bool enable);
-    void SetHvacCPsIfRequired();
+    // Both false after a CP that could not be fetched (the message has been shown).
+    bool EnableSwitchCpWriting(bool enable);
+    bool SetHvacCPsIfRequired();
     // Switch objects: the NV types do not fit the switch events.
     bool SwitchNvTypesInvalid() const;
 

@@ -165,6 +165,30 @@ TEST_F(FailedWrite, TheDeviceBecameUnreachableAfterOpening)
     EXPECT_EQ(config().Lmos().Item(1)->Name(), QStringLiteral("Light Hall"));
 }
 
+TEST_F(FailedWrite, ACpThatCannotBeFetched)
+{
+    configureLightAndSwitch();
+    const QStringList before = stateOf(QStringLiteral("RX24 Hall"), true);
+    // The switch's last event CP vanished since the device was opened.
+    QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("vanish"));
+    sql.setDatabaseName(path("net.lnsdb"));
+    ASSERT_TRUE(sql.open());
+    ASSERT_TRUE(QSqlQuery(sql).exec(
+        QStringLiteral("DELETE FROM cps WHERE name = 'ReleaseLateEvent2' AND nv_id IS NULL AND object_id = "
+                       "(SELECT o.id FROM lonmark_objects o JOIN devices d ON o.device_id = d.id "
+                       "WHERE d.name = 'RX24 Hall' AND o.position = 3)")));
+    sql.close();
+    sql = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("vanish"));
+    QStringList expected = before;
+    expected.removeOne(QStringLiteral("object 3 ReleaseLateEvent2: 14"));
+    ASSERT_EQ(expected.size(), before.size() - 1);
+
+    config().WriteParameters();
+    expectNothingWritten(expected);
+    EXPECT_TRUE(MessageBox::lastShown().text.contains(QStringLiteral("Error fetching CPs")));
+}
+
 TEST_F(FailedWrite, AnotherClientHoldsTheDatabase)
 {
     configureLightAndSwitch();

@@ -1,0 +1,58 @@
+#pragma once
+
+// Generated networks for the benchmarks: small ones in a temporary folder,
+// big ones generated once into $RX24_BENCH_CACHE (default
+// ~/.cache/rx24-bench) and reused by later runs.
+#include "NetworkGenerator.h"
+#include "platform/AppError.h"
+#include "platform/netdb/NetworkDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace BenchNetwork {
+
+inline const QString kNetwork = QStringLiteral("Big");
+
+// A file holding the generated network "Big" of `devices` devices.
+// cached false: always a fresh file of this process, for benchmarks that write.
+inline QString networkFile(int devices, bool cached = true)
+{
+    static QTemporaryDir small;
+    QString folder = small.path();
+    if (devices > 100 && cached) {
+        folder = qEnvironmentVariable("RX24_BENCH_CACHE");
+        if (folder.isEmpty())
+            folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                     QStringLiteral("/rx24-bench");
+    }
+    QDir().mkpath(folder);
+    const QString path = folder + QStringLiteral("/network-%1.lnsdb").arg(devices);
+    if (QFile::exists(path)) {
+        try {
+            NetworkDatabase db(path);
+            db.connectServer(0);
+            const int last = devices - 1;
+            db.device(
+                kNetwork,
+                NetworkGenerator::devicePath(last, devices, NetworkGenerator::defaultSubsystems(devices)),
+                NetworkGenerator::deviceName(last));
+            return path;
+        } catch (const AppError &) {
+            // an interrupted generation: start afresh
+        }
+        for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+            QFile::remove(path + suffix);
+    }
+    std::fprintf(stderr, "Generating a network of %d devices in %s ...\n", devices, qPrintable(path));
+    NetworkDatabase db(path, NetworkDatabase::OpenMode::Create);
+    db.connectServer(0);
+    const auto summary = NetworkGenerator(db).generate({kNetwork, devices, 0, {}, {}});
+    std::fprintf(stderr, "... done in %lld ms\n", static_cast<long long>(summary.milliseconds));
+    return path;
+}
+
+} // namespace BenchNetwork
