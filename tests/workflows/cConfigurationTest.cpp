@@ -53,6 +53,22 @@ TEST_F(Opening, StoredModulesAndBindingsAreShownAndAMismatchStaysUnbound)
         << "reading wrote to the device";
 }
 
+TEST_F(Opening, ReadingAgainAsksFirstWhenTheUserChangedSomething)
+{
+    configureLightAndSwitch();
+    LogService::instance().setParametersChanged(true);
+    MessageBox::queueAnswer(MessageBox::Button::No);
+    config().ReadParameters();
+    EXPECT_TRUE(MessageBox::lastShown().text.contains(QStringLiteral("\"RX24 Hall\"")));
+    EXPECT_EQ(config().Lmos().Item(1)->Name(), QStringLiteral("Light Hall")) << "No must keep the edits";
+
+    MessageBox::queueAnswer(MessageBox::Button::Yes);
+    config().ReadParameters();
+    EXPECT_EQ(config().Lmos().Item(1)->Name(), QStringLiteral("Channel1"));
+    EXPECT_EQ(config().ActModules().Item(1)->ChannelByIndex(1)->LonmarkObject(), nullptr);
+    EXPECT_EQ(LogService::instance().StatusText(), QStringLiteral("Ready."));
+}
+
 using Writing = WorkflowFixture;
 
 TEST_F(Writing, AWrittenSetIsWhatTheNextOpeningReads)
