@@ -1,8 +1,7 @@
 // The tarvina RX24 plug-in program.
 #include "host/AppVersion.h"
-#include "host/MinimalMainWindowHost.h"
 #include "host/PlugInProcess.h"
-#include "ui/AboutDialog.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 
@@ -13,6 +12,6 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("velto"));
     QApplication::setApplicationVersion(AppVersion::fullVersionText());
 
-    MinimalMainWindowHost window([] { AboutDialog::showAbout(); });
+    frmMain window;
     return PlugInProcess::run(QApplication::arguments().mid(1), window, [] { return QApplication::exec(); });
 }

@@ -160,29 +160,34 @@ void cConfiguration::ReadSettings()
     clock.start();
     try {
         m_params.ReadFromLns();
-        m_actModules.Clear();
-        m_lmos.Clear();
-        m_lmos.AddChannelObjects(PlugInGlobals::Session.lonMarkObjects);
-        for (int s = 1; s <= Slots; ++s) {
-            cParamComboBox *slot = nullptr;
-            try {
-                slot = m_params.ComboBoxParameterByName(QStringLiteral("DeviceModules_%1").arg(s));
-            } catch (const AppError &) {
-                // A slot whose CP could not be fetched holds no module.
-            }
-            m_actModules.Add(slot ? slot->Value() : -1);
-        }
-        for (const auto &lmo : m_lmos.Items()) {
-            if (lmo->ObjectConfigurationIsValid())
-                lmo->ReadRequiredCps();
-        }
-        m_actModules.BindObjects(m_lmos);
-        for (const auto &lmo : m_lmos.Items())
-            lmo->RefreshLastValues();
+        RebuildModel();
     } catch (const std::exception &error) {
         PlugInGlobals::LogError(error, Module, QStringLiteral("ReadSettings"));
     }
     traceElapsed(QStringLiteral("ReadSettings"), clock);
+}
+
+void cConfiguration::RebuildModel()
+{
+    m_actModules.Clear();
+    m_lmos.Clear();
+    m_lmos.AddChannelObjects(PlugInGlobals::Session.lonMarkObjects);
+    for (int s = 1; s <= Slots; ++s) {
+        cParamComboBox *slot = nullptr;
+        try {
+            slot = m_params.ComboBoxParameterByName(QStringLiteral("DeviceModules_%1").arg(s));
+        } catch (const AppError &) {
+            // A slot whose CP could not be fetched holds no module.
+        }
+        m_actModules.Add(slot ? slot->Value() : -1);
+    }
+    for (const auto &lmo : m_lmos.Items()) {
+        if (lmo->ObjectConfigurationIsValid())
+            lmo->ReadRequiredCps();
+    }
+    m_actModules.BindObjects(m_lmos);
+    for (const auto &lmo : m_lmos.Items())
+        lmo->RefreshLastValues();
 }
 
 // --- checking and writing ------------------------------------------------------

@@ -58,6 +58,9 @@ public:
     bool FetchCPs();
     // Reads the parameters and builds the modules and channels from them.
     void ReadSettings();
+    // Modules, channels and objects built anew from the parameters as they
+    // are (after a parameter file was loaded), without reading the device.
+    void RebuildModel();
 
     // True when every channel object has valid parameters; else the log
     // names each module with an invalid one in red.

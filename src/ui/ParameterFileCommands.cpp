@@ -1,0 +1,72 @@
+#include "ui/ParameterFileCommands.h"
+
+#include "host/PlugInGlobals.h"
+#include "host/ResourceStrings.h"
+#include "params/LogService.h"
+#include "platform/services/FileDialog.h"
+#include "platform/services/MessageBox.h"
+#include "template/ParamEnums.h"
+#include "workflows/cConfiguration.h"
+
+namespace {
+QString programId()
+{
+    return PlugInGlobals::Session.device ? PlugInGlobals::Session.device->programId() : QString();
+}
+} // namespace
+
+bool ParameterFileCommands::SaveParameters(cConfiguration &configuration, const QString &caption)
+{
+    const QString file = FileDialog::getSaveFileName(ResourceStrings::LoadResString(1600, 2),
+                                                     ResourceStrings::LoadResString(1601), QString());
+    if (file.isEmpty())
+        return false;
+    if (!configuration.Parameters().WriteToFile(file, QLatin1String(PlugInName), programId(),
+                                                QLatin1String(DataFileVersion))) {
+        MessageBox::show(ResourceStrings::LoadResString(1523), caption, MessageBox::Icon::Critical);
+        return false;
+    }
+    return true;
+}
+
+bool ParameterFileCommands::LoadParameters(cConfiguration &configuration, const QString &caption)
+{
+    LogService &log = LogService::instance();
+    if (log.ParametersChanged() &&
+        MessageBox::show(ResourceStrings::LoadResString(1428, 2), caption, MessageBox::Icon::Question,
+                         MessageBox::Buttons::YesNo, MessageBox::Button::No) != MessageBox::Button::Yes)
+        return false;
+    const QString file = FileDialog::getOpenFileName(ResourceStrings::LoadResString(1600, 1),
+                                                     ResourceStrings::LoadResString(1601), QString());
+    if (file.isEmpty())
+        return false;
+    const qint32 result = configuration.Parameters().LoadFromFile(file, &PlugInGlobals::Utility->iniFile(),
+                                                                  QLatin1String(PlugInName), programId(),
+                                                                  QLatin1String(DataFileVersion));
+    QString message;
+    switch (result) {
+    case LE_WRONG_PLUGIN:
+        message = ResourceStrings::LoadResString(1520, 1);
+        break;
+    case LE_WRONG_PLUGIN_VERSION:
+    case LE_WRONG_DATAFILE_VERSION:
+        message = ResourceStrings::LoadResString(1521);
+        break;
+    case LE_WRONG_DEVICE:
+        message = ResourceStrings::LoadResString(1520, 2);
+        break;
+    case LE_INVALID_CONTENT:
+        message = configuration.Parameters().LoadFromFileProblem();
+        break;
+    default:
+        break;
+    }
+    if (!message.isEmpty())
+        MessageBox::show(message, caption, MessageBox::Icon::Exclamation);
+    else
+        configuration.RebuildModel();
+    log.setParametersChanged(true);
+    log.setApplyEnabled(true);
+    log.setStatusText(ResourceStrings::LoadResString(1517));
+    return true;
+}
