@@ -182,8 +182,9 @@ TEST_F(ConcurrentWriters, TwoUsersOnDifferentDevicesBothLandAndOnOneDeviceNothin
     ASSERT_TRUE(second->waitForFinished(60000));
     for (QProcess *writer : {first.get(), second.get()}) {
         for (const QByteArray &line : writer->readAllStandardOutput().split('\n')) {
-            if (line.startsWith("failed"))
+            if (line.startsWith("failed")) {
                 EXPECT_TRUE(line.contains("busy")) << line.constData();
+            }
         }
     }
     const QStringList state = stateOf(QStringLiteral("RX24 Hall"), true);

@@ -1,0 +1,209 @@
+// The main window driven as a user drives it.
+#include "MainWindowFixture.h"
+#include "platform/services/ScriptedDeviceSelection.h"
+
+#include <QMenu>
+
+namespace {
+
+class MainWindow : public MainWindowFixture
+{
+protected:
+    // RP4 in slot 1 with lighting on channel 1 (object 1, "Light Hall"), a
+    // KW8 in slot 2 with a switch on channel 1 (object 3), an HF4 in slot 3.
+    void storeConfiguredDevice(const QString &device = QStringLiteral("RX24 Hall"))
+    {
+        storeSlots(device, {MT_RP4, MT_KW8, MT_HF4});
+        storeBinding(device, 1, 1, 1, MT_RP4, 21400);
+        storeBinding(device, 3, 2, 1, MT_KW8, 21201);
+    }
+    QString objectOf(int slot, int channel) const
+    {
+        return channelRow(slot, channel)->findChild<QComboBox *>(QStringLiteral("cboObject"))->currentText();
+    }
+};
+
+TEST_F(MainWindow, OpensWithTheStoredModulesChannelsAndNames)
+{
+    storeConfiguredDevice();
+    start();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("RX24 Hall"));
+    // Tabs of unused slots are hidden; slot n's tab reads "Module n".
+    EXPECT_EQ(visibleTabs(), (QStringList{QStringLiteral("Device"), QStringLiteral("Objects"),
+                                          QStringLiteral("Module 1"), QStringLiteral("Module 2"),
+                                          QStringLiteral("Module 3"), QStringLiteral("Logger")}));
+    EXPECT_EQ(slotList(2)->currentText().toStdString(), "sorvan KW8");
+    EXPECT_EQ(objectOf(1, 1).toStdString(), "Channel1");
+    EXPECT_EQ(objectOf(2, 1).toStdString(), "Channel3");
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtName3"))->text(), QStringLiteral("Channel3"));
+    // The lighting modules offer their own configuration.
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("cmdConfigure1"))->isVisibleTo(window.get()));
+    EXPECT_TRUE(find<QPushButton>(QStringLiteral("cmdConfigure2"))->isVisibleTo(window.get()));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("lblStatus"))->text(), QStringLiteral("Ready."));
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
+    // Module pages hold the rows.
+    EXPECT_EQ(channelRow(2, 1)->parentWidget()->objectName(), QStringLiteral("rowsModule2"));
+}
+
+TEST_F(MainWindow, SlotsFillFromTheFirstWithoutGaps)
+{
+    storeConfiguredDevice();
+    start();
+    EXPECT_EQ(slotList(2)->findData(-1), -1) << "slot 2 cannot be emptied while slot 3 is used";
+    EXPECT_FALSE(slotList(5)->isEnabled()) << "the slot after an empty one is greyed";
+    chooseSlot(4, MT_RP8);
+    EXPECT_EQ(slotList(3)->findData(-1), -1);
+    EXPECT_TRUE(slotList(5)->isEnabled());
+    EXPECT_TRUE(visibleTabs().contains(QStringLiteral("Module 4")));
+    EXPECT_TRUE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
+    EXPECT_EQ(window->Configuration()->ActModules().Item(4)->ChannelCount(), 8) << "channels follow the list";
+
+    chooseSlot(4, -1);
+    EXPECT_NE(slotList(3)->findData(-1), -1) << "slot 3 may be emptied again";
+    EXPECT_FALSE(visibleTabs().contains(QStringLiteral("Module 4")));
+    chooseSlot(4, MT_KW4);
+    // The tab comes back at its place, between Module 3 and Logger.
+    const QStringList tabsShown = visibleTabs();
+    EXPECT_EQ(tabsShown.indexOf(QStringLiteral("Module 4")),
+              tabsShown.indexOf(QStringLiteral("Module 3")) + 1);
+}
+
+TEST_F(MainWindow, AFunctionPickedAndAppliedIsThereAfterReopening)
+{
+    storeConfiguredDevice();
+    start();
+    pickEntry(channelRow(1, 2), "cboObject", QStringLiteral("Channel2"));
+    pickEntry(channelRow(2, 3), "cboObject", QStringLiteral("Channel4"));
+    // The dual-pushbutton switch takes channels 3 and 4 of the KW8.
+    pickEntry(channelRow(2, 3), "cboType", cActChannel::FptText(QStringLiteral("21201/8")));
+    EXPECT_FALSE(channelRow(2, 4)->findChild<QComboBox *>(QStringLiteral("cboObject"))->isEnabled());
+    find<QLineEdit>(QStringLiteral("txtName2"))->setText(QString());
+    QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtName2")), QStringLiteral("Light Office"));
+    ASSERT_TRUE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
+    click(QStringLiteral("btnApply"));
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
+    EXPECT_TRUE(redLines().isEmpty()) << redLines().join(QLatin1Char('\n')).toStdString();
+
+    restart();
+    EXPECT_EQ(objectOf(1, 2).toStdString(), "Light Office");
+    EXPECT_EQ(channelRow(2, 3)->GetCurrentTypeComboItemText().toStdString(),
+              cActChannel::FptText(QStringLiteral("21201/8")).toStdString());
+    EXPECT_FALSE(channelRow(2, 4)->findChild<QComboBox *>(QStringLiteral("cboObject"))->isEnabled());
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtName2"))->text().toStdString(), "Light Office");
+}
+
+TEST_F(MainWindow, ChangesAreNotLostByClosingOrByAFailedOk)
+{
+    storeConfiguredDevice();
+    storeBinding(QStringLiteral("RX24 Hall"), 5, 1, 3, MT_RP4, 21201);
+    start();
+    pickEntry(channelRow(1, 2), "cboObject", QStringLiteral("Channel2"));
+    MessageBox::queueAnswer(MessageBox::Button::No);
+    click(QStringLiteral("btnCancel"));
+    EXPECT_EQ(MessageBox::lastShown().text, ResourceStrings::LoadResString(1428, 3));
+    EXPECT_TRUE(window->IsLoaded()) << "No keeps the window";
+
+    // The stored switch on a relay channel cannot be written: OK writes
+    // nothing and the Logger page shows why.
+    QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtName6")), QStringLiteral(" x"));
+    click(QStringLiteral("btnOK"));
+    EXPECT_TRUE(window->IsLoaded());
+    EXPECT_EQ(tabs()->tabText(tabs()->currentIndex()), QStringLiteral("Logger"));
+    EXPECT_TRUE(redLines().contains(ResourceStrings::LoadResString(1555)));
+    EXPECT_TRUE(find<QListWidget>(QStringLiteral("lstLog"))->count() > 0);
+}
+
+TEST_F(MainWindow, ASavedSetLoadsIntoAnotherDeviceAndAForeignFileIsRefused)
+{
+    storeConfiguredDevice();
+    addDevice(QStringLiteral("RX24 Office"), QStringLiteral("9000A5E018040100"));
+    start();
+    const QString file = path("hall.dat");
+    FileDialog::queueAnswer(file);
+    trigger(QStringLiteral("SaveFile"));
+    ASSERT_TRUE(QFile::exists(file));
+
+    // What the file carries: the slots and every channel object's binding.
+    const auto binding = [this](const QString &device) {
+        QStringList lines;
+        for (const QString &line : stateOf(device)) {
+            if (line.startsWith(QLatin1String("DeviceModules")) ||
+                line.contains(QLatin1String(" FptIndex:")) || line.contains(QLatin1String(" Module")))
+                lines << line;
+        }
+        return lines;
+    };
+    const QStringList hall = binding(QStringLiteral("RX24 Hall"));
+    restart(QStringLiteral("RX24 Office"));
+    FileDialog::queueAnswer(file);
+    trigger(QStringLiteral("OpenFile"));
+    EXPECT_EQ(slotList(2)->currentText().toStdString(), "sorvan KW8");
+    EXPECT_TRUE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
+    click(QStringLiteral("btnApply"));
+    EXPECT_EQ(DeviceState::difference(hall, binding(QStringLiteral("RX24 Office"))), "");
+
+    // A file of another kind of device changes nothing.
+    QFile other(path("other.dat"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("[General]\r\nPlugInName = veltoTarvinaRX24\r\nProgramId = 9000A5E0FF000001\r\n"
+                "DataFileVersion = 1\r\n[Parameters]\r\nDeviceModules_1 = 5\r\n");
+    other.close();
+    FileDialog::queueAnswer(path("other.dat"));
+    trigger(QStringLiteral("OpenFile"));
+    EXPECT_EQ(MessageBox::lastShown().text.toStdString(),
+              ResourceStrings::LoadResString(1520, 2).toStdString());
+    EXPECT_EQ(slotList(1)->currentData().toInt(), MT_RP4);
+}
+
+TEST_F(MainWindow, CopyParametersWritesTheSetToTheChosenDevices)
+{
+    storeConfiguredDevice();
+    addDevice(QStringLiteral("RX24 Office"), QStringLiteral("9000A5E018040100"));
+    addDevice(QStringLiteral("RX24 Lab"), QStringLiteral("9000A5E018040100"));
+    MultiDeviceSelection::setFactory([] {
+        return std::make_unique<ScriptedDeviceSelection>(
+            QStringList{QStringLiteral("RX24 Office"), QStringLiteral("RX24 Lab")});
+    });
+    start();
+    click(QStringLiteral("btnOK")); // nothing changed: no write, the window closes
+    EXPECT_FALSE(window->IsLoaded());
+    restart();
+    trigger(QStringLiteral("SpreadParameters"));
+    const QStringList hallCps = DeviceState::of(device(QStringLiteral("RX24 Hall")), false, false);
+    for (const char *name : {"RX24 Office", "RX24 Lab"}) {
+        NetworkDatabase other(path("net.lnsdb"), NetworkDatabase::OpenMode::ReadOnly);
+        other.connectServer(0);
+        const auto copy =
+            other.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"), QLatin1String(name));
+        EXPECT_EQ(DeviceState::difference(hallCps, DeviceState::of(copy, false, false)), "") << name;
+    }
+}
+
+TEST_F(MainWindow, MenuLanguageHelpAndTheCommandsThatDoNotConfigure)
+{
+    QFile manual(path("prog/tarvinaRX24.html"));
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
+    manual.close();
+    start();
+    trigger(QStringLiteral("English"));
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty()) << "the stored language needs no switch";
+    trigger(QStringLiteral("German"));
+    EXPECT_EQ(MessageBox::lastShown().text,
+              ResourceStrings::LoadResString(1490, 1, QStringList{QStringLiteral("German")}));
+    EXPECT_EQ(LcaPlugIn::ReadLanguage(), 1000);
+    EXPECT_TRUE(
+        settingsContent().contains(QStringLiteral("SOFTWARE/velto/koradesk Register/Options/Language=1000")));
+
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    window->ShowPage(frmMain::LoggerKey);
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(help.topics, (QList<int>{1001, 1000}));
+
+    window->PrepareMenu(3);
+    for (const char *tool : {"OpenFile", "SaveFile", "ReadParameters", "WriteParameters", "SpreadParameters"})
+        EXPECT_FALSE(find<QAction>(QStringLiteral("mnu") + QLatin1String(tool))->isVisible()) << tool;
+    EXPECT_TRUE(find<QAction>(QStringLiteral("mnuQuit"))->isVisible());
+}
+
+} // namespace
