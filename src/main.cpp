@@ -1,6 +1,7 @@
 // The tarvina RX24 plug-in program.
 #include "host/AppVersion.h"
 #include "host/PlugInProcess.h"
+#include "platform/services/TerminationSignal.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -13,5 +14,12 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(AppVersion::fullVersionText());
 
     frmMain window;
+    // Stopped from outside: the window closes without asking, edits unsaved.
+    const TerminationSignal termination([&window] {
+        if (window.IsLoaded())
+            window.Unload();
+        else
+            QApplication::quit();
+    });
     return PlugInProcess::run(QApplication::arguments().mid(1), window, [] { return QApplication::exec(); });
 }

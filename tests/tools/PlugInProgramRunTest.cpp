@@ -131,7 +131,6 @@ TEST_F(PlugInProgramRun, ExitStatusTellsAFailedStartFromAnOpenedDevice)
         QString errorSays;
     };
     const Row rows[] = {
-        {QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Full"), 0, {}},
         {QStringLiteral("Demo\\LNS System.Floor 1\\No Such Device"), 1,
          QStringLiteral("INI file consistency error")},
         {QStringLiteral("Demo\\Other System.Floor 1\\RX24 Full"), 1,
@@ -141,6 +140,16 @@ TEST_F(PlugInProgramRun, ExitStatusTellsAFailedStartFromAnOpenedDevice)
         {QStringLiteral("Nowhere\\LNS System.Floor 1\\RX24 Full"), 1,
          QStringLiteral("The project \"Nowhere\" cannot be opened")},
     };
+    // The opened device's window stays until the program is told to end.
+    QProcess opened;
+    opened.setProcessEnvironment(m_env);
+    opened.start(Program, command(QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Full")));
+    ASSERT_TRUE(opened.waitForStarted());
+    EXPECT_FALSE(opened.waitForFinished(4000)) << opened.readAllStandardError().toStdString();
+    opened.terminate();
+    ASSERT_TRUE(opened.waitForFinished(15000));
+    EXPECT_EQ(opened.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(opened.exitCode(), 0);
     for (const Row &row : rows) {
         SCOPED_TRACE(row.objectName.toStdString());
         const Result r = run(command(row.objectName));
