@@ -17,6 +17,11 @@ PLUGIN=("$BIN/tarvinaRX24" /COMMANDID:13 /CLASSID:7 '/OBJECTNAME:Demo\LNS System
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "${PLUGIN[@]}"
 fi
-# No desktop (a server or a container): run it on a virtual display.
-echo "No display found; starting the plug-in on a virtual X display (xvfb-run)."
-exec xvfb-run -a "${PLUGIN[@]}"
+# No desktop (a server or a container): serve the window over VNC, so that
+# any VNC viewer can show and use it. Qt's VNC server listens on every
+# interface of the machine; keep the port closed to other machines.
+PORT="${RX24_VNC_PORT:-5900}"
+echo "No display found. The plug-in's window is served over VNC:"
+echo "  open vnc://localhost:${PORT} (for example: vncviewer localhost:${PORT}); end with Ctrl+C"
+export QT_QPA_PLATFORM="vnc:size=1100x760:port=${PORT}"
+exec "${PLUGIN[@]}"
