@@ -11,6 +11,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/services/QX_IniFile.h"
 #include "platform/services/QX_Logger.h"
+#include "support/DeviceState.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -276,25 +277,10 @@ protected:
         return cpOf(channel(n), name);
     }
     // The bytes of a CP as another client sees them; the CP's format is kept.
-    static QList<int> bytesOf(const LnsRef<LnsConfigProperty> &cp)
-    {
-        const QString format = cp->valueFormat();
-        cp->setValueFormat(QStringLiteral("RAW"));
-        QList<int> bytes;
-        for (const QString &piece : cp->value().split(QLatin1Char('\t')))
-            bytes.append(piece.toInt());
-        cp->setValueFormat(format);
-        return bytes;
-    }
+    static QList<int> bytesOf(const LnsRef<LnsConfigProperty> &cp) { return DeviceState::bytesOf(cp); }
     static void setBytes(const LnsRef<LnsConfigProperty> &cp, const QList<int> &bytes)
     {
-        QStringList pieces;
-        for (int b : bytes)
-            pieces.append(QString::number(b));
-        const QString format = cp->valueFormat();
-        cp->setValueFormat(QStringLiteral("RAW"));
-        cp->setValue(pieces.join(QLatin1Char('\t')));
-        cp->setValueFormat(format);
+        DeviceState::setBytes(cp, bytes);
     }
     // From now on the database refuses every new value of the CPs called
     // name, as a device refuses a value it cannot take.

@@ -14,6 +14,8 @@
 #include "workflows/cConfiguration.h"
 
 #include <QComboBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QWidget>
 #include <array>
 
@@ -154,6 +156,19 @@ protected:
         NetworkDatabase other(path("net.lnsdb"));
         other.connectServer(0);
         change(other);
+    }
+
+    // A change made behind the plug-in's back, straight in the database file.
+    void changeDatabase(const QString &statement) const
+    {
+        {
+            QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("behind"));
+            sql.setDatabaseName(path("net.lnsdb"));
+            ASSERT_TRUE(sql.open());
+            ASSERT_TRUE(QSqlQuery(sql).exec(statement)) << statement.toStdString();
+            sql.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("behind"));
     }
 
     static QStringList redLines()

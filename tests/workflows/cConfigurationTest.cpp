@@ -148,16 +148,9 @@ TEST_F(FailedWrite, ARefusedNvTypeChange)
     // A sunblind sends SNVT_setting, which this device's first channel
     // object refuses on its output; its input has taken the type by then.
     storeSlots(QStringLiteral("RX24 Hall"), {MT_JT2});
-    QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("refuse"));
-    sql.setDatabaseName(path("net.lnsdb"));
-    ASSERT_TRUE(sql.open());
-    ASSERT_TRUE(QSqlQuery(sql).exec(
-        QStringLiteral("UPDATE nvs SET allowed_types = '95' WHERE name = 'Output' AND object_id = "
-                       "(SELECT o.id FROM lonmark_objects o JOIN devices d ON o.device_id = d.id "
-                       "WHERE d.name = 'RX24 Hall' AND o.position = 2)")));
-    sql.close();
-    sql = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QStringLiteral("refuse"));
+    changeDatabase(QStringLiteral("UPDATE nvs SET allowed_types = '95' WHERE name = 'Output' AND object_id = "
+                                  "(SELECT o.id FROM lonmark_objects o JOIN devices d ON o.device_id = d.id "
+                                  "WHERE d.name = 'RX24 Hall' AND o.position = 2)"));
     const QStringList before = stateOf(QStringLiteral("RX24 Hall"), true);
 
     open();
@@ -186,16 +179,10 @@ TEST_F(FailedWrite, ACpThatCannotBeFetched)
     configureLightAndSwitch();
     const QStringList before = stateOf(QStringLiteral("RX24 Hall"), true);
     // The switch's last event CP vanished since the device was opened.
-    QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("vanish"));
-    sql.setDatabaseName(path("net.lnsdb"));
-    ASSERT_TRUE(sql.open());
-    ASSERT_TRUE(QSqlQuery(sql).exec(
+    changeDatabase(
         QStringLiteral("DELETE FROM cps WHERE name = 'ReleaseLateEvent2' AND nv_id IS NULL AND object_id = "
                        "(SELECT o.id FROM lonmark_objects o JOIN devices d ON o.device_id = d.id "
-                       "WHERE d.name = 'RX24 Hall' AND o.position = 3)")));
-    sql.close();
-    sql = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QStringLiteral("vanish"));
+                       "WHERE d.name = 'RX24 Hall' AND o.position = 3)"));
     QStringList expected = before;
     expected.removeOne(QStringLiteral("object 3 ReleaseLateEvent2: 14"));
     ASSERT_EQ(expected.size(), before.size() - 1);
