@@ -48,11 +48,12 @@ void CommandValidator::ValidateCommand(qint32 commandId, qint16 classId, const Q
 
         const int entry = FindCommand(commandId, classId);
         if (entry > 0) {
+            // A handed object runs the same command: the window configures its device.
+            CommandIndex = entry;
             if (StartedFromLnsObject) {
                 DeviceConnection::StartFromLnsObject();
             } else {
                 SetStatusText(ResourceStrings::LoadResString(1504, 2));
-                CommandIndex = entry;
                 DeviceConnection::Start(objectName, connectMode);
             }
             return;

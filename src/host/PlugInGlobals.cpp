@@ -31,6 +31,9 @@ QString WindowTitle()
     if (!DeviceName.isEmpty())
         return DeviceName;
     try {
+        // A director that handed over a LonMark object opened its device.
+        if (Session.device)
+            return Session.device->name();
         if (Session.subsystem)
             return Session.subsystem->name();
     } catch (const AppError &) {

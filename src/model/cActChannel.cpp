@@ -12,6 +12,7 @@
 #include "platform/AppError.h"
 #include "template/ParamEnums.h"
 #include "template/cRX24.h"
+#include "widgets/Twips.h"
 #include "widgets/ctlChannel.h"
 
 #include <QPalette>
@@ -25,8 +26,7 @@ constexpr int AnalogNamesId = 1048;   // the input and output ranges
 const QString NotUsedData = QStringLiteral("0");
 const QString NoTypeData = QStringLiteral("-1");
 
-// Layout of the rows on a module page, in twips (15 twips = 1 pixel).
-constexpr int TwipsPerPixel = 15;
+// Layout of the rows on a module page, in twips.
 constexpr int RowLeft = 180;
 constexpr int FirstRowTop = 960;
 constexpr int RowHeight = 510;
@@ -233,7 +233,7 @@ void cActChannel::CreateChannelControl()
     QWidget *page = m_context.modulePage ? m_context.modulePage(m_moduleNumber) : nullptr;
     m_control = new ctlChannel(page);
     m_control->setObjectName(QStringLiteral("ctlChannel_%1").arg(m_channelNo));
-    m_control->move(RowLeft / TwipsPerPixel, (FirstRowTop + RowHeight * (m_channelNo - 1)) / TwipsPerPixel);
+    m_control->move(Twips::ToPixels(RowLeft), Twips::ToPixels(FirstRowTop + RowHeight * (m_channelNo - 1)));
     connect(m_control, &ctlChannel::ObjectChanged, this, &cActChannel::mChannelControl_ObjectChanged);
     connect(m_control, &ctlChannel::TypeChanged, this, &cActChannel::mChannelControl_TypeChanged);
     connect(m_control, &ctlChannel::ObjectComboDropDown, this,

@@ -1,34 +1,33 @@
 #pragma once
 
-#include <QWidget>
+#include <QFrame>
 #include <array>
 
 class QComboBox;
-class QGridLayout;
 class QLabel;
 class QPushButton;
 
 // The Device page: a row per module slot with its label, the list of module
 // types (the configuration's, bound to "DeviceModules_n") and the
 // "Configuration ..." button of the lighting modules.
-class DevicePage : public QWidget
+class DevicePage : public QFrame
 {
     Q_OBJECT
 public:
     static constexpr int Slots = 8;
 
     explicit DevicePage(QWidget *parent = nullptr);
-
     // Puts the configuration's list of slot n (1 .. 8) into its row.
     void AttachSlotList(int slot, QComboBox *list);
     QComboBox *SlotList(int slot) const { return m_lists.at(static_cast<size_t>(slot - 1)); }
+    QLabel *SlotLabel(int slot) const { return m_labels.at(static_cast<size_t>(slot - 1)); }
     QPushButton *ConfigureButton(int slot) const { return m_buttons.at(static_cast<size_t>(slot - 1)); }
 
 Q_SIGNALS:
     void ConfigureClicked(int slot);
 
 private:
-    QGridLayout *m_grid = nullptr;
+    std::array<QLabel *, Slots> m_labels{};
     std::array<QComboBox *, Slots> m_lists{};
     std::array<QPushButton *, Slots> m_buttons{};
 };

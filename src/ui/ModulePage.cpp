@@ -1,33 +1,29 @@
 #include "ui/ModulePage.h"
 
 #include "host/ResourceStrings.h"
+#include "ui/TitledLine.h"
+#include "widgets/Twips.h"
 
 #include <QLabel>
 
-namespace {
-// Where the channel rows begin and how many a module can have (KW16).
-constexpr int RowsTop = 64;
-constexpr int RowHeight = 34;
-constexpr int MostChannels = 16;
-} // namespace
-
-ModulePage::ModulePage(int slot, QWidget *parent) : QScrollArea(parent), m_rows(new QWidget)
+ModulePage::ModulePage(int slot, QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("pageModule%1").arg(slot));
-    m_rows->setObjectName(QStringLiteral("rowsModule%1").arg(slot));
-    m_rows->setMinimumSize(400, RowsTop + RowHeight * MostChannels + 8);
+    auto *title = new TitledLine(QString(), this);
+    title->setObjectName(QStringLiteral("linModule%1").arg(slot));
+    title->Title()->setText(ResourceStrings::LoadResString(1031, 1, QStringList{QString::number(slot)}));
+    title->setGeometry(Twips::Rect(120, 120, 6300 - 240, 300));
     struct Header
     {
-        int resource, left, width;
+        const char *tag;
+        double left, width;
         const char *name;
     };
-    for (const Header &h : {Header{1041, 16, 40, "lblChannel"}, Header{1042, 56, 150, "lblObject"},
-                            Header{1043, 210, 170, "lblType"}}) {
-        auto *label = new QLabel(ResourceStrings::LoadResString(h.resource), m_rows);
+    for (const Header &h : {Header{"1041", 240, 465, "lblChannel"}, Header{"1042", 780, 1590, "lblObject"},
+                            Header{"1043", 2880, 2490, "lblType"}}) {
+        auto *label = new QLabel(ResourceStrings::LoadResString(QString::fromLatin1(h.tag).toInt()), this);
         label->setObjectName(QLatin1String(h.name));
-        label->setGeometry(h.left, 40, h.width, 18);
+        label->setProperty("tag", QLatin1String(h.tag));
+        label->setGeometry(Twips::Rect(h.left, 600, h.width, 255));
     }
-    setWidget(m_rows);
-    setWidgetResizable(false);
-    setFrameShape(QFrame::NoFrame);
 }

@@ -1,17 +1,13 @@
 #pragma once
 
-#include <QScrollArea>
+#include <QFrame>
 
 // The page of one module slot: the column headers and, below them, the
-// channel rows that the configuration places on rowArea().
-class ModulePage : public QScrollArea
+// channel rows that the configuration places on it.
+class ModulePage : public QFrame
 {
     Q_OBJECT
 public:
     ModulePage(int slot, QWidget *parent = nullptr);
-
-    QWidget *rowArea() const { return m_rows; }
-
-private:
-    QWidget *m_rows;
+    QWidget *rowArea() { return this; }
 };

@@ -1,33 +1,32 @@
 #include "ui/ObjectsPage.h"
 
-#include "host/ResourceStrings.h"
+#include "ui/TitledLine.h"
+#include "widgets/Twips.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
-#include <QVBoxLayout>
 
-ObjectsPage::ObjectsPage(QWidget *parent) : QWidget(parent)
+ObjectsPage::ObjectsPage(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("pageObjects"));
-    auto *box = new QGroupBox(ResourceStrings::LoadResString(1039), this);
-    auto *grid = new QGridLayout(box);
+    auto *title = new TitledLine(QStringLiteral("1039"), this);
+    title->setObjectName(QStringLiteral("linObjects"));
+    title->setGeometry(Twips::Rect(120, 120, 6300 - 240, 300));
     for (int n = 1; n <= Fields; ++n) {
-        const int column = n <= 8 ? 0 : 2;
-        const int row = (n - 1) % 8;
-        grid->addWidget(new QLabel(QStringLiteral("%1.").arg(n), box), row, column, Qt::AlignRight);
-        auto *field = new QLineEdit(box);
+        const double left = n <= 8 ? 660 : 3450;
+        const double top = 600 + 480 * ((n - 1) % 8);
+        auto *number = new QLabel(QStringLiteral("%1.").arg(n), this);
+        number->setObjectName(QStringLiteral("lblName%1").arg(n));
+        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        number->setGeometry(Twips::Rect(left - 480, top, 420, 285));
+        auto *field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("txtName%1").arg(n));
+        field->setGeometry(Twips::Rect(left, top, 2100, 285));
         // LonMark object names are kept short by the network tools.
         field->setMaxLength(64);
-        grid->addWidget(field, row, column + 1);
         m_fields.at(static_cast<size_t>(n - 1)) = field;
         connect(field, &QLineEdit::textEdited, this,
                 [this, n](const QString &text) { Q_EMIT NameEdited(n, text); });
     }
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(box);
-    layout->addStretch();
 }
 
 void ObjectsPage::SetName(int n, const QString &name)

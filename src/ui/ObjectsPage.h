@@ -1,18 +1,17 @@
 #pragma once
 
+#include <QFrame>
 #include <QLineEdit>
-#include <QWidget>
 #include <array>
 
 // The Objects page: the names of the 16 channel objects, in two columns.
-class ObjectsPage : public QWidget
+class ObjectsPage : public QFrame
 {
     Q_OBJECT
 public:
     static constexpr int Fields = 16;
 
     explicit ObjectsPage(QWidget *parent = nullptr);
-
     // Field of object n (1 .. 16).
     QLineEdit *Field(int n) const { return m_fields.at(static_cast<size_t>(n - 1)); }
     // Shows the name without reporting it as the user's change.

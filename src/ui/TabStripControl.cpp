@@ -130,10 +130,13 @@ QString TabStripControl::SelectedKey() const
 
 QRect TabStripControl::ClientArea() const
 {
-    const QRect inner = m_panel->contentsRect().translated(m_panel->pos());
-    if (QWidget *owner = parentWidget())
-        return QRect(mapTo(owner, inner.topLeft()), inner.size());
-    return inner;
+    // From the strip's own size, not the panel's: a strip resized while its
+    // window is still hidden arranges its children only when shown.
+    const int barHeight = Count() > 0 ? m_bar->sizeHint().height() : 0;
+    const int frame = m_panel->frameWidth();
+    const QRect inner(frame, barHeight + frame, qMax(0, width() - 2 * frame),
+                      qMax(0, height() - barHeight - 2 * frame));
+    return parentWidget() ? inner.translated(pos()) : inner;
 }
 
 QTabBar *TabStripControl::Bar() const

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "host/AppVersion.h"
+#include "host/FileExists.h"
 #include "host/HelpDisplay.h"
 #include "host/LcaPlugIn.h"
 #include "host/PlugInGlobals.h"
@@ -13,14 +14,25 @@
 #include "params/cParamComboBox.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/RegistryUtility.h"
+#include "platform/services/UtilityComponent.h"
 #include "template/ParamEnums.h"
 #include "ui/AboutDialog.h"
+#include "ui/ButtonBar.h"
+#include "ui/ButtonLine.h"
+#include "ui/Captions.h"
+#include "ui/DeviceInfoDialog.h"
 #include "ui/DevicePage.h"
 #include "ui/LoggerPage.h"
 #include "ui/MainMenu.h"
 #include "ui/ModulePage.h"
 #include "ui/ObjectsPage.h"
 #include "ui/ParameterFileCommands.h"
+#include "ui/TabStripControl.h"
+#include "ui/WindowLayout.h"
+#include "ui/cTab.h"
+#include "ui/cTabStrip.h"
+#include "ui/cTabs.h"
+#include "widgets/Twips.h"
 #include "workflows/cConfiguration.h"
 
 #include <QApplication>
@@ -28,16 +40,32 @@
 #include <QComboBox>
 #include <QDBusInterface>
 #include <QDBusMessage>
-#include <QHBoxLayout>
+#include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
-#include <QTabWidget>
-#include <QVBoxLayout>
+#include <QTimer>
+#include <QToolButton>
 
 namespace {
 const QString Module = QStringLiteral("frmMain");
+
+// The device's technical documentation, named by its entry in the description file.
+QString AppDocFilePath()
+{
+    const auto &device = PlugInGlobals::Session.device;
+    if (!PlugInGlobals::Utility || !device)
+        return QString();
+    QString file;
+    try {
+        file = PlugInGlobals::Utility->documentationFile(device->programId());
+    } catch (const std::exception &) {
+        return QString();
+    }
+    return file.isEmpty() ? QString() : PlugInGlobals::ProgramFolder() + file;
+}
 constexpr int F1 = Qt::Key_F1;
 
 QString tabKey(int keyNo)
@@ -52,86 +80,49 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     m_menu = new MainMenu(menuBar());
     connect(m_menu, &MainMenu::ToolClicked, this, &frmMain::ExecuteMenuCommand);
 
-    auto *central = new QWidget(this);
-    auto *layout = new QVBoxLayout(central);
-    auto *configuration = new QPushButton(ResourceStrings::LoadResString(1001), central);
-    configuration->setObjectName(QStringLiteral("btnConfiguration"));
-    configuration->setCheckable(true);
-    configuration->setChecked(true);
-    configuration->setToolTip(ResourceStrings::LoadResString(1029));
-    connect(configuration, &QPushButton::clicked, this, [this, configuration] {
-        configuration->setChecked(true);
-        ShowPage(m_tabs->tabBar()
-                     ->tabData(m_tabs->currentIndex())
-                     .toString()
-                     .section(QLatin1Char(':'), 1)
-                     .toInt());
-        if (PlugInGlobals::SetMonitoring)
-            PlugInGlobals::SetMonitoring(false);
+    // Everything under the menu is placed by the window layout, in twips.
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+    m_buttonBar = new ButtonBar(m_client);
+    connect(m_buttonBar, &ButtonBar::ButtonClicked, this, &frmMain::onButtonBarClicked);
+    m_tabStrip = new TabStripControl(m_client);
+    m_tabStrip->setObjectName(QStringLiteral("tabStrip"));
+    buildTabStrip();
+    connect(m_tabStrip, &TabStripControl::TabClicked, this, [this](int keyNo) { m_layout->ShowPage(keyNo); });
+
+    WindowLayout::Controls controls;
+    controls.form = this;
+    controls.client = m_client;
+    controls.buttonBar = m_buttonBar;
+    controls.tabStrips = {m_tabStrip};
+    m_device = new DevicePage(m_client);
+    controls.pages.insert(DeviceKey, m_device);
+    m_objects = new ObjectsPage(m_client);
+    controls.pages.insert(ObjectsKey, m_objects);
+    BuildModulePages();
+    for (int slot = 1; slot <= 8; ++slot)
+        controls.pages.insert(FirstModuleKey + slot - 1, m_modules.at(static_cast<size_t>(slot - 1)));
+    m_loggerPage = new QFrame(m_client);
+    m_loggerPage->setObjectName(QStringLiteral("pageLogger"));
+    m_logger = new LoggerPage(m_loggerPage);
+    m_logger->setGeometry(Twips::Rect(120, 120, 6300 - 240, 5100 - 300));
+    controls.pages.insert(LoggerKey, m_loggerPage);
+    controls.logBox = m_logger;
+    controls.logPage = LoggerKey;
+    m_buttonLine = new ButtonLine(m_client);
+    controls.buttonLine = m_buttonLine;
+    m_layout = std::make_unique<WindowLayout>(controls);
+    for (QWidget *page : std::as_const(controls.pages))
+        page->move(Twips::ToPixels(WindowLayout::OutOfSight), 0);
+
+    connect(m_buttonLine->Ok(), &QPushButton::clicked, this, &frmMain::onOk);
+    connect(m_buttonLine->Cancel(), &QPushButton::clicked, this, &frmMain::close);
+    connect(m_buttonLine->Apply(), &QPushButton::clicked, this, &frmMain::onApply);
+    connect(m_buttonLine, &ButtonLine::BusyChanged, this, [this](bool busy) {
+        for (int n = 1; n <= 8; ++n)
+            m_device->ConfigureButton(n)->setEnabled(!busy);
     });
-    layout->addWidget(configuration, 0, Qt::AlignLeft);
-
-    m_tabs = new QTabWidget(central);
-    m_tabs->setObjectName(QStringLiteral("tabStrip"));
-    layout->addWidget(m_tabs, 1);
-    buildPages();
-    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index >= 0)
-            m_currentPageNo =
-                m_tabs->tabBar()->tabData(index).toString().section(QLatin1Char(':'), 1).toInt();
-    });
-
-    auto *line = new QHBoxLayout;
-    m_status = new QLabel(central);
-    m_status->setObjectName(QStringLiteral("lblStatus"));
-    line->addWidget(m_status, 1);
-    m_ok = new QPushButton(ResourceStrings::LoadResString(1374, 1), central);
-    m_ok->setObjectName(QStringLiteral("btnOK"));
-    m_cancel = new QPushButton(ResourceStrings::LoadResString(1374, 2), central);
-    m_cancel->setObjectName(QStringLiteral("btnCancel"));
-    m_apply = new QPushButton(ResourceStrings::LoadResString(1374, 3), central);
-    m_apply->setObjectName(QStringLiteral("btnApply"));
-    m_apply->setEnabled(false);
-    for (QPushButton *button : {m_ok, m_cancel, m_apply})
-        line->addWidget(button);
-    layout->addLayout(line);
-    setCentralWidget(central);
-    connect(m_ok, &QPushButton::clicked, this, &frmMain::onOk);
-    connect(m_cancel, &QPushButton::clicked, this, &frmMain::close);
-    connect(m_apply, &QPushButton::clicked, this, &frmMain::onApply);
-
-    LogService &log = LogService::instance();
-    connect(&log, &LogService::statusTextChanged, m_status, &QLabel::setText);
-    connect(&log, &LogService::applyEnabledChanged, m_apply, &QPushButton::setEnabled);
-    connect(&log, &LogService::showLoggerRequested, this, [this] { ShowPage(LoggerKey); });
-    MessageBox::setParentWindow(this);
-}
-
-frmMain::~frmMain()
-{
-    MessageBox::setParentWindow(nullptr);
-    m_configuration.reset();
-}
-
-void frmMain::buildPages()
-{
-    m_device = new DevicePage(m_tabs);
-    m_tabs->addTab(m_device, ResourceStrings::LoadResString(1010));
-    m_tabs->tabBar()->setTabData(0, tabKey(DeviceKey));
-    m_objects = new ObjectsPage(m_tabs);
-    m_tabs->addTab(m_objects, ResourceStrings::LoadResString(1011));
-    m_tabs->tabBar()->setTabData(1, tabKey(ObjectsKey));
-    // Module tab n is captioned for slot n, also when others are hidden.
-    for (int slot = 1; slot <= 8; ++slot) {
-        auto *page = new ModulePage(slot, m_tabs);
-        m_modules.at(static_cast<size_t>(slot - 1)) = page;
-        const int index =
-            m_tabs->addTab(page, ResourceStrings::LoadResString(1031, 1, QStringList{QString::number(slot)}));
-        m_tabs->tabBar()->setTabData(index, tabKey(FirstModuleKey + slot - 1));
-    }
-    m_logger = new LoggerPage(m_tabs);
-    const int index = m_tabs->addTab(m_logger, ResourceStrings::LoadResString(1015));
-    m_tabs->tabBar()->setTabData(index, tabKey(LoggerKey));
     connect(m_objects, &ObjectsPage::NameEdited, this, [this](int n, const QString &name) {
         if (!m_configuration)
             return;
@@ -141,6 +132,82 @@ void frmMain::buildPages()
         }
     });
     connect(m_device, &DevicePage::ConfigureClicked, this, &frmMain::LaunchModulePlugIn);
+
+    LogService &log = LogService::instance();
+    connect(&log, &LogService::statusTextChanged, m_buttonLine->Status(), &QLabel::setText);
+    connect(&log, &LogService::applyEnabledChanged, m_buttonLine->Apply(), &QPushButton::setEnabled);
+    connect(&log, &LogService::showLoggerRequested, this, [this] { ShowPage(LoggerKey); });
+    MessageBox::setParentWindow(this);
+
+    // The object server's recurring notification: the window counts it and
+    // at every eleventh refreshes itself and its mouse pointer.
+    m_heartbeat = new QTimer(this);
+    m_heartbeat->setInterval(250);
+    connect(m_heartbeat, &QTimer::timeout, this, &frmMain::Heartbeat);
+}
+
+frmMain::~frmMain()
+{
+    MessageBox::setParentWindow(nullptr);
+    m_configuration.reset();
+}
+
+void frmMain::buildTabStrip()
+{
+    // Design order; the tag is the caption's text id.
+    m_tabStrip->InsertTab(0, tabKey(DeviceKey), QString(), QString(), QStringLiteral("1010"));
+    m_tabStrip->InsertTab(1, tabKey(ObjectsKey), QString(), QString(), QStringLiteral("1011"));
+    for (int slot = 1; slot <= 8; ++slot)
+        m_tabStrip->InsertTab(m_tabStrip->Count(), tabKey(FirstModuleKey + slot - 1), QString(), QString(),
+                              QStringLiteral("1031"));
+    m_tabStrip->InsertTab(m_tabStrip->Count(), tabKey(LoggerKey), QString(), QString(),
+                          QStringLiteral("1015"));
+    m_tabStrip->Select(0);
+}
+
+void frmMain::BuildModulePages()
+{
+    for (int slot = 1; slot <= 8; ++slot)
+        m_modules.at(static_cast<size_t>(slot - 1)) = new ModulePage(slot, m_client);
+}
+
+void frmMain::LoadCaptions()
+{
+    Captions::LoadCaptions(this);
+    m_menu->LoadResStringsToMenu();
+    m_buttonBar->LoadCaptions();
+    m_buttonLine->LoadCaptions();
+    UpdateModuleCaptions();
+}
+
+void frmMain::UpdateModuleCaptions()
+{
+    for (int n = 1; n <= 8; ++n)
+        m_device->SlotLabel(n)->setText(
+            ResourceStrings::LoadResString(1031, 1, QStringList{QString::number(n)}));
+    // Runs while all eight module tabs are present, so module tab n is
+    // captioned for slot n; the tab records keep that caption.
+    int counter = 0;
+    for (int i = 0; i < m_tabStrip->Count(); ++i) {
+        if (m_tabStrip->Tag(i).toString() != QLatin1String("1031"))
+            continue;
+        ++counter;
+        const QString caption =
+            ResourceStrings::LoadResString(1031, 1, QStringList{QString::number(counter)});
+        m_tabStrip->SetCaption(i, caption);
+        if (cTabStrip *record = m_layout ? m_layout->TabStrips().Item(m_tabStrip) : nullptr) {
+            if (cTab *tab = record->Tabs()->ItemByKey(m_tabStrip->Key(i)))
+                tab->setCaption(caption);
+        }
+    }
+}
+
+void frmMain::onButtonBarClicked(const QString &key)
+{
+    const int keyNo = m_layout->SelectTabStrip(key.toInt());
+    m_layout->ShowPage(keyNo);
+    if (PlugInGlobals::SetMonitoring)
+        PlugInGlobals::SetMonitoring(key.toInt() == 1);
 }
 
 // --- start -----------------------------------------------------------------------
@@ -152,21 +219,27 @@ void frmMain::Display()
         m_loaded = true;
         setWindowTitle(PlugInGlobals::WindowTitle());
         restorePosition();
+        // The language is known only now that the plug-in has started.
+        LoadCaptions();
+        m_layout->ArrangeMainWindow(5100, 2, 6300);
+        m_normalHeight = height();
+        m_extendedHeight = m_normalHeight + Twips::ToPixels(4050);
         StartConfiguration(PlugInGlobals::CommandIndex);
+        m_menu->Tool(QStringLiteral("AppDoc"))->setEnabled(FileExists(AppDocFilePath()));
         SetControls();
         if (m_configuration)
             m_configuration->checkValues();
         LogService &log = LogService::instance();
         log.setApplyEnabled(false);
         log.setParametersChanged(false);
-        ShowPage(DeviceKey);
-        if (PlugInGlobals::SetMonitoring)
-            PlugInGlobals::SetMonitoring(false);
+        m_buttonBar->Button()->setChecked(true);
+        onButtonBarClicked(m_buttonBar->SelectedKey());
         if (log.ErrorLogged())
             log.ShowLogger();
         log.setErrorLogged(false);
         PlugInGlobals::HideStatus();
         show();
+        m_heartbeat->start();
         log.setStatusText(ResourceStrings::LoadResString(1517));
     } catch (const std::exception &error) {
         PlugInGlobals::LogError(error, Module, QStringLiteral("Display"));
@@ -241,6 +314,7 @@ void frmMain::SetControls()
                     ->RemoveComboBoxItemByItemData(-1);
         }
     }
+    AdjustWindowHeight();
     UpdateConfigureButtons();
     LogService::instance().setApplyEnabled(false);
     LogService::instance().setParametersChanged(false);
@@ -266,6 +340,7 @@ void frmMain::onSlotSelected(int n)
     if (n < 8)
         slotParam(n + 1)->setLockMode(t < 0 ? LM_DISABLED_GREY : LM_UNLOCKED);
     setTabShown(FirstModuleKey + n - 1, t >= 0);
+    AdjustWindowHeight();
     UpdateConfigureButtons();
     ValueChanged();
 }
@@ -291,29 +366,29 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-int frmMain::tabIndexOfKey(int keyNo) const
-{
-    for (int i = 0; i < m_tabs->count(); ++i) {
-        if (m_tabs->tabBar()->tabData(i).toString() == tabKey(keyNo))
-            return i;
-    }
-    return -1;
-}
-
 void frmMain::setTabShown(int keyNo, bool shown)
 {
-    const int index = tabIndexOfKey(keyNo);
-    if (index >= 0)
-        m_tabs->setTabVisible(index, shown);
+    cTabStrip *record = m_layout->TabStrips().Item(m_tabStrip);
+    if (!record)
+        return;
+    if (shown)
+        record->Tabs()->ShowTabByKeyNo(keyNo);
+    else
+        record->Tabs()->HideTabByKeyNo(keyNo);
 }
 
 void frmMain::ShowPage(int keyNo)
 {
-    const int index = tabIndexOfKey(keyNo);
-    if (index < 0 || !m_tabs->isTabVisible(index))
+    const int position = m_tabStrip->PositionOfKey(tabKey(keyNo));
+    if (position < 0)
         return;
-    m_tabs->setCurrentIndex(index);
-    m_currentPageNo = keyNo;
+    m_tabStrip->Select(position);
+    m_layout->ShowPage(keyNo);
+}
+
+int frmMain::CurrentPageNo() const
+{
+    return m_layout->CurrentPageNo();
 }
 
 void frmMain::UpdateConfigureButtons()
@@ -321,6 +396,38 @@ void frmMain::UpdateConfigureButtons()
     for (int n = 1; n <= 8; ++n) {
         const int t = slotValue(n);
         m_device->ConfigureButton(n)->setVisible(t == MT_KW8 || t == MT_KW16 || t == MT_KW4);
+    }
+}
+
+void frmMain::AdjustWindowHeight()
+{
+    // A KW16 module has 16 channel rows: its page needs the taller window.
+    if (m_normalHeight <= 0)
+        return;
+    bool kw16 = false;
+    for (int n = 1; n <= 8; ++n)
+        kw16 = kw16 || slotValue(n) == MT_KW16;
+    setHeight(kw16 ? m_extendedHeight : m_normalHeight);
+}
+
+void frmMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!isMinimized() && m_layout->CurrentTabStrip())
+        m_layout->ResizeMainWindow(m_layout->MenuOffset(), 0);
+}
+
+void frmMain::Heartbeat()
+{
+    if (++m_heartbeats <= 10)
+        return;
+    m_heartbeats = 0;
+    update();
+    // A pointer left behind by a command that ended is taken back; a
+    // running workflow keeps its hourglass.
+    if (!m_busy) {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
     }
 }
 
@@ -332,14 +439,14 @@ void frmMain::ValueChanged()
 
 void frmMain::SetBusy(bool busy)
 {
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
-    m_ok->setEnabled(!busy);
-    m_cancel->setEnabled(!busy);
-    for (int n = 1; n <= 8; ++n)
-        m_device->ConfigureButton(n)->setEnabled(!busy);
+    m_buttonLine->setBusy(busy);
 }
 
 // --- the lighting modules' own plug-in ----------------------------------------------
@@ -382,7 +489,7 @@ void frmMain::onOk()
 void frmMain::onApply()
 {
     if (m_configuration && m_configuration->WriteParameters() && !LogService::instance().ApplyEnabled())
-        m_apply->setEnabled(false);
+        m_buttonLine->Apply()->setEnabled(false);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -425,7 +532,7 @@ void frmMain::ShowAbout()
 void frmMain::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->key() == F1)
-        HelpDisplay::ShowHelp(PlugInGlobals::HelpFilePath, 1000 + m_currentPageNo);
+        HelpDisplay::ShowHelp(PlugInGlobals::HelpFilePath, 1000 + CurrentPageNo());
     QMainWindow::keyReleaseEvent(event);
 }
 
@@ -443,11 +550,19 @@ void frmMain::ExecuteMenuCommand(const QString &key)
                              1490, 1, QStringList{m_menu->Tool(key)->text().remove(QLatin1Char('&'))}),
                          windowTitle(), MessageBox::Icon::Information);
     } else if (key == QLatin1String("Quit")) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
         close();
+        // Kept open by the close question: the hourglass goes with it.
+        if (isVisible())
+            QApplication::restoreOverrideCursor();
     } else if (key == QLatin1String("About")) {
         ShowAbout();
     } else if (key == QLatin1String("Manual")) {
         HelpDisplay::ShowHelp(PlugInGlobals::HelpFilePath, -1);
+    } else if (key == QLatin1String("AppDoc")) {
+        HelpDisplay::ShowHelp(AppDocFilePath(), -1);
+    } else if (key == QLatin1String("DeviceInfo")) {
+        DeviceInfoDialog::showDeviceInfo(windowTitle(), this);
     } else if (!m_configuration) {
         return;
     } else if (key == QLatin1String("SaveFile")) {

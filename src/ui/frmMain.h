@@ -7,9 +7,11 @@
 #include <array>
 #include <memory>
 
-class QLabel;
-class QPushButton;
-class QTabWidget;
+class ButtonBar;
+class ButtonLine;
+class QTimer;
+class TabStripControl;
+class WindowLayout;
 class cConfiguration;
 class DevicePage;
 class LoggerPage;
@@ -65,25 +67,38 @@ public:
     void Display();
     void ValueChanged();
     void ExecuteMenuCommand(const QString &key);
-    // The page of a tab key: 0 Logger, 1 Device, 2 Objects, 3 .. 10 modules.
+    // Brings the page of a tab key to the front, its tab selected: 0 Logger,
+    // 1 Device, 2 Objects, 3 .. 10 modules. A hidden tab's page stays away.
     void ShowPage(int keyNo);
-    int CurrentPageNo() const { return m_currentPageNo; }
+    int CurrentPageNo() const;
     cConfiguration *Configuration() const { return m_configuration.get(); }
+    WindowLayout &Layout() const { return *m_layout; }
+    TabStripControl *TabStrip() const { return m_tabStrip; }
+    // The window's measured height and the one a KW16 module needs.
+    int NormalHeight() const { return m_normalHeight; }
+    int ExtendedHeight() const { return m_extendedHeight; }
+    // One notification of the object server's recurring heartbeat.
+    void Heartbeat();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildPages();
+    void buildTabStrip();
+    void BuildModulePages();
+    void UpdateModuleCaptions();
+    void LoadCaptions();
     void StartConfiguration(int commandIndex);
+    void onButtonBarClicked(const QString &key);
     void onSlotSelected(int slot);
     void onSlotCommitted(int slot);
     int slotValue(int slot) const;
     void setTabShown(int keyNo, bool shown);
-    int tabIndexOfKey(int keyNo) const;
     void UpdateConfigureButtons();
+    void AdjustWindowHeight();
     void LaunchModulePlugIn(int slot);
     void onOk();
     void onApply();
@@ -92,17 +107,22 @@ private:
 
     std::unique_ptr<cConfiguration> m_configuration;
     MainMenu *m_menu = nullptr;
-    QTabWidget *m_tabs = nullptr;
+    QWidget *m_client = nullptr;
+    ButtonBar *m_buttonBar = nullptr;
+    TabStripControl *m_tabStrip = nullptr;
     DevicePage *m_device = nullptr;
     ObjectsPage *m_objects = nullptr;
     std::array<ModulePage *, 8> m_modules{};
+    QWidget *m_loggerPage = nullptr;
     LoggerPage *m_logger = nullptr;
-    QPushButton *m_ok = nullptr;
-    QPushButton *m_cancel = nullptr;
-    QPushButton *m_apply = nullptr;
-    QLabel *m_status = nullptr;
+    ButtonLine *m_buttonLine = nullptr;
+    std::unique_ptr<WindowLayout> m_layout;
+    QTimer *m_heartbeat = nullptr;
+    int m_heartbeats = 0;
+    bool m_busy = false;
     bool m_loaded = false;
     bool m_loadingSettings = false;
     bool m_closeConfirmed = false;
-    int m_currentPageNo = DeviceKey;
+    int m_normalHeight = 0;
+    int m_extendedHeight = 0;
 };

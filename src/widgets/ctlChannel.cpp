@@ -1,22 +1,30 @@
 #include "widgets/ctlChannel.h"
 
 #include "widgets/DropDownComboBox.h"
+#include "widgets/Twips.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPalette>
 
 namespace {
-// Design sizes are in twips; 15 twips make one pixel.
-constexpr int TwipsPerPixel = 15;
-constexpr QRect twips(int left, int top, int width, int height)
+// Design sizes, in twips.
+QRect FrameRect()
 {
-    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel};
+    return Twips::Rect(0, 0, 5700, 510);
 }
-constexpr QRect FrameRect = twips(0, 0, 5700, 510);
-constexpr QRect LabelRect = twips(180, 60, 255, 195);
-constexpr QRect ObjectComboRect = twips(600, 0, 1800, 315);
-constexpr QRect TypeComboRect = twips(2700, 0, 2700, 315);
+QRect LabelRect()
+{
+    return Twips::Rect(180, 60, 255, 195);
+}
+QRect ObjectComboRect()
+{
+    return Twips::Rect(600, 0, 1800, 315);
+}
+QRect TypeComboRect()
+{
+    return Twips::Rect(2700, 0, 2700, 315);
+}
 
 const QColor InvalidText(255, 0, 0);
 
@@ -80,13 +88,13 @@ ctlChannel::~ctlChannel() = default;
 
 void ctlChannel::placeChildren()
 {
-    m_frame->setGeometry(FrameRect);
-    m_lblChannel->setGeometry(LabelRect);
-    m_cboObject->setGeometry(ObjectComboRect);
-    m_cboType->setGeometry(TypeComboRect);
+    m_frame->setGeometry(FrameRect());
+    m_lblChannel->setGeometry(LabelRect());
+    m_cboObject->setGeometry(ObjectComboRect());
+    m_cboType->setGeometry(TypeComboRect());
     m_frame->lower();
     // A container's layout cannot stretch or squeeze a row.
-    setFixedSize(FrameRect.size());
+    setFixedSize(FrameRect().size());
 }
 
 quint8 ctlChannel::ChannelNo() const
@@ -119,7 +127,8 @@ void ctlChannel::setObjectComboEnabled(bool enabled)
 
 bool ctlChannel::ObjectComboEnabled() const
 {
-    return m_cboObject->isEnabled();
+    // The row's own state: a page out of sight disables everything on it.
+    return m_cboObject->isEnabledTo(this);
 }
 
 void ctlChannel::ClearObjectCombo()
@@ -171,7 +180,7 @@ void ctlChannel::setTypeComboEnabled(bool enabled)
 
 bool ctlChannel::TypeComboEnabled() const
 {
-    return m_cboType->isEnabled();
+    return m_cboType->isEnabledTo(this);
 }
 
 void ctlChannel::setTypeComboValid(bool valid)
@@ -189,9 +198,10 @@ void ctlChannel::setTypeComboValid(bool valid)
 
 bool ctlChannel::TypeComboValid() const
 {
-    // The text colour itself is the state, so nothing else can drift from it.
-    return m_cboType->palette().color(QPalette::ButtonText) ==
-           QApplication::palette(m_cboType).color(QPalette::ButtonText);
+    // The text colour itself is the state, so nothing else can drift from
+    // it. Read in the active group: a row on a page out of sight is disabled.
+    return m_cboType->palette().color(QPalette::Active, QPalette::ButtonText) ==
+           QApplication::palette(m_cboType).color(QPalette::Active, QPalette::ButtonText);
 }
 
 const QStringList &ctlChannel::TypeComboItemData() const

@@ -2,15 +2,17 @@
 
 #include "host/HelpViewer.h"
 #include "platform/services/FileDialog.h"
+#include "ui/TabStripControl.h"
 #include "ui/frmMain.h"
 #include "workflows/WorkflowFixture.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 
 class RecordingHelp : public HelpViewer
@@ -66,22 +68,29 @@ protected:
         start(device);
     }
 
+    // An empty manual where the plug-in looks for it, so that help opens.
+    void provideManual() const
+    {
+        QDir().mkpath(QFileInfo(PlugInGlobals::HelpFilePath).absolutePath());
+        QFile manual(PlugInGlobals::HelpFilePath);
+        ASSERT_TRUE(manual.open(QIODevice::WriteOnly)) << PlugInGlobals::HelpFilePath.toStdString();
+    }
+
     template <class T> T *find(const QString &name) const
     {
         T *child = window->findChild<T *>(name);
         EXPECT_NE(child, nullptr) << name.toStdString();
         return child;
     }
-    QTabWidget *tabs() const { return find<QTabWidget>(QStringLiteral("tabStrip")); }
+    TabStripControl *tabs() const { return find<TabStripControl>(QStringLiteral("tabStrip")); }
     QStringList visibleTabs() const
     {
         QStringList captions;
-        for (int i = 0; i < tabs()->count(); ++i) {
-            if (tabs()->isTabVisible(i))
-                captions << tabs()->tabText(i);
-        }
+        for (int i = 0; i < tabs()->Count(); ++i)
+            captions << tabs()->Caption(i);
         return captions;
     }
+    QString selectedTab() const { return tabs()->Caption(tabs()->SelectedPosition()); }
     QComboBox *slotList(int slot) const { return find<QComboBox>(QStringLiteral("cboModule%1").arg(slot)); }
     // The user picks a module type in a slot's list and leaves the list.
     void chooseSlot(int slot, int moduleType)

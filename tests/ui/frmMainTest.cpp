@@ -1,5 +1,6 @@
 // The main window driven as a user drives it.
 #include "MainWindowFixture.h"
+#include "host/ApplicationObject.h"
 #include "platform/services/ScriptedDeviceSelection.h"
 
 #include <QMenu>
@@ -43,7 +44,7 @@ TEST_F(MainWindow, OpensWithTheStoredModulesChannelsAndNames)
     EXPECT_EQ(find<QLabel>(QStringLiteral("lblStatus"))->text(), QStringLiteral("Ready."));
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
     // Module pages hold the rows.
-    EXPECT_EQ(channelRow(2, 1)->parentWidget()->objectName(), QStringLiteral("rowsModule2"));
+    EXPECT_EQ(channelRow(2, 1)->parentWidget()->objectName(), QStringLiteral("pageModule2"));
 }
 
 TEST_F(MainWindow, SlotsFillFromTheFirstWithoutGaps)
@@ -77,7 +78,9 @@ TEST_F(MainWindow, AFunctionPickedAndAppliedIsThereAfterReopening)
     pickEntry(channelRow(2, 3), "cboObject", QStringLiteral("Channel4"));
     // The dual-pushbutton switch takes channels 3 and 4 of the KW8.
     pickEntry(channelRow(2, 3), "cboType", cActChannel::FptText(QStringLiteral("21201/8")));
-    EXPECT_FALSE(channelRow(2, 4)->findChild<QComboBox *>(QStringLiteral("cboObject"))->isEnabled());
+    EXPECT_FALSE(
+        channelRow(2, 4)->findChild<QComboBox *>(QStringLiteral("cboObject"))->isEnabledTo(channelRow(2, 4)));
+    window->ShowPage(frmMain::ObjectsKey);
     find<QLineEdit>(QStringLiteral("txtName2"))->setText(QString());
     QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtName2")), QStringLiteral("Light Office"));
     ASSERT_TRUE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
@@ -89,7 +92,8 @@ TEST_F(MainWindow, AFunctionPickedAndAppliedIsThereAfterReopening)
     EXPECT_EQ(objectOf(1, 2).toStdString(), "Light Office");
     EXPECT_EQ(channelRow(2, 3)->GetCurrentTypeComboItemText().toStdString(),
               cActChannel::FptText(QStringLiteral("21201/8")).toStdString());
-    EXPECT_FALSE(channelRow(2, 4)->findChild<QComboBox *>(QStringLiteral("cboObject"))->isEnabled());
+    EXPECT_FALSE(
+        channelRow(2, 4)->findChild<QComboBox *>(QStringLiteral("cboObject"))->isEnabledTo(channelRow(2, 4)));
     EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtName2"))->text().toStdString(), "Light Office");
 }
 
@@ -106,10 +110,11 @@ TEST_F(MainWindow, ChangesAreNotLostByClosingOrByAFailedOk)
 
     // The stored switch on a relay channel cannot be written: OK writes
     // nothing and the Logger page shows why.
+    window->ShowPage(frmMain::ObjectsKey);
     QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtName6")), QStringLiteral(" x"));
     click(QStringLiteral("btnOK"));
     EXPECT_TRUE(window->IsLoaded());
-    EXPECT_EQ(tabs()->tabText(tabs()->currentIndex()), QStringLiteral("Logger"));
+    EXPECT_EQ(selectedTab(), QStringLiteral("Logger"));
     EXPECT_TRUE(redLines().contains(ResourceStrings::LoadResString(1555)));
     EXPECT_TRUE(find<QListWidget>(QStringLiteral("lstLog"))->count() > 0);
 }
@@ -182,10 +187,8 @@ TEST_F(MainWindow, CopyParametersWritesTheSetToTheChosenDevices)
 
 TEST_F(MainWindow, MenuLanguageHelpAndTheCommandsThatDoNotConfigure)
 {
-    QFile manual(path("prog/tarvinaRX24.html"));
-    ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
-    manual.close();
     start();
+    provideManual();
     trigger(QStringLiteral("English"));
     EXPECT_TRUE(MessageBox::shownBoxes().isEmpty()) << "the stored language needs no switch";
     trigger(QStringLiteral("German"));
@@ -204,6 +207,63 @@ TEST_F(MainWindow, MenuLanguageHelpAndTheCommandsThatDoNotConfigure)
     for (const char *tool : {"OpenFile", "SaveFile", "ReadParameters", "WriteParameters", "SpreadParameters"})
         EXPECT_FALSE(find<QAction>(QStringLiteral("mnu") + QLatin1String(tool))->isVisible()) << tool;
     EXPECT_TRUE(find<QAction>(QStringLiteral("mnuQuit"))->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindow, AStartInGermanShowsGermanCaptionsAndMenu)
+{
+    RegistryUtility::write(LcaPlugIn::LanguageKey(), QStringLiteral("Language"), QStringLiteral("1000"));
+    start();
+    EXPECT_EQ(visibleTabs().first(), QStringLiteral("Gerät"));
+    EXPECT_EQ(visibleTabs().last(), QStringLiteral("Protokoll"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("lblSlot3"))->text(), QStringLiteral("Modul 3"));
+    EXPECT_EQ(find<QMenu>(QStringLiteral("mnuFile"))->title(), QStringLiteral("&Datei"));
+    EXPECT_EQ(find<QPushButton>(QStringLiteral("btnCancel"))->text(), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("lblStatus"))->text(), ResourceStrings::LoadResString(1517));
+    EXPECT_NE(ResourceStrings::LoadResString(1517), QStringLiteral("Ready."));
+}
+
+TEST_F(MainWindow, AHandedLonMarkObjectOpensItsDeviceWithoutConnecting)
+{
+    storeSlots(QStringLiteral("RX24 Hall"), {MT_RP4, MT_KW8});
+    PlugInGlobals::Help = &help;
+    // A director drives the automation object: it hands over a LonMark
+    // object of the device, then sends the configuration command.
+    ApplicationObject application;
+    application.setLnsObjectByTool(QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Hall\\Channel2"));
+    application.SendCommand(13, 7, QString());
+    ASSERT_TRUE(window->IsLoaded());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("RX24 Hall"));
+    ASSERT_TRUE(window->Configuration());
+    EXPECT_EQ(slotList(2)->currentData().toInt(), MT_KW8);
+    EXPECT_EQ(visibleTabs().size(), 5);
+}
+
+TEST_F(MainWindow, AnApplyThatCannotReachTheDeviceKeepsTheEditsForTheNextTry)
+{
+    storeSlots(QStringLiteral("RX24 Hall"), {MT_RP4});
+    start();
+    pickEntry(channelRow(1, 2), "cboObject", QStringLiteral("Channel2"));
+    const auto reachable = [this](bool yes) {
+        otherClient([yes](NetworkDatabase &db) {
+            db.setDeviceReachable(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),
+                                  QStringLiteral("RX24 Hall"), yes);
+        });
+    };
+    reachable(false);
+    click(QStringLiteral("btnApply"));
+    EXPECT_FALSE(redLines().isEmpty());
+    EXPECT_TRUE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
+    EXPECT_EQ(objectOf(1, 2).toStdString(), "Channel2");
+
+    reachable(true);
+    LogService::reset();
+    click(QStringLiteral("btnApply"));
+    EXPECT_TRUE(redLines().isEmpty()) << redLines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
 }
 
 } // namespace

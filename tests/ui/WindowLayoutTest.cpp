@@ -1,0 +1,98 @@
+// The window's pages, tab strip and size as the user meets them.
+#include "MainWindowFixture.h"
+#include "widgets/Twips.h"
+
+#include <QApplication>
+
+namespace {
+
+class WindowLayoutTest : public MainWindowFixture
+{
+protected:
+    QWidget *page(const char *name) const { return find<QWidget>(QLatin1String(name)); }
+    // The user clicks the tab with this caption.
+    void clickTab(const QString &caption)
+    {
+        const int position = visibleTabs().indexOf(caption);
+        ASSERT_GE(position, 0) << caption.toStdString();
+        QTabBar *bar = tabs()->Bar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(position).center());
+    }
+    void expectFitted(const QWidget *shown) const
+    {
+        const QRect client = tabs()->ClientArea();
+        EXPECT_EQ(shown->x(), client.left() - Twips::ToPixels(45));
+        EXPECT_EQ(shown->y(), client.top() - Twips::ToPixels(15));
+        EXPECT_EQ(shown->width(), client.width() + Twips::ToPixels(60));
+        EXPECT_EQ(shown->height(), client.height() + Twips::ToPixels(30));
+    }
+};
+
+TEST_F(WindowLayoutTest, OnlyTheSelectedPageIsInPlaceAndReachable)
+{
+    storeSlots(QStringLiteral("RX24 Hall"), {MT_RP4, MT_KW8});
+    start();
+    QWidget *device = page("pageDevice");
+    expectFitted(device);
+    EXPECT_TRUE(device->isVisible());
+    for (const char *name : {"pageObjects", "pageModule1", "pageLogger"}) {
+        EXPECT_FALSE(page(name)->isVisible()) << name;
+        EXPECT_FALSE(page(name)->isEnabled()) << name;
+        EXPECT_LT(page(name)->x(), -10000) << name;
+    }
+    // The keyboard skips what is disabled or not shown: no hidden name field takes it.
+    QLineEdit *name = find<QLineEdit>(QStringLiteral("txtName1"));
+    EXPECT_FALSE(name->isEnabled() && name->isVisible());
+
+    provideManual();
+    clickTab(QStringLiteral("Module 2"));
+    EXPECT_TRUE(page("pageModule2")->isVisible());
+    EXPECT_FALSE(device->isEnabled());
+    expectFitted(page("pageModule2"));
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(help.topics.value(0), 1004);
+
+    // A bigger window keeps the page fitted to the strip.
+    const int before = page("pageModule2")->width();
+    window->resize(window->width() + 150, window->height() + 60);
+    QApplication::processEvents();
+    expectFitted(page("pageModule2"));
+    EXPECT_EQ(page("pageModule2")->width(), before + 150);
+}
+
+TEST_F(WindowLayoutTest, AKw16MakesTheWindowTallEnoughForItsSixteenRows)
+{
+    storeSlots(QStringLiteral("RX24 Hall"), {MT_RP4});
+    start();
+    const int normal = window->height();
+    EXPECT_EQ(window->NormalHeight(), normal);
+    chooseSlot(2, MT_KW16);
+    QApplication::processEvents();
+    EXPECT_EQ(window->height(), normal + Twips::ToPixels(4050));
+    clickTab(QStringLiteral("Module 2"));
+    QWidget *modulePage = page("pageModule2");
+    EXPECT_LE(channelRow(2, 16)->geometry().bottom(), modulePage->height()) << "the last row is cut off";
+
+    chooseSlot(2, MT_KW8);
+    QApplication::processEvents();
+    EXPECT_EQ(window->height(), normal);
+    expectFitted(modulePage);
+}
+
+TEST_F(WindowLayoutTest, HiddenModuleTabsComeBackAtTheirPlaceWithTheirCaption)
+{
+    storeSlots(QStringLiteral("RX24 Hall"), {MT_RP4, MT_KW8, MT_HF4});
+    start();
+    chooseSlot(3, -1);
+    EXPECT_FALSE(visibleTabs().contains(QStringLiteral("Module 3")));
+    EXPECT_EQ(tabs()->PositionOfKey(QStringLiteral("KEY:5")), -1) << "a hidden tab is gone from the strip";
+    chooseSlot(3, MT_RP8);
+    EXPECT_EQ(visibleTabs(), (QStringList{QStringLiteral("Device"), QStringLiteral("Objects"),
+                                          QStringLiteral("Module 1"), QStringLiteral("Module 2"),
+                                          QStringLiteral("Module 3"), QStringLiteral("Logger")}));
+    clickTab(QStringLiteral("Module 3"));
+    EXPECT_EQ(window->CurrentPageNo(), 5);
+    EXPECT_TRUE(page("pageModule3")->isVisible());
+}
+
+} // namespace
