@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, creates the demo network when it is not
-# there yet, lists it, and starts the plug-in on the demo's configured device.
+# there yet, lists it, and opens the window of the demo's partly configured device.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup-packages.sh
@@ -13,7 +13,7 @@ BIN="${BUILD_DIR:-build}/bin"
 "$BIN/lnsdb" list-devices Demo
 
 # "\" separates the levels of the object name on the command line.
-PLUGIN=("$BIN/tarvinaRX24" /COMMANDID:13 /CLASSID:7 '/OBJECTNAME:Demo\LNS System.Floor 1\RX24 Full')
+PLUGIN=("$BIN/tarvinaRX24" /COMMANDID:13 /CLASSID:7 '/OBJECTNAME:Demo\LNS System.Floor 1\RX24 Partial')
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "${PLUGIN[@]}"
 fi

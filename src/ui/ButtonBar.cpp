@@ -2,6 +2,7 @@
 
 #include "host/ResourceStrings.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QToolButton>
 
@@ -30,10 +31,24 @@ void ButtonBar::LoadCaptions()
 {
     m_group->setText(ResourceStrings::LoadResString(1029));
     m_button->setText(ResourceStrings::LoadResString(1001));
+    resizeEvent(nullptr);
 }
+
+namespace {
+// The bar is narrow by design: a caption that does not fit gets a smaller font.
+void fitFont(QWidget *widget, const QString &text, int width)
+{
+    QFont font = widget->parentWidget()->font();
+    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    widget->setFont(font);
+}
+} // namespace
 
 void ButtonBar::resizeEvent(QResizeEvent *)
 {
+    fitFont(m_group, m_group->text(), width() - 10);
+    fitFont(m_button, m_button->text(), width() - 16);
     const int groupHeight = m_group->sizeHint().height() + 4;
     m_group->setGeometry(2, 2, width() - 4, groupHeight);
     m_button->setGeometry(4, groupHeight + 8, width() - 8, m_button->sizeHint().height() + 6);

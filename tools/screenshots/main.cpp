@@ -1,0 +1,39 @@
+// rx24-screenshots: starts the plug-in's window the way a director starts the
+// program, drives it as a user would (Device page, a module page, a channel
+// given an object and a function, Apply) and saves a picture of the window
+// at each step. It exits 0 only when the Apply wrote the device without a
+// red log line, so the pictures always show a working plug-in.
+//
+//   rx24-screenshots <output folder> <object name>
+#include "WindowTour.h"
+
+#include "host/AppVersion.h"
+#include "host/PlugInProcess.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppVersion::ProductName());
+    QApplication::setOrganizationName(QStringLiteral("velto"));
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.size() != 2) {
+        std::fputs("usage: rx24-screenshots <output folder> <object name>\n", stderr);
+        return 2;
+    }
+    frmMain window;
+    WindowTour tour(window, args.at(0));
+    const QStringList command{QStringLiteral("/COMMANDID:13"), QStringLiteral("/CLASSID:7"),
+                              QStringLiteral("/OBJECTNAME:") + args.at(1)};
+    const int started = PlugInProcess::run(command, window, [&tour] {
+        QTimer::singleShot(0, &tour, &WindowTour::Run);
+        return QApplication::exec();
+    });
+    if (started != 0)
+        return started;
+    return tour.Succeeded() ? 0 : 1;
+}
