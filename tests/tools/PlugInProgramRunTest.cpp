@@ -1,6 +1,9 @@
 // The built tarvinaRX24 started the way a script or a director's command line
 // starts it, without a display: every run ends on its own, and its exit
 // status and standard streams tell what happened.
+#include "platform/netdb/NetworkDatabase.h"
+#include "support/DeviceState.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +16,7 @@ namespace {
 
 const QString Program = QStringLiteral(RX24_BINARY_DIR "/bin/tarvinaRX24");
 const QString Lnsdb = QStringLiteral(RX24_BINARY_DIR "/bin/lnsdb");
+const QString Tour = QStringLiteral(RX24_BINARY_DIR "/bin/rx24-screenshots");
 
 class PlugInProgramRun : public ::testing::Test
 {
@@ -173,4 +177,27 @@ TEST_F(PlugInProgramRun, ADatabaseThatCannotBeOpenedIsNamedWithItsCause)
     EXPECT_TRUE(r.err.contains(QStringLiteral("The network database \"") + corrupt.fileName() +
                                QStringLiteral("\" cannot be opened: ")))
         << r.err.toStdString();
+}
+
+TEST_F(PlugInProgramRun, TheWindowOpenedFromTheCommandLineWritesTheDeviceOnApply)
+{
+    // The window tour starts the program's window through the same start as
+    // tarvinaRX24, gives channel 2 of module 1 an object and a function and
+    // clicks Apply; it ends with 0 only when the write logged nothing red.
+    const auto written = [this] {
+        NetworkDatabase db(path("net.lnsdb"), NetworkDatabase::OpenMode::ReadOnly);
+        db.connectServer(0);
+        return DeviceState::of(
+            db.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"), QStringLiteral("RX24 Partial")));
+    };
+    const QStringList before = written();
+    QProcess tour;
+    tour.setProcessEnvironment(m_env);
+    tour.start(Tour, {path("pictures"), QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Partial")});
+    ASSERT_TRUE(tour.waitForFinished(30000));
+    EXPECT_EQ(tour.exitCode(), 0) << tour.readAllStandardError().toStdString();
+    const std::string change = DeviceState::difference(before, written());
+    EXPECT_NE(change.find("ModuleChannel"), std::string::npos) << change;
+    for (const char *picture : {"device.png", "module.png", "logger.png"})
+        EXPECT_GT(QFileInfo(path("pictures/") + QLatin1String(picture)).size(), 1000) << picture;
 }
