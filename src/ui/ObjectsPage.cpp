@@ -4,6 +4,7 @@
 #include "widgets/Twips.h"
 
 #include <QLabel>
+#include <QRegularExpressionValidator>
 
 ObjectsPage::ObjectsPage(QWidget *parent) : QFrame(parent)
 {
@@ -21,8 +22,11 @@ ObjectsPage::ObjectsPage(QWidget *parent) : QFrame(parent)
         auto *field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("txtName%1").arg(n));
         field->setGeometry(Twips::Rect(left, top, 2100, 285));
-        // LonMark object names are kept short by the network tools.
+        // LonMark object names are kept short by the network tools, and "\"
+        // separates the levels of an object name: a name must not hold one.
         field->setMaxLength(64);
+        field->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\\\]*")), field));
         m_fields.at(static_cast<size_t>(n - 1)) = field;
         connect(field, &QLineEdit::textEdited, this,
                 [this, n](const QString &text) { Q_EMIT NameEdited(n, text); });

@@ -187,8 +187,8 @@ TEST_F(PlugInProgramRun, TheWindowOpenedFromTheCommandLineWritesTheDeviceOnApply
     const auto written = [this] {
         NetworkDatabase db(path("net.lnsdb"), NetworkDatabase::OpenMode::ReadOnly);
         db.connectServer(0);
-        return DeviceState::of(
-            db.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"), QStringLiteral("RX24 Partial")));
+        return DeviceState::of(db.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),
+                                         QStringLiteral("RX24 Partial")));
     };
     const QStringList before = written();
     QProcess tour;

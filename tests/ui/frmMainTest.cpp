@@ -4,6 +4,7 @@
 #include "platform/services/ScriptedDeviceSelection.h"
 
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -82,7 +83,8 @@ TEST_F(MainWindow, AFunctionPickedAndAppliedIsThereAfterReopening)
         channelRow(2, 4)->findChild<QComboBox *>(QStringLiteral("cboObject"))->isEnabledTo(channelRow(2, 4)));
     window->ShowPage(frmMain::ObjectsKey);
     find<QLineEdit>(QStringLiteral("txtName2"))->setText(QString());
-    QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtName2")), QStringLiteral("Light Office"));
+    // "\\" separates the levels of object names: the field refuses it.
+    QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtName2")), QStringLiteral("Light\\ Office"));
     ASSERT_TRUE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
     click(QStringLiteral("btnApply"));
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
@@ -264,6 +266,58 @@ TEST_F(MainWindow, AnApplyThatCannotReachTheDeviceKeepsTheEditsForTheNextTry)
     click(QStringLiteral("btnApply"));
     EXPECT_TRUE(redLines().isEmpty()) << redLines().join(QLatin1Char('\n')).toStdString();
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindow, DeviceInfoTellsWhatTheDeviceIsAndWhetherItAnswers)
+{
+    storeSlots(QStringLiteral("RX24 Hall"), {MT_RP4});
+    start();
+    QStringList seen;
+    const auto readAndClose = [&seen] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        for (const char *name : {"lblDeviceName", "lblProgramId", "lblSubsystem", "lblState"})
+            seen << dialog->findChild<QLabel *>(QLatin1String(name))->text();
+        seen << QString::number(dialog->findChild<QListWidget *>(QStringLiteral("lstObjects"))->count());
+        dialog->close();
+    };
+    QTimer::singleShot(0, readAndClose);
+    trigger(QStringLiteral("DeviceInfo"));
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("RX24 Hall"), QStringLiteral("9000A5E018040100"),
+                                 QStringLiteral("LNS System.Floor 1"),
+                                 ResourceStrings::LoadResString(1380, 7), QStringLiteral("17")}));
+
+    otherClient([](NetworkDatabase &db) {
+        db.setDeviceReachable(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),
+                              QStringLiteral("RX24 Hall"), false);
+    });
+    seen.clear();
+    QTimer::singleShot(0, readAndClose);
+    trigger(QStringLiteral("DeviceInfo"));
+    EXPECT_EQ(seen.value(3), ResourceStrings::LoadResString(1380, 8));
+}
+
+TEST_F(MainWindow, TheRefreshTakesBackAPointerThatACommandLeftBehind)
+{
+    start();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (int i = 0; i < 10; ++i)
+        window->Heartbeat();
+    EXPECT_TRUE(QApplication::overrideCursor()) << "only every eleventh notification refreshes";
+    window->Heartbeat();
+    EXPECT_FALSE(QApplication::overrideCursor());
+
+    // A running workflow keeps its hourglass.
+    window->SetBusy(true);
+    for (int i = 0; i < 11; ++i)
+        window->Heartbeat();
+    EXPECT_TRUE(QApplication::overrideCursor());
+    window->SetBusy(false);
+    EXPECT_FALSE(QApplication::overrideCursor());
 }
 
 } // namespace

@@ -40,8 +40,9 @@ bool WindowTour::pick(int slot, int channel, const char *list, int entry)
 {
     cActModule *module = m_window.Configuration()->ActModules().Item(slot);
     cActChannel *row = module ? module->ChannelByIndex(channel) : nullptr;
-    auto *combo = row && row->ChannelControl() ? row->ChannelControl()->findChild<QComboBox *>(QLatin1String(list))
-                                               : nullptr;
+    auto *combo = row && row->ChannelControl()
+                      ? row->ChannelControl()->findChild<QComboBox *>(QLatin1String(list))
+                      : nullptr;
     if (!combo)
         return false;
     // Opening the list fills it, as the user's click does.

@@ -6,7 +6,6 @@
 //
 //   rx24-screenshots <output folder> <object name>
 #include "WindowTour.h"
-
 #include "host/AppVersion.h"
 #include "host/PlugInProcess.h"
 #include "ui/frmMain.h"
