@@ -69,6 +69,15 @@ TEST_F(MainWindow, SlotsFillFromTheFirstWithoutGaps)
     const QStringList tabsShown = visibleTabs();
     EXPECT_EQ(tabsShown.indexOf(QStringLiteral("Module 4")),
               tabsShown.indexOf(QStringLiteral("Module 3")) + 1);
+
+    // The last slot has no next one to grey; emptying it gives slot 7 the choice back.
+    for (int slot = 5; slot <= 8; ++slot)
+        chooseSlot(slot, MT_RP4);
+    EXPECT_EQ(slotList(7)->findData(-1), -1);
+    chooseSlot(8, -1);
+    EXPECT_NE(slotList(7)->findData(-1), -1);
+    EXPECT_FALSE(visibleTabs().contains(QStringLiteral("Module 8")));
+    EXPECT_EQ(visibleTabs().last(), QStringLiteral("Logger"));
 }
 
 TEST_F(MainWindow, AFunctionPickedAndAppliedIsThereAfterReopening)
@@ -244,7 +253,7 @@ TEST_F(MainWindow, AHandedLonMarkObjectOpensItsDeviceWithoutConnecting)
     EXPECT_EQ(visibleTabs().size(), 5);
 }
 
-TEST_F(MainWindow, AnApplyThatCannotReachTheDeviceKeepsTheEditsForTheNextTry)
+TEST_F(MainWindow, AnApplyThatCannotReachTheDeviceOrTheDatabaseKeepsTheEditsForTheNextTry)
 {
     storeSlots(QStringLiteral("RX24 Hall"), {MT_RP4});
     start();
@@ -262,6 +271,20 @@ TEST_F(MainWindow, AnApplyThatCannotReachTheDeviceKeepsTheEditsForTheNextTry)
     EXPECT_EQ(objectOf(1, 2).toStdString(), "Channel2");
 
     reachable(true);
+    // Another user holds the database: the busy message, and the edits stay.
+    {
+        LogService::reset();
+        NetworkDatabase other(path("net.lnsdb"));
+        other.connectServer(0);
+        auto otherNetwork = other.openNetwork(QStringLiteral("Demo"), false);
+        otherNetwork->system()->startTransaction();
+        click(QStringLiteral("btnApply"));
+        otherNetwork->system()->cancelTransaction();
+        EXPECT_TRUE(redLines().join(QLatin1Char(' ')).contains(QStringLiteral("busy")))
+            << redLines().join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
+        EXPECT_EQ(objectOf(1, 2).toStdString(), "Channel2");
+    }
     LogService::reset();
     click(QStringLiteral("btnApply"));
     EXPECT_TRUE(redLines().isEmpty()) << redLines().join(QLatin1Char('\n')).toStdString();
