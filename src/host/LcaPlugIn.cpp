@@ -1,6 +1,7 @@
 #include "host/LcaPlugIn.h"
 
 #include "host/AppVersion.h"
+#include "host/HelpDisplay.h"
 #include "host/LeadingNumber.h"
 #include "host/MainWindowHost.h"
 #include "host/PlugInGlobals.h"
@@ -112,8 +113,10 @@ void LcaPlugIn::InitApp()
             return;
         }
 
-        HelpFilePath =
-            PlugInGlobals::ProgramFolder() + Utility->read(HelpSection(), QStringLiteral("HelpFilePath"));
+        // The manual of the language read above; each language has its own folder.
+        HelpFilePath = HelpDisplay::ManualForLanguage(
+            PlugInGlobals::ProgramFolder() + Utility->read(HelpSection(), QStringLiteral("HelpFilePath")),
+            ResourceStrings::LanguageOffset());
         HelpAvailable = true;
 
         createObjectServer();
