@@ -1,5 +1,7 @@
 #include "ui/HelpWindow.h"
 
+#include "host/ResourceStrings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -60,12 +62,23 @@ TEST(HelpWindow, EveryTopicScrollsToItsSectionInBothManuals)
     EXPECT_FALSE(window.show(QStringLiteral(RX24_BINARY_DIR "/bin/help/none.html"), -1));
 }
 
-TEST(HelpWindow, EveryLinkAndPictureOfTheManualsResolves)
+// The messages a user can meet, as (id, number of items); the manuals quote each in their language.
+const QList<std::pair<int, int>> UserMessages{
+    {1425, 1}, {1426, 1}, {1428, 3}, {1435, 2}, {1436, 1}, {1437, 1}, {1490, 1}, {1491, 1},
+    {1500, 2}, {1501, 3}, {1504, 2}, {1507, 1}, {1508, 1}, {1513, 1}, {1517, 1}, {1519, 1},
+    {1520, 2}, {1521, 1}, {1523, 1}, {1526, 1}, {1530, 1}, {1535, 1}, {1542, 1}, {1547, 1},
+    {1550, 2}, {1551, 2}, {1553, 1}, {1554, 1}, {1555, 1}, {1560, 1}, {1561, 6}, {1562, 3},
+    {1700, 1}, {1701, 1}, {1702, 1}, {1703, 1}, {1704, 1}, {1705, 1}};
+
+TEST(HelpWindow, ManualsResolveTheirLinksAndPicturesAndQuoteTheCurrentMessages)
 {
     const QRegularExpression names(QStringLiteral("<a name=\"([^\"]+)\""));
     const QRegularExpression links(QStringLiteral("href=\"#([^\"]+)\""));
     const QRegularExpression pictures(QStringLiteral("<img src=\"([^\"]+)\""));
-    for (const char *language : {"en", "de"}) {
+    // What the plug-in fills in and where a text breaks its line.
+    const QRegularExpression gaps(QStringLiteral("%\\d|\r\n"));
+    for (const auto &[language, offset] :
+         {std::pair{"en", ResourceStrings::English}, {"de", ResourceStrings::German}}) {
         SCOPED_TRACE(language);
         QFile file(manual(language));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -82,5 +95,20 @@ TEST(HelpWindow, EveryLinkAndPictureOfTheManualsResolves)
                 << match.captured(1).toStdString();
         }
         EXPECT_EQ(shown, 3);
+
+        QTextDocument document;
+        document.setHtml(html);
+        const QString text = document.toPlainText().simplified();
+        ResourceStrings::SetLanguageOffset(offset);
+        for (const auto &[id, items] : UserMessages) {
+            for (int item = 1; item <= items; ++item) {
+                const QString message = ResourceStrings::LoadResString(id, item);
+                ASSERT_FALSE(message.isEmpty()) << id;
+                for (const QString &piece : message.split(gaps, Qt::SkipEmptyParts))
+                    EXPECT_TRUE(text.contains(piece.simplified()))
+                        << id << " item " << item << ": " << piece.toStdString();
+            }
+        }
     }
+    ResourceStrings::SetLanguageOffset(ResourceStrings::English);
 }
