@@ -33,3 +33,8 @@ QString PathUtility::dataFolderOf(const QString &executableFolder)
         return withTrailingSeparator(installed);
     return withTrailingSeparator(executableFolder);
 }
+
+bool PathUtility::runsInstalled()
+{
+    return programFolder() != withTrailingSeparator(QCoreApplication::applicationDirPath());
+}

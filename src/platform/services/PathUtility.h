@@ -17,4 +17,7 @@ public:
     // (<executable folder>/../share/tarvinaRX24) when it exists; else the
     // executable's folder, so that a message names where the files are missing.
     static QString dataFolderOf(const QString &executableFolder);
+    // True when the data files come from the installed data folder, which
+    // belongs to the package and takes no files of the program's own.
+    static bool runsInstalled();
 };
