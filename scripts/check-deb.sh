@@ -19,7 +19,7 @@ cmake --build "$BUILD_DIR" -j2
 DEB=$(ls "$BUILD_DIR"/tarvina-rx24_*.deb)
 DEB=$(cd "$(dirname "$DEB")" && pwd)/$(basename "$DEB")
 echo "== $DEB"
-dpkg-deb --info "$DEB" | sed -n '/Package:/,$p'
+dpkg-deb --field "$DEB"
 dpkg-deb --contents "$DEB" | awk '{print $6}'
 if dpkg-deb --contents "$DEB" | grep -q 'test_'; then
   echo "The package holds test programs." >&2
