@@ -1,7 +1,9 @@
 // The tarvina RX24 plug-in program.
 #include "host/AppVersion.h"
+#include "host/PlugInGlobals.h"
 #include "host/PlugInProcess.h"
 #include "platform/services/TerminationSignal.h"
+#include "ui/HelpWindow.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -13,6 +15,9 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("velto"));
     QApplication::setApplicationVersion(AppVersion::fullVersionText());
 
+    // F1 and the Help menu show the manual here; one window for the whole run.
+    HelpWindow help;
+    PlugInGlobals::Help = &help;
     frmMain window;
     // Stopped from outside: the window closes without asking, edits unsaved.
     const TerminationSignal termination([&window] {

@@ -20,3 +20,13 @@ bool HelpDisplay::ShowHelp(const QString &helpFilePath, int topic)
                      MessageBox::Icon::Critical);
     return false;
 }
+
+QString HelpDisplay::ManualForLanguage(const QString &helpFilePath, int languageOffset)
+{
+    if (helpFilePath.isEmpty())
+        return helpFilePath;
+    const QString language =
+        languageOffset == ResourceStrings::German ? QStringLiteral("de") : QStringLiteral("en");
+    const qsizetype cut = helpFilePath.lastIndexOf(QLatin1Char('/'));
+    return helpFilePath.left(cut + 1) + language + QLatin1Char('/') + helpFilePath.mid(cut + 1);
+}

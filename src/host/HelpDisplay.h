@@ -11,4 +11,9 @@ public:
     // Without a help window: message 1426; with a missing file or a window
     // that did not open: message 1425 naming the file. Both critical.
     static bool ShowHelp(const QString &helpFilePath, int topic);
+
+    // The manual of a language: the language's folder ("en", or "de" for the
+    // German offset 1000) inserted before the file name, so that
+    // "<dir>/help/index.html" becomes "<dir>/help/de/index.html".
+    static QString ManualForLanguage(const QString &helpFilePath, int languageOffset);
 };

@@ -1,6 +1,7 @@
 #include "host/LcaPlugIn.h"
 
 #include "host/AppVersion.h"
+#include "host/HelpDisplay.h"
 #include "host/LeadingNumber.h"
 #include "host/MainWindowHost.h"
 #include "host/PlugInGlobals.h"
@@ -11,6 +12,7 @@
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/LnsSessionHelper.h"
 #include "platform/services/MessageBox.h"
+#include "platform/services/PathUtility.h"
 #include "platform/services/QX_Logger.h"
 #include "platform/services/RegistryUtility.h"
 #include "platform/services/StatusWindow.h"
@@ -81,7 +83,9 @@ void LcaPlugIn::InitApp()
 
         QX_Logger::Config config;
         config.logFileName = LogFileName();
-        config.logFolder = PlugInGlobals::ProgramFolder();
+        // An installed program logs in the user's folder, never in the package's data folder.
+        const bool installed = ProgramFolderOverride.isEmpty() && PathUtility::runsInstalled();
+        config.logFolder = installed ? QString() : PlugInGlobals::ProgramFolder();
         config.majorVersion = AppVersion::Major;
         config.minorVersion = AppVersion::Minor;
         config.revision = AppVersion::Revision;
@@ -112,8 +116,10 @@ void LcaPlugIn::InitApp()
             return;
         }
 
-        HelpFilePath =
-            PlugInGlobals::ProgramFolder() + Utility->read(HelpSection(), QStringLiteral("HelpFilePath"));
+        // The manual of the language read above; each language has its own folder.
+        HelpFilePath = HelpDisplay::ManualForLanguage(
+            PlugInGlobals::ProgramFolder() + Utility->read(HelpSection(), QStringLiteral("HelpFilePath")),
+            ResourceStrings::LanguageOffset());
         HelpAvailable = true;
 
         createObjectServer();

@@ -2,10 +2,10 @@
 
 #include "host/PlugInGlobals.h"
 #include "platform/AppError.h"
+#include "platform/services/PathUtility.h"
 #include "template/LocalServerLookup.h"
 #include "template/TemplateNumber.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -52,7 +52,7 @@ void appendNew(QList<int> &result, const QList<int> &from)
 cRX24::cRX24()
 {
     const LocalServerLookup lookup;
-    setTemplatePath(locateTemplateFile(lookup, QCoreApplication::applicationDirPath()));
+    setTemplatePath(locateTemplateFile(lookup, PathUtility::programFolder()));
     PlugInGlobals::Trace(locationNote(lookup, templatePath()));
 }
 

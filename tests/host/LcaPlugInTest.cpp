@@ -16,7 +16,7 @@ TEST_F(ApplicationStart, InitAppFillsTheGlobals)
 {
     LcaPlugIn::InitApp();
     EXPECT_FALSE(PlugInGlobals::TerminateRequested);
-    EXPECT_EQ(PlugInGlobals::HelpFilePath, path("prog/tarvinaRX24.html"));
+    EXPECT_EQ(PlugInGlobals::HelpFilePath, path("prog/help/en/index.html"));
     EXPECT_TRUE(PlugInGlobals::HelpAvailable);
     EXPECT_EQ(PlugInGlobals::ObjectServer, m_server.get());
     EXPECT_FALSE(m_server->isConnected()); // the probe leaves it as it found it
@@ -46,6 +46,7 @@ TEST_F(ApplicationStart, GermanLanguageFromTheSharedKeyEnglishWithout)
     EXPECT_EQ(ResourceStrings::LoadResString(1504, 2),
               QStringLiteral("Verbindung zum LNS-Server wird hergestellt ..."));
     EXPECT_NE(PlugInGlobals::Command(1).Name, QStringLiteral("configure velto tarvina RX24"));
+    EXPECT_EQ(PlugInGlobals::HelpFilePath, path("prog/help/de/index.html"));
     // Without the key, and with a value that selects no language, the texts are English.
     for (const char *value : {"", "5", "2000", "-1000", "German"}) {
         SCOPED_TRACE(value);
@@ -58,6 +59,7 @@ TEST_F(ApplicationStart, GermanLanguageFromTheSharedKeyEnglishWithout)
         LcaPlugIn::InitApp();
         EXPECT_EQ(ResourceStrings::LanguageOffset(), 0);
         EXPECT_EQ(PlugInGlobals::Command(1).Name, QStringLiteral("configure velto tarvina RX24"));
+        EXPECT_EQ(PlugInGlobals::HelpFilePath, path("prog/help/en/index.html"));
     }
 }
 
@@ -191,6 +193,19 @@ TEST_F(HelpShow, ExistingManualIsShownAtTopic)
     EXPECT_TRUE(HelpDisplay::ShowHelp(manual, 1002));
     EXPECT_EQ(viewer.shown, QStringList{manual + QStringLiteral("#1002")});
     EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+}
+
+TEST(ManualForLanguage, TheLanguageFolderGoesInFrontOfTheFileName)
+{
+    const QString manual = QStringLiteral("/opt/rx24/help/index.html");
+    EXPECT_EQ(HelpDisplay::ManualForLanguage(manual, 0), QStringLiteral("/opt/rx24/help/en/index.html"));
+    EXPECT_EQ(HelpDisplay::ManualForLanguage(manual, 1000), QStringLiteral("/opt/rx24/help/de/index.html"));
+    // An INI file of an older version names a manual without a folder.
+    EXPECT_EQ(HelpDisplay::ManualForLanguage(QStringLiteral("/opt/rx24/old.html"), 1000),
+              QStringLiteral("/opt/rx24/de/old.html"));
+    EXPECT_EQ(HelpDisplay::ManualForLanguage(QStringLiteral("index.html"), 0),
+              QStringLiteral("en/index.html"));
+    EXPECT_EQ(HelpDisplay::ManualForLanguage(QString(), 0), QString());
 }
 
 TEST_F(HelpShow, MissingManualGivesMessage1425)

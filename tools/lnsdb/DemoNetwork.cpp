@@ -7,8 +7,8 @@
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"
+#include "platform/services/PathUtility.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -55,12 +55,12 @@ DemoNetwork::DemoNetwork(NetworkDatabase &db, const QString &templateFile)
 
 QString DemoNetwork::defaultInterfaceFile()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/RX24.xif");
+    return PathUtility::programFolder() + QStringLiteral("RX24.xif");
 }
 
 QString DemoNetwork::defaultTemplateFile()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/RX24.ini");
+    return PathUtility::programFolder() + QStringLiteral("RX24.ini");
 }
 
 QList<DemoNetwork::DeviceSetup> DemoNetwork::rx24Devices()

@@ -41,9 +41,9 @@ public:
 
     static QString networkName() { return QStringLiteral("Demo"); }
     static QString subsystemPath() { return QStringLiteral("LNS System.Floor 1"); }
-    // RX24.xif beside the program.
+    // RX24.xif in the program's data folder (beside it, or installed).
     static QString defaultInterfaceFile();
-    // RX24.ini beside the program.
+    // RX24.ini in the program's data folder.
     static QString defaultTemplateFile();
     static QList<DeviceSetup> rx24Devices();
 

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds the Debian package in a Release build folder (without tests) and
+# checks that the installed programs start: in a fresh debian:12 container
+# when docker works here, else from the package unpacked into a temporary
+# root (the programs then find their data in <root>/usr/share/tarvinaRX24
+# as they do in /usr/share/tarvinaRX24) with apt checking the dependencies.
+#
+#   scripts/check-deb.sh            # build folder build-rel
+#   BUILD_DIR=other scripts/check-deb.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD_DIR=${BUILD_DIR:-build-rel}
+
+if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
+  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRX24_BUILD_TESTS=OFF
+fi
+cmake --build "$BUILD_DIR" -j2
+(cd "$BUILD_DIR" && rm -f tarvina-rx24_*.deb && cpack -G DEB)
+DEB=$(ls "$BUILD_DIR"/tarvina-rx24_*.deb)
+DEB=$(cd "$(dirname "$DEB")" && pwd)/$(basename "$DEB")
+echo "== $DEB"
+dpkg-deb --field "$DEB"
+dpkg-deb --contents "$DEB" | awk '{print $6}'
+if dpkg-deb --contents "$DEB" | grep -q 'test_'; then
+  echo "The package holds test programs." >&2
+  exit 1
+fi
+
+DEMO_DEVICE='/OBJECTNAME:Demo\LNS System.Floor 1\RX24 Full'
+# The three starts; each may end by the timeout (124): the window was up.
+STARTS='
+set -u
+started() { rc=$?; if [ $rc -ne 0 ] && [ $rc -ne 124 ]; then echo "FAILED: $1 (exit $rc)"; exit 1; fi; echo "ok: $1 (exit $rc)"; }
+export QT_QPA_PLATFORM=offscreen
+timeout 5 "$BIN/tarvinaRX24"; started "tarvinaRX24 without options"
+timeout 30 "$BIN/lnsdb" demo; started "lnsdb demo"
+timeout 5 "$BIN/tarvinaRX24" /COMMANDID:13 /CLASSID:7 "$DEMO_DEVICE"; started "tarvinaRX24 on the demo device"
+'
+
+if docker run --rm debian:12 true >/dev/null 2>&1; then
+  echo "== installing in a fresh debian:12 container"
+  docker run --rm -v "$DEB:/tmp/$(basename "$DEB"):ro" -e DEMO_DEVICE="$DEMO_DEVICE" -e BIN=/usr/bin \
+    debian:12 bash -c "set -e
+      apt-get update -qq
+      DEBIAN_FRONTEND=noninteractive apt-get install -y -qq /tmp/$(basename "$DEB") >/dev/null
+      ls /usr/share/tarvinaRX24 /usr/share/tarvinaRX24/help
+      useradd -m integrator
+      su integrator -c '$STARTS'"
+  exit 0
+fi
+
+echo "== docker does not work here; unpacking the package into a temporary root instead"
+apt-get install --simulate "$DEB" | grep -E '^(Inst|Conf) ' || true
+ROOT=$(mktemp -d)
+trap 'rm -rf "$ROOT"' EXIT
+dpkg-deb -x "$DEB" "$ROOT"
+mkdir -p "$ROOT/home"
+HOME="$ROOT/home" XDG_CONFIG_HOME="$ROOT/home/.config" XDG_DATA_HOME="$ROOT/home/.local/share" \
+  BIN="$ROOT/usr/bin" DEMO_DEVICE="$DEMO_DEVICE" bash -c "$STARTS"
+echo "== log file of the unpacked plug-in (in the user's folder, not in the package's):"
+ls "$ROOT/home/.local/share/velto/tarvina RX24/"
+if [ -n "$(ls "$ROOT/usr/share/tarvinaRX24" | grep -v -e '^help$' -e '\.ini$' -e '\.xif$')" ]; then
+  echo "The plug-in wrote into its data folder." >&2
+  exit 1
+fi
