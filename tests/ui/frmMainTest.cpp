@@ -235,6 +235,12 @@ TEST_F(MainWindow, AStartInGermanShowsGermanCaptionsAndMenu)
     EXPECT_EQ(find<QPushButton>(QStringLiteral("btnCancel"))->text(), QStringLiteral("Abbrechen"));
     EXPECT_EQ(find<QLabel>(QStringLiteral("lblStatus"))->text(), ResourceStrings::LoadResString(1517));
     EXPECT_NE(ResourceStrings::LoadResString(1517), QStringLiteral("Ready."));
+    // Help opens the German manual.
+    provideManual();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ASSERT_EQ(help.paths.size(), 1);
+    EXPECT_TRUE(help.paths.first().endsWith(QLatin1String("/help/de/index.html")))
+        << help.paths.first().toStdString();
 }
 
 TEST_F(MainWindow, AHandedLonMarkObjectOpensItsDeviceWithoutConnecting)
