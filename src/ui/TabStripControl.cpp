@@ -1,9 +1,10 @@
 #include "ui/TabStripControl.h"
 
+#include "ui/TabRows.h"
+
 #include <QEvent>
 #include <QFrame>
 #include <QScopedValueRollback>
-#include <QTabBar>
 #include <QTimer>
 
 TabStripControl::TabStripControl(QWidget *parent) : QWidget(parent)
@@ -14,16 +15,12 @@ TabStripControl::TabStripControl(QWidget *parent) : QWidget(parent)
     m_panel->setFrameShadow(QFrame::Raised);
 
     // Created after the panel so that the tabs are drawn over its top edge.
-    m_bar = new QTabBar(this);
+    m_bar = new TabRows(this);
     m_bar->setObjectName(QStringLiteral("tabBar"));
-    m_bar->setExpanding(false);
-    m_bar->setUsesScrollButtons(true);
-    m_bar->setMovable(false);
-    m_bar->setDrawBase(false);
     m_bar->installEventFilter(this);
 
-    connect(m_bar, &QTabBar::currentChanged, this, &TabStripControl::onCurrentChanged);
-    connect(m_bar, &QTabBar::tabBarClicked, this, &TabStripControl::onBarClicked);
+    connect(m_bar, &TabRows::currentChanged, this, &TabStripControl::onCurrentChanged);
+    connect(m_bar, &TabRows::tabBarClicked, this, &TabStripControl::onBarClicked);
     arrange();
 }
 
@@ -132,14 +129,14 @@ QRect TabStripControl::ClientArea() const
 {
     // From the strip's own size, not the panel's: a strip resized while its
     // window is still hidden arranges its children only when shown.
-    const int barHeight = Count() > 0 ? m_bar->sizeHint().height() : 0;
+    const int barHeight = Count() > 0 ? m_bar->heightForWidth(width()) : 0;
     const int frame = m_panel->frameWidth();
     const QRect inner(frame, barHeight + frame, qMax(0, width() - 2 * frame),
                       qMax(0, height() - barHeight - 2 * frame));
     return parentWidget() ? inner.translated(pos()) : inner;
 }
 
-QTabBar *TabStripControl::Bar() const
+TabRows *TabStripControl::Bar() const
 {
     return m_bar;
 }
@@ -187,7 +184,7 @@ bool TabStripControl::eventFilter(QObject *watched, QEvent *event)
 
 void TabStripControl::arrange()
 {
-    const int barHeight = Count() > 0 ? m_bar->sizeHint().height() : 0;
+    const int barHeight = Count() > 0 ? m_bar->heightForWidth(width()) : 0;
     m_bar->setGeometry(0, 0, width(), barHeight);
     m_bar->setVisible(Count() > 0);
     m_panel->setGeometry(0, barHeight, width(), qMax(0, height() - barHeight));

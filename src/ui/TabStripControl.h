@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class QFrame;
-class QTabBar;
+class TabRows;
 
 // A tab strip whose tabs carry a key ("KEY:n"), a caption, a tool tip and a
 // tag (a number, a text or an object). It only draws the tabs and the framed
@@ -46,7 +46,7 @@ public:
     // The inside of the panel below the tabs, in the parent widget's
     // coordinates (the control's own when it has no parent).
     QRect ClientArea() const;
-    QTabBar *Bar() const;
+    TabRows *Bar() const;
 
     // The number after ":" of a key ("KEY:7" gives 7); -1 without ":" or
     // without a number after it.
@@ -74,7 +74,7 @@ private:
     void onCurrentChanged(int position);
     void onBarClicked(int position);
 
-    QTabBar *m_bar = nullptr;
+    TabRows *m_bar = nullptr;
     QFrame *m_panel = nullptr;
     QList<TabData> m_tabs;
     // Set while the program changes the tabs, so the bar's own selection

@@ -1,5 +1,6 @@
 // The tab records of a strip laid out as the main window's configuration
 // strip: Device, Objects, the eight module tabs, Logger.
+#include "ui/TabRows.h"
 #include "ui/TabStripControl.h"
 #include "ui/cTab.h"
 #include "ui/cTabStrip.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QSignalSpy>
-#include <QTabBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
@@ -137,33 +137,38 @@ TEST_F(TabModels, TagsAndCaptionsOfTheRecordComeBack)
 
 // A strip whose tabs change the height of its tab row makes the window fit
 // the selected tab's page again, but only when the strip is the one shown.
-TEST_F(TabModels, PageIsFittedAgainWhenTheClientAreaMoves)
+TEST_F(TabModels, PageIsFittedAgainWhenTheTabsTakeAnotherRow)
 {
     std::vector<int> pagesShown;
     strips.setShowPage([&pagesShown](int keyNo) { pagesShown.push_back(keyNo); });
     strips.setCurrentTabStrip(strip);
     window.show();
 
-    tabs->HideTabByKeyNo(0);
-    tabs->ShowTabByKeyNo(0);
+    record->ShowTabs({1, 2, 0});
+    ASSERT_EQ(strip->Bar()->rowCount(), 1);
     tabs->ItemByKey(QStringLiteral("KEY:0"))->setCaption(QStringLiteral("Log"));
-    EXPECT_TRUE(pagesShown.empty()) << "the tab row kept its height";
+    EXPECT_TRUE(pagesShown.empty()) << "the tabs kept their row";
 
-    // Tabs between the first and the last one are drawn taller.
-    record->ShowTabs({1, 2});
-    strip->Bar()->setStyleSheet(QStringLiteral("QTabBar::tab:middle { height: 80px; }"));
-    QApplication::processEvents();
+    // Module tabs come back until they need a second row: the page follows
+    // the lower client area at once, with the selected tab's page.
     strip->Select(0);
     const int top = strip->ClientArea().top();
-    tabs->ShowTabByKeyNo(0);
+    int keyNo = 3;
+    while (strip->Bar()->rowCount() == 1 && keyNo <= 10)
+        tabs->ShowTabByKeyNo(keyNo++);
+    ASSERT_EQ(strip->Bar()->rowCount(), 2);
     EXPECT_GT(strip->ClientArea().top(), top);
     EXPECT_EQ(pagesShown, std::vector<int>{1});
+    // Every tab is in view: no tab lies outside the strip.
+    for (int position = 0; position < strip->Count(); ++position)
+        EXPECT_TRUE(strip->Bar()->rect().contains(strip->Bar()->tabRect(position))) << position;
 
     // The same change on a strip that is not shown fits nothing.
     strips.setCurrentTabStrip(nullptr);
-    record->ShowTabs({1, 2});
-    QApplication::processEvents();
-    tabs->ShowTabByKeyNo(0);
+    record->ShowTabs({1, 2, 0});
+    tabs->ShowTabByKeyNo(3);
+    for (int more = 4; more <= 10; ++more)
+        tabs->ShowTabByKeyNo(more);
     EXPECT_EQ(pagesShown, std::vector<int>{1});
 }
 
@@ -180,10 +185,11 @@ TEST_F(TabModels, OnlyTheUsersSelectionIsReported)
     tabs->ShowTabByKeyNo(3);
     EXPECT_EQ(clicks.count(), 0);
 
-    QTabBar *bar = strip->Bar();
+    TabRows *bar = strip->Bar();
     const int logger = strip->PositionOfKey(QStringLiteral("KEY:0"));
-    // The bar's own selection change (as by the keyboard) is the user's.
-    bar->setCurrentIndex(logger - 1);
+    // A selection by the keyboard is the user's.
+    strip->Select(logger);
+    QTest::keyClick(bar, Qt::Key_Left);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(logger).center());
     // A click on the selected tab counts too.
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(logger).center());

@@ -1,5 +1,6 @@
 // The window's pages, tab strip and size as the user meets them.
 #include "MainWindowFixture.h"
+#include "ui/TabRows.h"
 #include "widgets/Twips.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ protected:
     {
         const int position = visibleTabs().indexOf(caption);
         ASSERT_GE(position, 0) << caption.toStdString();
-        QTabBar *bar = tabs()->Bar();
+        TabRows *bar = tabs()->Bar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(position).center());
     }
     void expectFitted(const QWidget *shown) const

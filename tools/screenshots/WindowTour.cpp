@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTest>
 #include <cstdio>
 
