@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package in a Release build folder (without tests) and
 # checks that the installed programs start: in a fresh debian:12 container
-# when docker works here, else from the package unpacked into a temporary
-# root (the programs then find their data in <root>/usr/share/tarvinaRX24
+# when docker works here, else (as root) in a fresh Debian 12 made by
+# debootstrap, else (RX24_DEB_CHECK=unpack, or not root) from the package
+# unpacked into a temporary root (the programs then find their data in <root>/usr/share/tarvinaRX24
 # as they do in /usr/share/tarvinaRX24) with apt checking the dependencies.
 #
 #   scripts/check-deb.sh            # build folder build-rel
@@ -46,6 +47,30 @@ if docker run --rm debian:12 true >/dev/null 2>&1; then
       ls /usr/share/tarvinaRX24 /usr/share/tarvinaRX24/help
       useradd -m integrator
       su integrator -c '$STARTS'"
+  exit 0
+fi
+
+# Without docker, as root: a fresh Debian 12 made by debootstrap (kept in
+# $RX24_DEB_ROOT for the next run), the package installed there with apt.
+if [ "$(id -u)" = 0 ] && [ "${RX24_DEB_CHECK:-chroot}" = chroot ]; then
+  command -v debootstrap >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >/dev/null
+  CHROOT=${RX24_DEB_ROOT:-/var/tmp/rx24-debian12}
+  if [ ! -x "$CHROOT/usr/bin/apt-get" ]; then
+    echo "== creating a fresh Debian 12 in $CHROOT (debootstrap, a few minutes)"
+    debootstrap --variant=minbase bookworm "$CHROOT" http://deb.debian.org/debian >/dev/null
+  fi
+  echo "== installing in the Debian 12 of $CHROOT"
+  cp "$DEB" "$CHROOT/tmp/"
+  cp /etc/resolv.conf "$CHROOT/etc/resolv.conf"
+  mountpoint -q "$CHROOT/proc" || mount -t proc proc "$CHROOT/proc"
+  trap 'umount "$CHROOT/proc" 2>/dev/null || true' EXIT
+  chroot "$CHROOT" bash -c "set -e
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall /tmp/$(basename "$DEB") >/dev/null
+    ls /usr/share/tarvinaRX24 /usr/share/tarvinaRX24/help
+    id integrator >/dev/null 2>&1 || useradd -m integrator"
+  printf '%s\n' "cd ~; BIN=/usr/bin; DEMO_DEVICE='$DEMO_DEVICE'" "$STARTS" >"$CHROOT/tmp/starts.sh"
+  chroot "$CHROOT" su integrator -c 'bash /tmp/starts.sh'
   exit 0
 fi
 
