@@ -1,9 +1,13 @@
 // The window's pages, tab strip and size as the user meets them.
+#include "ui/WindowLayout.h"
+
 #include "MainWindowFixture.h"
 #include "ui/TabRows.h"
 #include "widgets/Twips.h"
 
 #include <QApplication>
+#include <QFrame>
+#include <QMainWindow>
 
 namespace {
 
@@ -94,6 +98,73 @@ TEST_F(WindowLayoutTest, HiddenModuleTabsComeBackAtTheirPlaceWithTheirCaption)
     clickTab(QStringLiteral("Module 3"));
     EXPECT_EQ(window->CurrentPageNo(), 5);
     EXPECT_TRUE(page("pageModule3")->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// The layout alone, over plain widgets, in both looks of the platform.
+class ArrangedWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        client = new QWidget(&form);
+        form.setCentralWidget(client);
+        controls.form = &form;
+        controls.client = client;
+        controls.buttonBar = new QWidget(client);
+        strip = new TabStripControl(client);
+        strip->InsertTab(0, QStringLiteral("KEY:1"), QStringLiteral("Device"), QString(), 1010);
+        strip->InsertTab(1, QStringLiteral("KEY:0"), QStringLiteral("Logger"), QString(), 1015);
+        controls.tabStrips = {strip};
+        controls.buttonLine = new QWidget(client);
+        controls.pages.insert(1, new QFrame(client));
+        controls.pages.insert(0, new QFrame(client));
+        controls.logBox = new QWidget(controls.pages.value(0));
+        controls.logBox->setGeometry(Twips::Rect(120, 120, 1000, 1000));
+        controls.logPage = 0;
+    }
+    void TearDown() override { QApplication::setStyle(QStringLiteral("Fusion")); }
+
+    QMainWindow form;
+    QWidget *client = nullptr;
+    TabStripControl *strip = nullptr;
+    WindowLayout::Controls controls;
+};
+
+TEST_F(ArrangedWindow, TheStripFramesThePagesByTheLookOfThePlatform)
+{
+    struct Look
+    {
+        const char *style;
+        bool themed;
+        double taller, wider;
+    };
+    for (const Look &look : {Look{"Windows", false, 345, 45}, Look{"Fusion", true, 360, 30}}) {
+        SCOPED_TRACE(look.style);
+        QApplication::setStyle(QLatin1String(look.style));
+        WindowLayout layout(controls);
+        layout.ShowPage(1);
+        EXPECT_EQ(layout.CurrentPageNo(), -1) << "no strip is current yet";
+
+        layout.ArrangeMainWindow(5100, 2, 6300);
+        EXPECT_EQ(layout.Themed(), look.themed);
+        EXPECT_EQ(strip->geometry(), Twips::Rect(1320, 480, 6300 + look.wider, 5100 + look.taller + 270));
+        const QColor background = look.themed ? QApplication::palette().color(QPalette::Window)
+                                              : QApplication::palette().color(QPalette::Button);
+        EXPECT_EQ(controls.pages.value(1)->palette().color(QPalette::Window), background);
+
+        EXPECT_EQ(layout.SelectTabStrip(0), 1);
+        layout.ShowPage(0);
+        QWidget *logger = controls.pages.value(0);
+        EXPECT_TRUE(logger->isVisibleTo(&form));
+        EXPECT_FALSE(controls.pages.value(1)->isEnabled());
+        // The log box fills its page but for its margins.
+        EXPECT_EQ(controls.logBox->width(), logger->width() - 2 * controls.logBox->x());
+        EXPECT_EQ(controls.logBox->height(), logger->height() - controls.logBox->y() - Twips::ToPixels(180));
+    }
 }
 
 } // namespace
