@@ -183,7 +183,8 @@ TEST_F(PlugInProgramRun, TheWindowOpenedFromTheCommandLineWritesTheDeviceOnApply
 {
     // The window tour starts the program's window through the same start as
     // tarvinaRX24, gives channel 2 of module 1 an object and a function and
-    // clicks Apply; it ends with 0 only when the write logged nothing red.
+    // clicks Apply, then opens the manual with F1; it ends with 0 only when
+    // the write logged nothing red and the manual opened.
     const auto written = [this] {
         NetworkDatabase db(path("net.lnsdb"), NetworkDatabase::OpenMode::ReadOnly);
         db.connectServer(0);
@@ -198,6 +199,6 @@ TEST_F(PlugInProgramRun, TheWindowOpenedFromTheCommandLineWritesTheDeviceOnApply
     EXPECT_EQ(tour.exitCode(), 0) << tour.readAllStandardError().toStdString();
     const std::string change = DeviceState::difference(before, written());
     EXPECT_NE(change.find("ModuleChannel"), std::string::npos) << change;
-    for (const char *picture : {"device.png", "module.png", "logger.png"})
+    for (const char *picture : {"device.png", "module.png", "logger.png", "help.png"})
         EXPECT_GT(QFileInfo(path("pictures/") + QLatin1String(picture)).size(), 1000) << picture;
 }

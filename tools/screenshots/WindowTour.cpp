@@ -4,6 +4,7 @@
 #include "model/cActModule.h"
 #include "model/cActModules.h"
 #include "params/LogService.h"
+#include "ui/HelpWindow.h"
 #include "ui/TabStripControl.h"
 #include "ui/frmMain.h"
 #include "widgets/ctlChannel.h"
@@ -17,13 +18,16 @@
 #include <QTest>
 #include <cstdio>
 
-WindowTour::WindowTour(frmMain &window, const QString &folder) : m_window(window), m_folder(folder) {}
+WindowTour::WindowTour(frmMain &window, HelpWindow &help, const QString &folder)
+    : m_window(window), m_help(help), m_folder(folder)
+{
+}
 
-void WindowTour::save(const QString &name)
+void WindowTour::save(const QString &name, QWidget *shown)
 {
     QApplication::processEvents();
     const QString file = QDir(m_folder).filePath(name);
-    if (!m_window.grab().save(file))
+    if (!(shown ? shown : &m_window)->grab().save(file))
         fail(QStringLiteral("cannot write ") + file);
     else
         std::printf("%s\n", qPrintable(file));
@@ -82,5 +86,14 @@ void WindowTour::Run()
         fail(QStringLiteral("Apply did not write the device"));
     m_window.ShowPage(frmMain::LoggerKey);
     save(QStringLiteral("logger.png"));
+
+    // F1 on the Device page: the manual at the page's topic.
+    m_window.ShowPage(frmMain::DeviceKey);
+    QTest::keyClick(&m_window, Qt::Key_F1);
+    if (!m_help.isVisible())
+        fail(QStringLiteral("F1 did not open the manual"));
+    m_help.resize(760, 560);
+    save(QStringLiteral("help.png"), &m_help);
+    m_help.close();
     m_window.Unload();
 }

@@ -1,13 +1,16 @@
 // rx24-screenshots: starts the plug-in's window the way a director starts the
 // program, drives it as a user would (Device page, a module page, a channel
-// given an object and a function, Apply) and saves a picture of the window
-// at each step. It exits 0 only when the Apply wrote the device without a
-// red log line, so the pictures always show a working plug-in.
+// given an object and a function, Apply, F1 for the manual) and saves a
+// picture at each step. It exits 0 only when the Apply wrote the device
+// without a red log line and the manual opened, so the pictures always show
+// a working plug-in.
 //
 //   rx24-screenshots <output folder> <object name>
 #include "WindowTour.h"
 #include "host/AppVersion.h"
+#include "host/PlugInGlobals.h"
 #include "host/PlugInProcess.h"
+#include "ui/HelpWindow.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -24,8 +27,10 @@ int main(int argc, char **argv)
         std::fputs("usage: rx24-screenshots <output folder> <object name>\n", stderr);
         return 2;
     }
+    HelpWindow help;
+    PlugInGlobals::Help = &help;
     frmMain window;
-    WindowTour tour(window, args.at(0));
+    WindowTour tour(window, help, args.at(0));
     const QStringList command{QStringLiteral("/COMMANDID:13"), QStringLiteral("/CLASSID:7"),
                               QStringLiteral("/OBJECTNAME:") + args.at(1)};
     const int started = PlugInProcess::run(command, window, [&tour] {
