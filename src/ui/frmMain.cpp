@@ -587,13 +587,18 @@ void frmMain::ExecuteMenuCommand(const QString &key)
 
 void frmMain::restorePosition()
 {
+    // Stored in twips, as the plug-ins of the line keep it; -1: no position stored.
     const QString key = LcaPlugIn::ProductKey() + QStringLiteral("\\Settings");
     const int top = RegistryUtility::read(key, QStringLiteral("Top"), QStringLiteral("-1")).toInt();
     const int left = RegistryUtility::read(key, QStringLiteral("Left"), QStringLiteral("-1")).toInt();
-    if (top == -1 || left == -1)
+    QPoint at = pos();
+    if (top != -1)
+        at.setY(Twips::ToPixels(top));
+    if (left != -1)
+        at.setX(Twips::ToPixels(left));
+    if (top == -1 && left == -1)
         return;
     // A placement from a screen that is gone is moved back onto one.
-    QPoint at(left, top);
     bool onScreen = false;
     for (const QScreen *screen : QGuiApplication::screens())
         onScreen = onScreen || screen->availableGeometry().contains(at);
@@ -607,6 +612,6 @@ void frmMain::savePosition()
     if (isMinimized())
         return;
     const QString key = LcaPlugIn::ProductKey() + QStringLiteral("\\Settings");
-    RegistryUtility::write(key, QStringLiteral("Top"), QString::number(y()));
-    RegistryUtility::write(key, QStringLiteral("Left"), QString::number(x()));
+    RegistryUtility::write(key, QStringLiteral("Top"), QString::number(qRound(Twips::FromPixels(y()))));
+    RegistryUtility::write(key, QStringLiteral("Left"), QString::number(qRound(Twips::FromPixels(x()))));
 }

@@ -2,12 +2,15 @@
 #include "ui/WindowLayout.h"
 
 #include "MainWindowFixture.h"
+#include "host/LcaPlugIn.h"
+#include "platform/services/RegistryUtility.h"
 #include "ui/TabRows.h"
 #include "widgets/Twips.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QMainWindow>
+#include <QScreen>
 
 namespace {
 
@@ -165,6 +168,48 @@ TEST_F(ArrangedWindow, TheStripFramesThePagesByTheLookOfThePlatform)
         EXPECT_EQ(controls.logBox->width(), logger->width() - 2 * controls.logBox->x());
         EXPECT_EQ(controls.logBox->height(), logger->height() - controls.logBox->y() - Twips::ToPixels(180));
     }
+}
+
+} // namespace
+
+namespace {
+
+class Placement : public MainWindowFixture
+{
+protected:
+    const QString key = LcaPlugIn::ProductKey() + QStringLiteral("\\Settings");
+    QString stored(const char *name) const
+    {
+        return RegistryUtility::read(key, QLatin1String(name), QStringLiteral("-1"));
+    }
+    void store(int top, int left) const
+    {
+        RegistryUtility::write(key, QStringLiteral("Top"), QString::number(top));
+        RegistryUtility::write(key, QStringLiteral("Left"), QString::number(left));
+    }
+};
+
+TEST_F(Placement, TheWindowComesBackWhereItWasInTwipsButNotFromAMinimisedCloseOrOffScreen)
+{
+    store(1500, 3000);
+    start();
+    EXPECT_EQ(window->pos(), QPoint(Twips::ToPixels(3000), Twips::ToPixels(1500)));
+    window->move(Twips::ToPixels(4500), Twips::ToPixels(2250));
+    restart();
+    EXPECT_EQ(stored("Top"), QStringLiteral("2250"));
+    EXPECT_EQ(stored("Left"), QStringLiteral("4500"));
+
+    // Closed while minimised: the position stored before stays.
+    window->showMinimized();
+    window->move(0, 0);
+    restart();
+    EXPECT_EQ(stored("Left"), QStringLiteral("4500"));
+
+    // A screen that is gone: back onto one.
+    window->showMinimized();
+    store(1500, 999999);
+    restart();
+    EXPECT_EQ(window->pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
 }
 
 } // namespace
