@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes the pictures of the README (docs/screenshots) and of the manual
-# (resources/help/images) from the plug-in's real window: a fresh demo
+# Takes the pictures of the README (docs/screenshots) and of the manuals
+# (resources/help/en/images, resources/help/de/images) from the plug-in's real window: a fresh demo
 # network in a private folder, the partly configured demo device opened as a
 # director opens it, under a virtual X display (Xvfb) when there is one,
 # else on Qt's offscreen platform. Rerun it after changing the window.
@@ -19,17 +19,34 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export LANG=C.UTF-8
 "$BIN/lnsdb" demo >/dev/null
 
-OUT="$HOME_DIR/pictures"
-TOUR=("$BIN/rx24-screenshots" "$OUT" 'Demo\LNS System.Floor 1\RX24 Partial')
-if command -v xvfb-run >/dev/null; then
-  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x900x24 -dpi 96" dbus-run-session -- "${TOUR[@]}"
-else
-  QT_QPA_PLATFORM=offscreen dbus-run-session -- "${TOUR[@]}"
-fi
+# One tour per language: the README's pictures and the English manual's,
+# then the German manual's with the language switched to German.
+tour() {
+  local out=$1
+  local run=("$BIN/rx24-screenshots" "$out" 'Demo\LNS System.Floor 1\RX24 Partial')
+  if command -v xvfb-run >/dev/null; then
+    QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x900x24 -dpi 96" dbus-run-session -- "${run[@]}"
+  else
+    QT_QPA_PLATFORM=offscreen dbus-run-session -- "${run[@]}"
+  fi
+}
+language() {
+  mkdir -p "$XDG_CONFIG_HOME/velto"
+  printf '[SOFTWARE]\nvelto\\koradesk%%20Register\\Options\\Language=%s\n' "$1" >"$XDG_CONFIG_HOME/velto/registry.ini"
+}
 
-mkdir -p docs/screenshots resources/help/images
+language 0
+tour "$HOME_DIR/en"
+# A fresh demo: the German pictures show the device as the English ones did.
+rm -rf "$XDG_DATA_HOME/velto/lns"
+"$BIN/lnsdb" demo >/dev/null
+language 1000
+tour "$HOME_DIR/de"
+
+mkdir -p docs/screenshots resources/help/en/images resources/help/de/images
 for picture in device module logger; do
-  cp "$OUT/$picture.png" docs/screenshots/
-  cp "$OUT/$picture.png" resources/help/images/
+  cp "$HOME_DIR/en/$picture.png" docs/screenshots/
+  cp "$HOME_DIR/en/$picture.png" resources/help/en/images/
+  cp "$HOME_DIR/de/$picture.png" resources/help/de/images/
 done
-echo "Pictures written to docs/screenshots and resources/help/images."
+echo "Pictures written to docs/screenshots and resources/help/{en,de}/images."
