@@ -41,6 +41,7 @@
 #include <QDBusInterface>
 #include <QDBusMessage>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -279,10 +280,12 @@ void frmMain::PrepareMenu(int commandIndex)
     m_menu->HideParameterFileTools(commandIndex);
 }
 
-void frmMain::SetOfferedTabs(int)
+void frmMain::SetOfferedTabs(int tabMask)
 {
-    // The pages of the other commands (monitoring, controlling, calibration)
-    // are not part of this plug-in: there is nothing to hide.
+    // The button bar holds only "Configuration" (bit 1); the buttons of
+    // monitoring, controlling and calibration belong to other plug-ins.
+    constexpr int Configuration = 1;
+    m_buttonBar->Button()->setVisible((tabMask & Configuration) == 0);
 }
 
 // --- controls ----------------------------------------------------------------------
@@ -527,6 +530,28 @@ void frmMain::setMinimized(bool minimized)
 void frmMain::ShowAbout()
 {
     AboutDialog::showAbout(this);
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    // Ctrl+Tab and Ctrl+PgDown go to the next page, with Shift or PgUp back,
+    // as in every tabbed window.
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    int step = 0;
+    if (control && event->key() == Qt::Key_Tab)
+        step = 1;
+    else if (control && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp))
+        step = -1;
+    else if (control && event->key() == Qt::Key_PageDown)
+        step = 1;
+    if (step == 0 || m_tabStrip->Count() == 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    const int count = m_tabStrip->Count();
+    const int position = (m_tabStrip->SelectedPosition() + step + count) % count;
+    ShowPage(TabStripControl::KeyNumber(m_tabStrip->Key(position)));
+    event->accept();
 }
 
 void frmMain::keyReleaseEvent(QKeyEvent *event)

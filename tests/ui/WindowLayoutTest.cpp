@@ -53,6 +53,14 @@ TEST_F(WindowLayoutTest, OnlyTheSelectedPageIsInPlaceAndReachable)
     EXPECT_FALSE(name->isEnabled() && name->isVisible());
 
     provideManual();
+    // The keyboard goes from page to page as well, round at the ends.
+    QTest::keyClick(window.get(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(window->CurrentPageNo(), frmMain::ObjectsKey);
+    QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(window->CurrentPageNo(), frmMain::LoggerKey);
+    EXPECT_EQ(selectedTab(), QStringLiteral("Logger"));
+
     clickTab(QStringLiteral("Module 2"));
     EXPECT_TRUE(page("pageModule2")->isVisible());
     EXPECT_FALSE(device->isEnabled());

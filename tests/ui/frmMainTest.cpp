@@ -214,6 +214,9 @@ TEST_F(MainWindow, MenuLanguageHelpAndTheCommandsThatDoNotConfigure)
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(help.topics, (QList<int>{1001, 1000}));
 
+    // A command that does not configure offers no configuration.
+    window->SetOfferedTabs(27);
+    EXPECT_FALSE(find<QWidget>(QStringLiteral("btnConfiguration"))->isVisibleTo(window.get()));
     window->PrepareMenu(3);
     for (const char *tool : {"OpenFile", "SaveFile", "ReadParameters", "WriteParameters", "SpreadParameters"})
         EXPECT_FALSE(find<QAction>(QStringLiteral("mnu") + QLatin1String(tool))->isVisible()) << tool;
