@@ -51,9 +51,12 @@ void cTabs::HideTabByKeyNo(int keyNo)
     TabStripControl *control = Control();
     if (control == nullptr)
         return;
+    const int previousTop = control->ClientArea().top();
     for (int position = 0; position < control->Count(); ++position) {
         if (TabStripControl::KeyNumber(control->Key(position)) == keyNo) {
             control->RemoveTab(position);
+            // Fewer tabs may need one row less: the page moves up with the client area.
+            CheckLayout(previousTop);
             return;
         }
     }

@@ -163,13 +163,18 @@ TEST_F(TabModels, PageIsFittedAgainWhenTheTabsTakeAnotherRow)
     for (int position = 0; position < strip->Count(); ++position)
         EXPECT_TRUE(strip->Bar()->rect().contains(strip->Bar()->tabRect(position))) << position;
 
+    // And back to one row when the last module tab goes again.
+    tabs->HideTabByKeyNo(keyNo - 1);
+    EXPECT_EQ(strip->Bar()->rowCount(), 1);
+    EXPECT_EQ(strip->ClientArea().top(), top);
+    EXPECT_EQ(pagesShown, (std::vector<int>{1, 1}));
+
     // The same change on a strip that is not shown fits nothing.
     strips.setCurrentTabStrip(nullptr);
     record->ShowTabs({1, 2, 0});
-    tabs->ShowTabByKeyNo(3);
-    for (int more = 4; more <= 10; ++more)
+    for (int more = 3; more <= 10; ++more)
         tabs->ShowTabByKeyNo(more);
-    EXPECT_EQ(pagesShown, std::vector<int>{1});
+    EXPECT_EQ(pagesShown, (std::vector<int>{1, 1}));
 }
 
 TEST_F(TabModels, OnlyTheUsersSelectionIsReported)
