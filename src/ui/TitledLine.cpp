@@ -14,9 +14,8 @@ TitledLine::TitledLine(const QString &tag, QWidget *parent)
     QFont bold = m_title->font();
     bold.setBold(true);
     m_title->setFont(bold);
-    auto *line = static_cast<QFrame *>(m_line);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
+    m_line->setFrameShape(QFrame::HLine);
+    m_line->setFrameShadow(QFrame::Sunken);
 }
 
 void TitledLine::resizeEvent(QResizeEvent *)

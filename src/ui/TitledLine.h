@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QFrame;
 class QLabel;
 
 // A separator line with its title at the left, heading a page. Its caption
@@ -18,5 +19,5 @@ protected:
 
 private:
     QLabel *m_title;
-    QWidget *m_line;
+    QFrame *m_line;
 };
