@@ -213,15 +213,25 @@ void frmMain::onButtonBarClicked(const QString &key)
 
 // --- start -----------------------------------------------------------------------
 
+void frmMain::Load()
+{
+    // The window loads when the start first uses it: the language is known by then.
+    PlugInGlobals::Trace(QStringLiteral("[frmMain] Private Sub Form_Load()"));
+    try {
+        restorePosition();
+        LoadCaptions();
+    } catch (const std::exception &error) {
+        PlugInGlobals::LogError(error, Module, QStringLiteral("Form_Load"));
+    }
+}
+
 void frmMain::Display()
 {
+    Load();
     PlugInGlobals::Trace(QStringLiteral("[frmMain] Public Sub Display()"));
     try {
         m_loaded = true;
         setWindowTitle(PlugInGlobals::WindowTitle());
-        restorePosition();
-        // The language is known only now that the plug-in has started.
-        LoadCaptions();
         m_layout->ArrangeMainWindow(5100, 2, 6300);
         m_normalHeight = height();
         m_extendedHeight = m_normalHeight + Twips::ToPixels(4050);

@@ -91,6 +91,7 @@ private:
     void buildTabStrip();
     void BuildModulePages();
     void UpdateModuleCaptions();
+    void Load();
     void LoadCaptions();
     void StartConfiguration(int commandIndex);
     void onButtonBarClicked(const QString &key);

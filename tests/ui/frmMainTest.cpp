@@ -44,6 +44,11 @@ TEST_F(MainWindow, OpensWithTheStoredModulesChannelsAndNames)
     EXPECT_TRUE(find<QPushButton>(QStringLiteral("cmdConfigure2"))->isVisibleTo(window.get()));
     EXPECT_EQ(find<QLabel>(QStringLiteral("lblStatus"))->text(), QStringLiteral("Ready."));
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
+    // The window loads before it is displayed.
+    const QStringList trace = traces();
+    ASSERT_TRUE(trace.contains(QStringLiteral("[frmMain] Private Sub Form_Load()")));
+    EXPECT_LT(trace.indexOf(QStringLiteral("[frmMain] Private Sub Form_Load()")),
+              trace.indexOf(QStringLiteral("[frmMain] Public Sub Display()")));
     // Module pages hold the rows.
     EXPECT_EQ(channelRow(2, 1)->parentWidget()->objectName(), QStringLiteral("pageModule2"));
 }
