@@ -6,13 +6,13 @@
 
 #include <QLabel>
 
-ModulePage::ModulePage(int slot, QWidget *parent) : QFrame(parent)
+ModulePage::ModulePage(int slot, QWidget *parent)
+    : QFrame(parent), m_slot(slot), m_title(new TitledLine(QString(), this))
 {
     setObjectName(QStringLiteral("pageModule%1").arg(slot));
-    auto *title = new TitledLine(QString(), this);
-    title->setObjectName(QStringLiteral("linModule%1").arg(slot));
-    title->Title()->setText(ResourceStrings::LoadResString(1031, 1, QStringList{QString::number(slot)}));
-    title->setGeometry(Twips::Rect(120, 120, 6300 - 240, 300));
+    m_title->setObjectName(QStringLiteral("linModule%1").arg(slot));
+    m_title->setGeometry(Twips::Rect(120, 120, 6300 - 240, 300));
+    LoadCaption();
     struct Header
     {
         const char *tag;
@@ -26,4 +26,10 @@ ModulePage::ModulePage(int slot, QWidget *parent) : QFrame(parent)
         label->setProperty("tag", QLatin1String(h.tag));
         label->setGeometry(Twips::Rect(h.left, 600, h.width, 255));
     }
+}
+
+void ModulePage::LoadCaption()
+{
+    m_title->Title()->setText(ResourceStrings::LoadResString(1031, 1, QStringList{QString::number(m_slot)}));
+    m_title->update();
 }

@@ -2,6 +2,8 @@
 
 #include <QFrame>
 
+class TitledLine;
+
 // The page of one module slot: the column headers and, below them, the
 // channel rows that the configuration places on it.
 class ModulePage : public QFrame
@@ -10,4 +12,10 @@ class ModulePage : public QFrame
 public:
     ModulePage(int slot, QWidget *parent = nullptr);
     QWidget *rowArea() { return this; }
+    // The heading "Module n" in the current language.
+    void LoadCaption();
+
+private:
+    int m_slot;
+    TitledLine *m_title;
 };

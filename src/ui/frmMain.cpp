@@ -140,8 +140,9 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     connect(&log, &LogService::showLoggerRequested, this, [this] { ShowPage(LoggerKey); });
     MessageBox::setParentWindow(this);
 
-    // The object server's recurring notification: the window counts it and
-    // at every eleventh refreshes itself and its mouse pointer.
+    // Stands in for the object server's recurring notification, which the
+    // network database does not send: the window counts the beats and at
+    // every eleventh refreshes itself and its mouse pointer.
     m_heartbeat = new QTimer(this);
     m_heartbeat->setInterval(250);
     connect(m_heartbeat, &QTimer::timeout, this, &frmMain::Heartbeat);
@@ -183,9 +184,11 @@ void frmMain::LoadCaptions()
 
 void frmMain::UpdateModuleCaptions()
 {
-    for (int n = 1; n <= 8; ++n)
+    for (int n = 1; n <= 8; ++n) {
         m_device->SlotLabel(n)->setText(
             ResourceStrings::LoadResString(1031, 1, QStringList{QString::number(n)}));
+        m_modules.at(static_cast<size_t>(n - 1))->LoadCaption();
+    }
     // Runs while all eight module tabs are present, so module tab n is
     // captioned for slot n; the tab records keep that caption.
     int counter = 0;

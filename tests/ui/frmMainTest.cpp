@@ -239,6 +239,13 @@ TEST_F(MainWindow, AStartInGermanShowsGermanCaptionsAndMenu)
     EXPECT_EQ(visibleTabs().first(), QStringLiteral("Gerät"));
     EXPECT_EQ(visibleTabs().last(), QStringLiteral("Protokoll"));
     EXPECT_EQ(find<QLabel>(QStringLiteral("lblSlot3"))->text(), QStringLiteral("Modul 3"));
+    // Every text built before the language was known follows it too.
+    QWidget *modulePage = find<QWidget>(QStringLiteral("pageModule1"));
+    EXPECT_EQ(modulePage->findChild<QLabel *>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Modul 1"));
+    EXPECT_EQ(modulePage->findChild<QLabel *>(QStringLiteral("lblObject"))->text(), QStringLiteral("Objekt"));
+    EXPECT_EQ(
+        find<QWidget>(QStringLiteral("pageDevice"))->findChild<QLabel *>(QStringLiteral("lblTitle"))->text(),
+        ResourceStrings::LoadResString(1030));
     EXPECT_EQ(find<QMenu>(QStringLiteral("mnuFile"))->title(), QStringLiteral("&Datei"));
     EXPECT_EQ(find<QPushButton>(QStringLiteral("btnCancel"))->text(), QStringLiteral("Abbrechen"));
     EXPECT_EQ(find<QLabel>(QStringLiteral("lblStatus"))->text(), ResourceStrings::LoadResString(1517));
