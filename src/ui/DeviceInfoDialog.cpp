@@ -1,5 +1,6 @@
 #include "ui/DeviceInfoDialog.h"
 
+#include "host/DeviceAccess.h"
 #include "host/LnsAncestor.h"
 #include "host/PlugInGlobals.h"
 #include "host/ResourceStrings.h"
@@ -16,8 +17,6 @@
 
 namespace {
 constexpr int Texts = 1380;
-// Asks the device itself, as the write does before it sends anything.
-constexpr int ReachabilityTest = 4;
 
 QString text(int item)
 {
@@ -73,12 +72,8 @@ void DeviceInfoDialog::fill()
             m_objects->addItem(QStringLiteral("%1. %2").arg(i).arg(objects->item(i)->name()));
     } catch (const std::exception &) {
     }
-    try {
-        device->test(ReachabilityTest);
-        m_state->setText(text(7));
-    } catch (const std::exception &) {
-        m_state->setText(text(8));
-    }
+    // Asked now, not taken from an earlier check: the user wants to know.
+    m_state->setText(text(DeviceAccess::DeviceIsAccessible(device, true) ? 7 : 8));
 }
 
 void DeviceInfoDialog::showDeviceInfo(const QString &title, QWidget *owner)

@@ -101,20 +101,24 @@ TabRows::Layout TabRows::layoutFor(int width) const
     Layout layout;
     if (m_tabs.isEmpty())
         return layout;
-    const int height = tabHeight();
+    QList<int> widths;
+    for (int i = 0; i < count(); ++i) {
+        const QSize size = tabSize(i);
+        widths.append(qMin(size.width(), qMax(width, 1)));
+        layout.rowHeight = qMax(layout.rowHeight, size.height());
+    }
     QList<int> rowOf(count(), 0);
     QList<int> leftOf(count(), 0);
     int row = 0;
     int left = 0;
     for (int i = 0; i < count(); ++i) {
-        const int tabWidth = qMin(tabSize(i).width(), qMax(width, 1));
-        if (left > 0 && left + tabWidth > width) {
+        if (left > 0 && left + widths.at(i) > width) {
             ++row;
             left = 0;
         }
         rowOf[i] = row;
         leftOf[i] = left;
-        left += tabWidth;
+        left += widths.at(i);
     }
     layout.rows = row + 1;
     // The selected tab's row lies next to the page; the rows after it move up.
@@ -125,8 +129,7 @@ TabRows::Layout TabRows::layoutFor(int width) const
             shown = layout.rows - 1;
         else if (shown > selectedRow)
             --shown;
-        const int tabWidth = qMin(tabSize(i).width(), qMax(width, 1));
-        layout.rects.append(QRect(leftOf.at(i), shown * height, tabWidth, height));
+        layout.rects.append(QRect(leftOf.at(i), shown * layout.rowHeight, widths.at(i), layout.rowHeight));
     }
     return layout;
 }
@@ -144,7 +147,8 @@ int TabRows::rowCount() const
 
 int TabRows::heightForWidth(int width) const
 {
-    return layoutFor(width).rows * tabHeight();
+    const Layout layout = layoutFor(width);
+    return layout.rows * layout.rowHeight;
 }
 
 QSize TabRows::sizeHint() const
@@ -170,7 +174,7 @@ void TabRows::paintEvent(QPaintEvent *)
         option.shape = QTabBar::RoundedNorth;
         option.text = m_tabs.at(i).text;
         option.rect = layout.rects.at(i);
-        option.row = layout.rects.at(i).top() / qMax(1, tabHeight());
+        option.row = layout.rects.at(i).top() / qMax(1, layout.rowHeight);
         const bool first = i == 0 || layout.rects.at(i - 1).top() != option.rect.top();
         const bool last = i + 1 == count() || layout.rects.at(i + 1).top() != option.rect.top();
         option.position = first && last ? QStyleOptionTab::OnlyOneTab

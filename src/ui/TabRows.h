@@ -55,6 +55,7 @@ private:
     {
         QList<QRect> rects;
         int rows = 0;
+        int rowHeight = 0;
     };
     QSize tabSize(int position) const;
     int tabHeight() const;

@@ -111,14 +111,12 @@ void WindowLayout::ResizeMainWindow(double heightOffset, double widthOffset)
 {
     const double height = tw(m_c.form->height()) - heightOffset;
     const double width = tw(m_c.form->width()) - widthOffset;
-    for (TabStripControl *strip : m_c.tabStrips) {
-        const double stripHeight = height - TabStripTop - ButtonLineHeight - 60 - 15;
-        const double stripWidth = width - TabStripLeft - 90;
+    const double stripHeight = height - TabStripTop - ButtonLineHeight - 60 - 15;
+    const double stripWidth = width - TabStripLeft - 90;
+    for (TabStripControl *strip : m_c.tabStrips)
         strip->setGeometry(Twips::Rect(TabStripLeft, TabStripTop, stripWidth, stripHeight));
-    }
     if (TabStripControl *current = CurrentTabStrip())
         ShowPage(TabStripControl::KeyNumber(current->SelectedKey()));
-    const double stripHeight = m_c.tabStrips.empty() ? 0 : tw(m_c.tabStrips.front()->height());
     const double barHeight = stripHeight + (m_themed ? 30 : 60);
     m_c.buttonBar->setGeometry(Twips::Rect(ButtonBarLeft, ButtonBarTop, ButtonBarWidth, barHeight));
     m_c.buttonLine->setGeometry(

@@ -11,6 +11,7 @@
 #include "params/ParamsTestSupport.h"
 #include "params/cParam1Byte.h"
 #include "params/cParam2Byte.h"
+#include "support/ChannelRowInput.h"
 #include "template/ParamEnums.h"
 #include "template/cRX24.h"
 #include "widgets/ctlChannel.h"
@@ -108,17 +109,7 @@ protected:
         combo->hidePopup();
         return texts;
     }
-    // The user opens the list and picks the entry with this text.
-    static void pick(ctlChannel *row, const char *name, const QString &text)
-    {
-        QComboBox *combo = list(row, name);
-        combo->showPopup();
-        const int index = combo->findText(text);
-        combo->hidePopup();
-        ASSERT_GE(index, 0) << text.toStdString();
-        combo->setCurrentIndex(index);
-        Q_EMIT combo->activated(index);
-    }
+    static void pick(ctlChannel *row, const char *name, const QString &text) { pickEntry(row, name, text); }
     // Every CP byte of the device, to prove that reading wrote nothing.
     QList<QList<int>> allCpBytes() const
     {

@@ -8,6 +8,7 @@
 #include "params/cParam1Byte.h"
 #include "params/cParam2Byte.h"
 #include "platform/services/MultiDeviceSelection.h"
+#include "support/ChannelRowInput.h"
 #include "support/DeviceState.h"
 #include "template/ParamEnums.h"
 #include "widgets/ctlChannel.h"
@@ -46,18 +47,6 @@ public:
     std::unique_ptr<cConfiguration> configuration;
     bool fetched = false;
 };
-
-// The user opens a list of a channel row and picks the entry with this text.
-inline void pickEntry(ctlChannel *row, const char *list, const QString &text)
-{
-    auto *combo = row->findChild<QComboBox *>(QLatin1String(list));
-    combo->showPopup();
-    const int index = combo->findText(text);
-    combo->hidePopup();
-    ASSERT_GE(index, 0) << text.toStdString();
-    combo->setCurrentIndex(index);
-    Q_EMIT combo->activated(index);
-}
 
 // The host fixture's network with the configuration opened on a device
 // through the command line a director uses.
