@@ -9,7 +9,6 @@ namespace {
 enum class Kind { OneByte, TwoByte, ConfigProp };
 enum Setting : unsigned {
     None = 0,
-    NotRead = 1,     // DontReadFromLns: its value comes from the defaults
     FromByte1 = 2,   // the first two bytes of a value CP
     SignedEvent = 4, // switch type and events read signed (EV_SEND_INVALID is -1)
 };
@@ -17,6 +16,9 @@ struct Registration
 {
     const char *cp;
     Kind kind;
+    // Every CP is fetched and read when the device is opened: a set that
+    // holds the device's real value for every CP is what the window, the
+    // parameter file and the copy all start from.
     bool lateFetch;
     unsigned settings;
 };
@@ -26,32 +28,32 @@ const Registration Registrations[] = {
     {"ModuleType", Kind::OneByte, false, None},
     {"ModuleNumber", Kind::OneByte, false, None},
     {"ModuleChannel", Kind::OneByte, false, None},
-    {"SecInputPriority", Kind::OneByte, true, NotRead},
-    {"PrimeValMaxRcvTime", Kind::TwoByte, true, NotRead},
-    {"SecValMaxRcvTime", Kind::TwoByte, true, NotRead},
-    {"OutputMinSendTime", Kind::TwoByte, true, NotRead},
-    {"OutputMaxSendTime", Kind::TwoByte, true, NotRead},
-    {"ActuateType", Kind::OneByte, true, None},
-    {"ActuateControl", Kind::OneByte, true, None},
-    {"DiscLevels", Kind::OneByte, true, None},
-    {"AnalogOutputType", Kind::OneByte, true, None},
-    {"AnalogInputType", Kind::OneByte, true, None},
-    {"DefOutput", Kind::TwoByte, true, NotRead | FromByte1},
-    {"MinRange", Kind::TwoByte, true, NotRead | FromByte1},
-    {"MaxRange", Kind::TwoByte, true, NotRead | FromByte1},
-    {"SendDelta", Kind::TwoByte, true, NotRead | FromByte1},
-    {"SafetyValue", Kind::TwoByte, true, NotRead | FromByte1},
-    {"OvrResetValue", Kind::TwoByte, true, NotRead | FromByte1},
-    {"Scenes", Kind::ConfigProp, true, NotRead},
-    {"SwitchType", Kind::OneByte, true, SignedEvent},
-    {"PushEvent1", Kind::OneByte, true, SignedEvent},
-    {"ReleaseEvent1", Kind::OneByte, true, SignedEvent},
-    {"HoldEvent1", Kind::OneByte, true, SignedEvent},
-    {"ReleaseLateEvent1", Kind::OneByte, true, SignedEvent},
-    {"PushEvent2", Kind::OneByte, true, SignedEvent},
-    {"ReleaseEvent2", Kind::OneByte, true, SignedEvent},
-    {"HoldEvent2", Kind::OneByte, true, SignedEvent},
-    {"ReleaseLateEvent2", Kind::OneByte, true, SignedEvent},
+    {"SecInputPriority", Kind::OneByte, false, None},
+    {"PrimeValMaxRcvTime", Kind::TwoByte, false, None},
+    {"SecValMaxRcvTime", Kind::TwoByte, false, None},
+    {"OutputMinSendTime", Kind::TwoByte, false, None},
+    {"OutputMaxSendTime", Kind::TwoByte, false, None},
+    {"ActuateType", Kind::OneByte, false, None},
+    {"ActuateControl", Kind::OneByte, false, None},
+    {"DiscLevels", Kind::OneByte, false, None},
+    {"AnalogOutputType", Kind::OneByte, false, None},
+    {"AnalogInputType", Kind::OneByte, false, None},
+    {"DefOutput", Kind::TwoByte, false, FromByte1},
+    {"MinRange", Kind::TwoByte, false, FromByte1},
+    {"MaxRange", Kind::TwoByte, false, FromByte1},
+    {"SendDelta", Kind::TwoByte, false, FromByte1},
+    {"SafetyValue", Kind::TwoByte, false, FromByte1},
+    {"OvrResetValue", Kind::TwoByte, false, FromByte1},
+    {"Scenes", Kind::ConfigProp, false, None},
+    {"SwitchType", Kind::OneByte, false, SignedEvent},
+    {"PushEvent1", Kind::OneByte, false, SignedEvent},
+    {"ReleaseEvent1", Kind::OneByte, false, SignedEvent},
+    {"HoldEvent1", Kind::OneByte, false, SignedEvent},
+    {"ReleaseLateEvent1", Kind::OneByte, false, SignedEvent},
+    {"PushEvent2", Kind::OneByte, false, SignedEvent},
+    {"ReleaseEvent2", Kind::OneByte, false, SignedEvent},
+    {"HoldEvent2", Kind::OneByte, false, SignedEvent},
+    {"ReleaseLateEvent2", Kind::OneByte, false, SignedEvent},
 };
 } // namespace
 
@@ -66,7 +68,6 @@ bool ChannelObjectRegistration::RegisterCps(cParams &params, const LnsRef<LnsLon
             cParam1Byte *p = nullptr;
             if (!ParameterRegistration::Register1ByteParameter(params, cp, object, key, r.lateFetch, p))
                 return false;
-            p->setDontReadFromLns(r.settings & NotRead);
             p->setSignedValue(r.settings & SignedEvent);
             break;
         }
@@ -76,14 +77,12 @@ bool ChannelObjectRegistration::RegisterCps(cParams &params, const LnsRef<LnsLon
                 return false;
             if (r.settings & FromByte1)
                 p->ConsiderPartOfCpOnly(1);
-            p->setDontReadFromLns(r.settings & NotRead);
             break;
         }
         case Kind::ConfigProp: {
             cConfigProp *p = nullptr;
             if (!ParameterRegistration::RegisterConfigProp(params, cp, object, key, r.lateFetch, p))
                 return false;
-            p->setDontReadFromLns(r.settings & NotRead);
             break;
         }
         }

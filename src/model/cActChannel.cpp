@@ -213,19 +213,6 @@ cActChannel *cActChannel::sibling(int offset) const
     return m_module.FindChannel(m_channelNo + offset);
 }
 
-bool cActChannel::CanTake(const cLmo &lmo) const
-{
-    if (!Available() || (m_control && !m_control->ObjectComboEnabled()))
-        return false;
-    const int n = usedChannels(FptStringOfLmo(lmo));
-    for (int k = 1; k < n; ++k) {
-        const cActChannel *next = sibling(k);
-        if (next && !next->Available())
-            return false;
-    }
-    return true;
-}
-
 // --- the row ----------------------------------------------------------------
 
 void cActChannel::CreateChannelControl()
@@ -307,6 +294,12 @@ void cActChannel::ForgetLonmarkObject()
 
 // --- binding ----------------------------------------------------------------
 
+void cActChannel::BindReadObject(cLmo *lmo, bool neighboursFree)
+{
+    m_neighboursTaken = !neighboursFree;
+    setLonmarkObject(lmo);
+}
+
 void cActChannel::setLonmarkObject(cLmo *lmo)
 {
     if (cLmo *previous = m_lmo) {
@@ -334,8 +327,13 @@ void cActChannel::rebuildRow()
             m_control->AddTypeComboItem(text, s);
     }
     const QString current = FptStringOfLmo(*m_lmo);
-    const QString unknownEvent = unknownSwitchEvent(*m_lmo);
-    if (unknownEvent.isEmpty() && fitsChannel(current) && FptSupported(current)) {
+    QString unfit = unknownSwitchEvent(*m_lmo);
+    if (unfit.isEmpty() && m_lmo->FptIndex()->Value() == FptKeys::Switch && m_context.deviceTemplate &&
+        !cLmo::SwitchEventsHaveOutputType(*m_context.deviceTemplate, M_SwitchObject::SwitchEventsOfLmo(*m_lmo)))
+        unfit = QStringLiteral(": its events share no output NV type");
+    if (unfit.isEmpty() && m_neighboursTaken)
+        unfit = QStringLiteral(": a channel it needs is held by another object");
+    if (unfit.isEmpty() && fitsChannel(current) && FptSupported(current)) {
         m_control->SetTypeComboItemByItemData(current);
         m_control->setTypeComboEnabled(true);
         const int n = usedChannels(current);
@@ -364,13 +362,14 @@ void cActChannel::rebuildRow()
             .arg(m_lmo->Name())
             .arg(m_channelNo)
             .arg(m_moduleNumber)
-            .arg(current, unknownEvent));
+            .arg(current, unfit));
 }
 
 // --- the row's events ---------------------------------------------------------
 
 void cActChannel::mChannelControl_ObjectChanged(const QString &, const QString &itemData)
 {
+    m_neighboursTaken = false;
     try {
         cLmo *picked = nullptr;
         const int index = itemData.toInt();
@@ -413,6 +412,7 @@ void cActChannel::mChannelControl_ObjectChanged(const QString &, const QString &
 
 void cActChannel::mChannelControl_TypeChanged(const QString &, const QString &itemData)
 {
+    m_neighboursTaken = false;
     try {
         if (m_lmo && fitsChannel(itemData) && FptSupported(itemData)) {
             const int nNew = usedChannels(itemData);

@@ -38,11 +38,15 @@ public:
     // type; the channels its function occupies are locked.
     void setLonmarkObject(cLmo *lmo);
     bool Available() const { return m_lmo == nullptr; }
-    // Free, not locked, and the channels the object's function would occupy
-    // are free too: binding it would unbind nobody.
-    bool CanTake(const cLmo &lmo) const;
     // Lets the object go without touching its CPs (the model is rebuilt).
     void ForgetLonmarkObject();
+    // Reading: binds the object the device names for this channel. When
+    // another object holds a channel its function needs, it is bound all the
+    // same and its type shown invalid; nothing is unbound behind the user's
+    // back.
+    void BindReadObject(cLmo *lmo, bool neighboursFree);
+    // How many channels, from this one, the object's function occupies.
+    int UsedChannelsOf(const cLmo &lmo) const { return usedChannels(FptStringOfLmo(lmo)); }
 
     // The row on the page of the module's slot, its object list filled.
     void CreateChannelControl();
@@ -85,4 +89,7 @@ private:
     qint32 m_moduleType = -1;
     QPointer<ctlChannel> m_control;
     cLmo *m_lmo = nullptr;
+    // Read from the device with a function whose further channels other
+    // objects hold: shown invalid until the user chooses.
+    bool m_neighboursTaken = false;
 };

@@ -10,6 +10,8 @@
 #include "platform/AppError.h"
 #include "widgets/ctlChannel.h"
 
+#include <algorithm>
+
 cActModules::cActModules(ModelContext &context) : m_context(context) {}
 
 cActModules::~cActModules() = default;
@@ -38,6 +40,14 @@ void cActModules::Clear()
 
 void cActModules::BindObjects(const cLmos &lmos)
 {
+    // First where each object belongs, then the bindings: whether a function
+    // collides with a neighbour must not depend on which object the device
+    // numbers first.
+    QList<std::pair<cLmo *, cActChannel *>> claims;
+    const auto claimed = [&claims](const cActChannel *channel) {
+        return std::any_of(claims.cbegin(), claims.cend(),
+                           [channel](const auto &claim) { return claim.second == channel; });
+    };
     for (const auto &lmo : lmos.Items()) {
         if (!lmo->ObjectConfigurationIsValid()) {
             // An unused object says so with 65535; anything else the model
@@ -83,14 +93,20 @@ void cActModules::BindObjects(const cLmos &lmos)
                         .arg(module->ChannelCount()));
             continue;
         }
-        if (!channel->CanTake(*lmo)) {
-            // Binding it would unbind an earlier object, which would then be
-            // marked unused without the user asking.
-            unbound(QStringLiteral("channel %1 of slot %2, or a channel its function needs, is taken")
-                        .arg(channelNo)
-                        .arg(slot));
+        if (claimed(channel)) {
+            // Two objects cannot share one channel; the first keeps it.
+            unbound(QStringLiteral("channel %1 of slot %2 holds an earlier object").arg(channelNo).arg(slot));
             continue;
         }
-        channel->setLonmarkObject(lmo.get());
+        claims.append({lmo.get(), channel});
+    }
+    for (const auto &[lmo, channel] : claims) {
+        bool neighboursFree = true;
+        const int n = channel->UsedChannelsOf(*lmo);
+        for (int k = 1; k < n && neighboursFree; ++k) {
+            const cActChannel *next = channel->Module().FindChannel(channel->ChannelNo() + k);
+            neighboursFree = !next || !claimed(next);
+        }
+        channel->BindReadObject(lmo, neighboursFree);
     }
 }

@@ -313,13 +313,54 @@ bool cLmo::SwitchNvTypesInvalid() const
     if (FptIndex()->Value() != FptKeys::Switch)
         return false;
     cParam1Byte *priority = SecInputPriority();
-    priority->ReadFromLns(true);
-    const auto typeOf = [](const cMonitorPoint *point) {
-        return point->NetworkVariable() ? point->NetworkVariable()->typeId() : 0;
-    };
+    // The priority in the model is the one that will be written: it was read
+    // with the rest of the set, or the user's set brought it.
+    if (!priority->CpFetched())
+        priority->ReadFromLns(true);
+    const NvTypes types = EffectiveNvTypes();
     return !m_context.deviceTemplate->NvTypesCombiIsValidBySwitchEvents(
-        M_SwitchObject::SwitchEventsOfLmo(*this), priority->Value(), typeOf(PrimValue()), typeOf(SecValue()),
-        typeOf(Output()));
+        M_SwitchObject::SwitchEventsOfLmo(*this), priority->Value(), types.prime, types.sec, types.out);
+}
+
+cLmo::NvTypes cLmo::EffectiveNvTypes() const
+{
+    if (m_pendingNvTypes)
+        return *m_pendingNvTypes;
+    const auto typeOf = [](const cMonitorPoint *point) {
+        return qint16(point && point->NetworkVariable() ? point->NetworkVariable()->typeId() : 0);
+    };
+    return {typeOf(PrimValue()), typeOf(SecValue()), typeOf(Output())};
+}
+
+void cLmo::setPendingNvTypes(const NvTypes &types)
+{
+    m_pendingNvTypes = types;
+}
+
+bool cLmo::WritePendingNvTypes()
+{
+    if (!m_pendingNvTypes)
+        return true;
+    // In this order, each only when the one before took its type: a device
+    // that refuses one keeps the later ones as they are.
+    if (!PrimValue()->ChangeNvType(m_pendingNvTypes->prime, StandardProgramId, 0))
+        return false;
+    if (!SecValue()->ChangeNvType(m_pendingNvTypes->sec, StandardProgramId, 0))
+        return false;
+    return Output()->ChangeNvType(m_pendingNvTypes->out, StandardProgramId, 0);
+}
+
+bool cLmo::SwitchEventsHaveOutputType(const cRX24 &rx24, const QList<int> &switchEvents)
+{
+    return !rx24.SupportedNvTypesOutputBySwitchEvents(switchEvents).isEmpty();
+}
+
+bool cLmo::DefaultsRequired() const
+{
+    if (!ObjectConfigurationIsValid())
+        return false;
+    const int fpt = FptIndex()->Value();
+    return fpt != m_lastFptIndex || (fpt == FptKeys::Switch && SwitchNvTypesInvalid());
 }
 
 bool cLmo::SetDefaultValuesIfRequired()
@@ -338,8 +379,7 @@ bool cLmo::SetDefaultValuesIfRequired()
             if (!EnableSwitchCpWriting(fpt == FptKeys::Switch && !userDefinedKept))
                 return false;
         }
-        const bool required =
-            valid && (fpt != m_lastFptIndex || (fpt == FptKeys::Switch && SwitchNvTypesInvalid()));
+        const bool required = valid && DefaultsRequired();
         const QList<cParamRaw *> defaulted{SecInputPriority(),  PrimeValMaxRcvTime(), SecValMaxRcvTime(),
                                            OutputMinSendTime(), OutputMaxSendTime(),  MinRange(),
                                            MaxRange(),          SendDelta(),          OvrResetValue(),
@@ -351,11 +391,16 @@ bool cLmo::SetDefaultValuesIfRequired()
                 if (!cp->CpFetched())
                     cp->ReadFromLns(true);
             }
-            // A device that refuses a type would be left with a function its
-            // NVs cannot carry: the whole write is given up.
-            if (!setDefaultNvTypes(fpt))
+            // A switch whose events share no output type has no NV types to
+            // take; its channel shows it as invalid and the check stops the
+            // write before it gets here.
+            if (fpt == FptKeys::Switch &&
+                !SwitchEventsHaveOutputType(*m_context.deviceTemplate, M_SwitchObject::SwitchEventsOfLmo(*this)))
                 return false;
-            const int out = Output()->NetworkVariable() ? Output()->NetworkVariable()->typeId() : 0;
+            const NvTypes types =
+                DefaultNvTypes(*m_context.deviceTemplate, fpt, M_SwitchObject::SwitchEventsOfLmo(*this));
+            setPendingNvTypes(types);
+            const int out = types.out;
             SecInputPriority()->setValue(m_context.deviceTemplate->DefaultSecInputPriorityByFptIndex(fpt));
             PrimeValMaxRcvTime()->setValue(DefaultPrimeValMaxRcvTime);
             SecValMaxRcvTime()->setValue(DefaultSecValMaxRcvTime);
@@ -384,19 +429,6 @@ bool cLmo::SetDefaultValuesIfRequired()
         showFetchError(QStringLiteral("SetDefaultValuesIfRequired"));
         return false;
     }
-}
-
-bool cLmo::setDefaultNvTypes(int fpt)
-{
-    const NvTypes types =
-        DefaultNvTypes(*m_context.deviceTemplate, fpt, M_SwitchObject::SwitchEventsOfLmo(*this));
-    // In this order, each only when the one before took its type: a device
-    // that refuses one keeps the later ones as they are.
-    if (!PrimValue()->ChangeNvType(types.prime, StandardProgramId, 0))
-        return false;
-    if (!SecValue()->ChangeNvType(types.sec, StandardProgramId, 0))
-        return false;
-    return Output()->ChangeNvType(types.out, StandardProgramId, 0);
 }
 
 cLmo::NvTypes cLmo::DefaultNvTypes(const cRX24 &rx24, int fpt, const QList<int> &events)

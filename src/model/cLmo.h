@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 class cActChannel;
 class cConfigProp;
@@ -95,9 +96,14 @@ public:
     bool FetchRequiredCps();
     bool ReadRequiredCps(bool whenNotFetchedOnly = true);
     void RefreshLastValues();
-    // Defaults after a change of function; false after a fetch error, which
-    // has been shown, or an NV type the device refused, which has been logged.
+    // Defaults after a change of function, in the model only: the CP values
+    // take the function's defaults and the NV types it needs become pending
+    // (written by WritePendingNvTypes inside the write's transaction). False
+    // after a fetch error, which has been shown.
     bool SetDefaultValuesIfRequired();
+    // The function differs from the one the defaults were last taken for, or
+    // a switch's NV types do not fit its events.
+    bool DefaultsRequired() const;
     void EnableDefaultCpsWriting(bool enable);
     void DisableFptSpecificCpWriting();
     // Both false after a CP that could not be fetched (the message has been shown).
@@ -112,7 +118,23 @@ public:
     struct NvTypes
     {
         qint16 prime, sec, out;
+        bool operator==(const NvTypes &) const = default;
     };
+
+    // The NV types the object is to have: those waiting to be written, else
+    // those its NVs have.
+    NvTypes EffectiveNvTypes() const;
+    bool HasPendingNvTypes() const { return m_pendingNvTypes.has_value(); }
+    void setPendingNvTypes(const NvTypes &types);
+    void ClearPendingNvTypes() { m_pendingNvTypes.reset(); }
+    // Gives the NVs the pending types (prime, secondary, output; each only
+    // when the one before took its type). False at the first type the device
+    // refuses, which has been logged. The caller's transaction carries it.
+    bool WritePendingNvTypes();
+    // A switch whose eight events share no output NV type cannot be given
+    // NV types at all.
+    static bool SwitchEventsHaveOutputType(const cRX24 &rx24, const QList<int> &switchEvents);
+
     // The NV types of a new function; a switch's follow its eight events.
     static NvTypes DefaultNvTypes(const cRX24 &rx24, int fpt, const QList<int> &switchEvents);
     // The first two bytes of the range CPs for an output type; -1: left as is.
@@ -134,8 +156,6 @@ public:
     static constexpr int DefaultOutputMaxSendTime = 0;
 
 private:
-    // False at the first type the device refuses; the later ones are not tried.
-    bool setDefaultNvTypes(int fpt);
     void setRangesFor(int outputType);
 
     ModelContext &m_context;
@@ -150,4 +170,5 @@ private:
     quint8 m_lastActuateType = 0;
     qint32 m_lastSwitchType = 0;
     bool m_hvacDefaultsPending = false;
+    std::optional<NvTypes> m_pendingNvTypes;
 };

@@ -33,11 +33,15 @@ cMonitoring::~cMonitoring() = default;
 
 void cMonitoring::FetchNVs()
 {
+    FetchNVs(PlugInGlobals::Session.lonMarkObjects);
+}
+
+void cMonitoring::FetchNVs(const LnsCollectionRef<LnsLonMarkObject> &objects)
+{
     PlugInGlobals::Trace(QStringLiteral("[M_PlugIn] Public Sub FetchCPs()"));
     if (m_nvsFetched)
         return;
     try {
-        const LnsCollectionRef<LnsLonMarkObject> &objects = PlugInGlobals::Session.lonMarkObjects;
         if (!objects)
             throw AppError(91, Source, QStringLiteral("The device's LonMark objects are not known."));
         // Position 1 is the node object; channel object n follows at n + 1.

@@ -27,6 +27,8 @@ public:
     // A missing object ends the fetch with the error logged; a later call
     // adds what is still missing.
     void FetchNVs();
+    // The same for the channel objects of a device other than the session's.
+    void FetchNVs(const LnsCollectionRef<LnsLonMarkObject> &objects);
     bool NVsFetched() const { return m_nvsFetched; }
 
     // On: the points are fetched (if not yet) and monitored; off: their

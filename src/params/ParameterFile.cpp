@@ -153,6 +153,12 @@ eLoadFromFileErrors ParameterFile::load(const QString &fileName, const UtilityCo
     return load(ParameterFileReader::fromFile(fileName), plugInIniFile, expected);
 }
 
+eLoadFromFileErrors ParameterFile::loadSet(const QString &fileName, const UtilityComponent *plugInIniFile,
+                                           const Header &expected, ConfigurationSet &set)
+{
+    return loadSet(ParameterFileReader::fromFile(fileName), plugInIniFile, expected, set);
+}
+
 eLoadFromFileErrors ParameterFile::checkHeader(const ParameterFileReader &file,
                                                const UtilityComponent *plugInIniFile,
                                                const Header &expected) const
@@ -173,8 +179,9 @@ eLoadFromFileErrors ParameterFile::checkHeader(const ParameterFileReader &file,
     return LE_NO_ERROR;
 }
 
-eLoadFromFileErrors ParameterFile::load(const ParameterFileReader &file,
-                                        const UtilityComponent *plugInIniFile, const Header &expected)
+eLoadFromFileErrors ParameterFile::loadSet(const ParameterFileReader &file,
+                                           const UtilityComponent *plugInIniFile, const Header &expected,
+                                           ConfigurationSet &set)
 {
     m_problem.clear();
     if (file.encodingProblem() != ParameterFileReader::EncodingProblem::None) {
@@ -214,14 +221,25 @@ eLoadFromFileErrors ParameterFile::load(const ParameterFileReader &file,
             }
         }
     }
+    set.programId = file.value(GeneralSection, ProgramIdKey).trimmed();
     for (const QList<cParamBase *> &list : lists) {
-        for (cParamBase *param : list) {
+        for (const cParamBase *param : list) {
             const QString text = loadableText(file, *param);
             if (!text.isEmpty())
-                param->SetValueFromFileText(text);
+                set.values.insert(param->Name(), text);
         }
     }
     return LE_NO_ERROR;
+}
+
+eLoadFromFileErrors ParameterFile::load(const ParameterFileReader &file,
+                                        const UtilityComponent *plugInIniFile, const Header &expected)
+{
+    ConfigurationSet set;
+    const eLoadFromFileErrors result = loadSet(file, plugInIniFile, expected, set);
+    if (result == LE_NO_ERROR)
+        set.putInto(m_params);
+    return result;
 }
 
 QString ParameterFile::loadableText(const ParameterFileReader &file, const cParamBase &param)

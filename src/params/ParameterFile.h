@@ -1,5 +1,6 @@
 #pragma once
 
+#include "params/ConfigurationSet.h"
 #include "template/ParamEnums.h"
 
 #include <QByteArray>
@@ -51,6 +52,13 @@ public:
                              const Header &expected);
     eLoadFromFileErrors load(const ParameterFileReader &file, const UtilityComponent *plugInIniFile,
                              const Header &expected);
+    // The same checks, but the values go into set (the collection only
+    // tells which parameters exist and what each can hold); set stays as it
+    // was unless the result is LE_NO_ERROR.
+    eLoadFromFileErrors loadSet(const ParameterFileReader &file, const UtilityComponent *plugInIniFile,
+                                const Header &expected, ConfigurationSet &set);
+    eLoadFromFileErrors loadSet(const QString &fileName, const UtilityComponent *plugInIniFile,
+                                const Header &expected, ConfigurationSet &set);
 
     // Why the last load gave LE_INVALID_CONTENT, in the user's language.
     const QString &Problem() const { return m_problem; }

@@ -321,18 +321,31 @@ void cParams::WriteAllParamsToExtCps()
     }
 }
 
+void cParams::WriteOnlyChangesFrom(const ConfigurationSet &image)
+{
+    const ConfigurationSet now = ConfigurationSet::fromParams(*this);
+    for (cParamBase *param : m_all) {
+        const auto was = image.values.constFind(param->Name());
+        param->setDontWriteToLns(was != image.values.constEnd() && was.value() == now.values.value(param->Name()));
+    }
+    for (cConfigProp *configProp : m_configProps) {
+        const auto was = image.wholeCps.constFind(configProp->Name());
+        configProp->setDontWriteToLns(was != image.wholeCps.constEnd() &&
+                                      was.value() == now.wholeCps.value(configProp->Name()));
+    }
+}
+
 bool cParams::startTransaction()
 {
+    // A set is never written one statement at a time: without a transaction
+    // (the database busy, read-only, full) nothing is written, and the error
+    // says why.
     if (!m_system)
-        return false;
-    try {
-        m_system->startTransaction();
-        return true;
-    } catch (const AppError &) {
-        // Already inside the caller's transaction, or none to be had: the
-        // writes go on without one of their own.
-        return false;
-    }
+        throw AppError(91, ModuleName, QStringLiteral("No transaction can be started: the collection has no system."));
+    if (m_system->inTransaction())
+        return false; // the caller's transaction carries the writes
+    m_system->startTransaction();
+    return true;
 }
 
 void cParams::WriteToLns(bool writeCpNamesToLogger)
@@ -344,8 +357,9 @@ void cParams::WriteToLns(bool writeCpNamesToLogger)
             log.WriteLogLine(QStringLiteral("    - ") + name, LogService::Green);
         log.WriteLogLine(QString());
     }
-    const bool inTransaction = startTransaction();
+    bool inTransaction = false;
     try {
+        inTransaction = startTransaction();
         for (const QList<cParamBase *> &list : KindOrderLists()) {
             for (cParamBase *param : list) {
                 if (param->Available() && !param->DontWriteToLns())
@@ -443,8 +457,9 @@ template <class FetchFn> void cParams::writeConfigPropsInto(const LnsRef<LnsObje
 template <class FetchFn>
 bool cParams::writeWholeSet(const LnsRef<LnsObject> &target, FetchFn fetch, const QString &procedureName)
 {
-    const bool inTransaction = startTransaction();
+    bool inTransaction = false;
     try {
+        inTransaction = startTransaction();
         for (const QList<cParamBase *> &list : KindOrderLists())
             writeSetInto(target, list, fetch);
         writeConfigPropsInto(target, fetch);
@@ -573,11 +588,22 @@ qint32 cParams::LoadFromFile(const QString &filename, const QX_IniFile *plugInIn
                              const QString &plugInName, const QString &programId,
                              const QString &dataFileVersion)
 {
+    ConfigurationSet set;
+    const qint32 result = LoadSetFromFile(filename, plugInIniFile, plugInName, programId, dataFileVersion, set);
+    if (result == LE_NO_ERROR)
+        set.putInto(*this);
+    return result;
+}
+
+qint32 cParams::LoadSetFromFile(const QString &filename, const QX_IniFile *plugInIniFile,
+                                const QString &plugInName, const QString &programId,
+                                const QString &dataFileVersion, ConfigurationSet &set)
+{
     const std::optional<UtilityComponent> description =
         plugInIniFile ? std::optional<UtilityComponent>(std::in_place, plugInIniFile->path()) : std::nullopt;
     ParameterFile file(*this);
-    const eLoadFromFileErrors result =
-        file.load(filename, description ? &*description : nullptr, {plugInName, programId, dataFileVersion});
+    const eLoadFromFileErrors result = file.loadSet(filename, description ? &*description : nullptr,
+                                                    {plugInName, programId, dataFileVersion}, set);
     m_loadProblem = file.Problem();
     if (!m_loadProblem.isEmpty())
         PlugInGlobals::Trace(QStringLiteral("[cParams] LoadFromFile: ") +

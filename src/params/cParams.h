@@ -25,6 +25,7 @@ class cParamOptBtn;
 class cParam1Byte;
 class cParam2Byte;
 class cParamASCII;
+class ConfigurationSet;
 
 // Every parameter of the current device's configuration and the raw config
 // properties they share. It creates them, finds them, routes the events of
@@ -129,6 +130,12 @@ public:
     // to the caller; the device then keeps its old set.
     void WriteToLns(bool writeCpNamesToLogger = false);
     void WriteAllParamsToExtCps();
+    // The next WriteToLns writes exactly the parameters and config
+    // properties whose values differ from image (the set as last read or
+    // written): a choice is never dropped by a flag left over from an
+    // earlier write, and a CP another client changed meanwhile, which this
+    // collection did not touch, keeps that client's value.
+    void WriteOnlyChangesFrom(const ConfigurationSet &image);
     // Writes the set into the CPs of another LonMark object or device, in one
     // transaction; a CP missing there is reported by CpNotFoundWhileWriting
     // and skipped. A CP that refuses its value or a failed commit cancels the
@@ -159,6 +166,9 @@ public:
                      const QString &dataFileVersion);
     qint32 LoadFromFile(const QString &filename, const QX_IniFile *plugInIniFile, const QString &plugInName,
                         const QString &programId, const QString &dataFileVersion);
+    // The same checks, the values into set instead of the parameters.
+    qint32 LoadSetFromFile(const QString &filename, const QX_IniFile *plugInIniFile, const QString &plugInName,
+                           const QString &programId, const QString &dataFileVersion, ConfigurationSet &set);
     const QString &LoadFromFileProblem() const { return m_loadProblem; }
 
     bool FetchLmoCp(const QString &cpName, const QString &section, const QX_IniFile *iniFile,

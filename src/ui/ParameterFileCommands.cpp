@@ -8,21 +8,13 @@
 #include "template/ParamEnums.h"
 #include "workflows/cConfiguration.h"
 
-namespace {
-QString programId()
-{
-    return PlugInGlobals::Session.device ? PlugInGlobals::Session.device->programId() : QString();
-}
-} // namespace
-
 bool ParameterFileCommands::SaveParameters(cConfiguration &configuration, const QString &caption)
 {
     const QString file = FileDialog::getSaveFileName(ResourceStrings::LoadResString(1600, 2),
                                                      ResourceStrings::LoadResString(1601), QString());
     if (file.isEmpty())
         return false;
-    if (!configuration.Parameters().WriteToFile(file, QLatin1String(PlugInName), programId(),
-                                                QLatin1String(DataFileVersion))) {
+    if (!configuration.SaveSetToFile(file)) {
         MessageBox::show(ResourceStrings::LoadResString(1523), caption, MessageBox::Icon::Critical);
         return false;
     }
@@ -40,9 +32,8 @@ bool ParameterFileCommands::LoadParameters(cConfiguration &configuration, const 
                                                      ResourceStrings::LoadResString(1601), QString());
     if (file.isEmpty())
         return false;
-    const qint32 result = configuration.Parameters().LoadFromFile(file, &PlugInGlobals::Utility->iniFile(),
-                                                                  QLatin1String(PlugInName), programId(),
-                                                                  QLatin1String(DataFileVersion));
+    ConfigurationSet set;
+    const qint32 result = configuration.LoadSetFromFile(file, set);
     QString message;
     switch (result) {
     case LE_WRONG_PLUGIN:
@@ -64,7 +55,7 @@ bool ParameterFileCommands::LoadParameters(cConfiguration &configuration, const 
     if (!message.isEmpty())
         MessageBox::show(message, caption, MessageBox::Icon::Exclamation);
     else
-        configuration.RebuildModel();
+        configuration.PutSet(set);
     log.setParametersChanged(true);
     log.setApplyEnabled(true);
     log.setStatusText(ResourceStrings::LoadResString(1517));

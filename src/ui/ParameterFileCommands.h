@@ -9,12 +9,10 @@ class cConfiguration;
 class ParameterFileCommands
 {
 public:
-    static constexpr const char *PlugInName = "veltoTarvinaRX24";
-    static constexpr const char *DataFileVersion = "1";
-
     // False when nothing was saved (cancelled or failed; a failure was shown).
     static bool SaveParameters(cConfiguration &configuration, const QString &caption);
     // True when a file was chosen and read, whatever its result: the window
-    // then shows the parameters again.
+    // then shows the parameters again. A file that loads is put on the
+    // window's model as a whole set; nothing is written.
     static bool LoadParameters(cConfiguration &configuration, const QString &caption);
 };

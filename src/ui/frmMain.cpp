@@ -328,6 +328,11 @@ void frmMain::SetControls()
             if (n >= 2)
                 params.ComboBoxParameterByName(QStringLiteral("DeviceModules_%1").arg(n - 1))
                     ->RemoveComboBoxItemByItemData(-1);
+            // A set loaded over slots that were greyed fills them: the slot
+            // after a module is the user's to choose again.
+            if (n < 8)
+                params.ComboBoxParameterByName(QStringLiteral("DeviceModules_%1").arg(n + 1))
+                    ->setLockMode(LM_UNLOCKED);
         }
     }
     AdjustWindowHeight();

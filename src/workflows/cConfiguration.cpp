@@ -66,6 +66,32 @@ cConfiguration::cConfiguration(const QString &templatePath, QObject *parent)
     }
 }
 
+cConfiguration::cConfiguration(const LnsRef<LnsAppDevice> &device, const QString &templatePath, QObject *parent)
+    : cConfiguration(templatePath, parent)
+{
+    m_device = device;
+}
+
+LnsRef<LnsAppDevice> cConfiguration::Device() const
+{
+    return m_device ? m_device : PlugInGlobals::Session.device;
+}
+
+LnsRef<LnsSystem> cConfiguration::System() const
+{
+    // Every device the plug-in reaches lies in the session's network.
+    return PlugInGlobals::Session.system;
+}
+
+LnsCollectionRef<LnsLonMarkObject> cConfiguration::LonMarkObjects() const
+{
+    if (!m_device)
+        return PlugInGlobals::Session.lonMarkObjects;
+    if (!m_deviceObjects)
+        m_deviceObjects = m_device->lonMarkObjects();
+    return m_deviceObjects;
+}
+
 cConfiguration::~cConfiguration()
 {
     m_actModules.Clear();
@@ -107,8 +133,8 @@ bool cConfiguration::FetchCPs()
     clock.start();
     m_channelObjectCount = 0;
     try {
-        m_monitoring.FetchNVs();
-        const auto objects = PlugInGlobals::Session.lonMarkObjects;
+        const auto objects = LonMarkObjects();
+        m_monitoring.FetchNVs(objects);
         const int n = objects ? objects->count() : 0;
         // The first object is the node object, never a channel.
         for (int i = 1; i <= n - 1; ++i) {
@@ -133,7 +159,7 @@ bool cConfiguration::FetchCPs()
 void cConfiguration::registerSlots()
 {
     ParameterRegistration::DeviceCpSource source;
-    source.appDevice = PlugInGlobals::Session.device;
+    source.appDevice = Device();
     source.fetchThroughDevice = true;
     const auto boxes = [this](int slot) { return SlotComboBox(slot); };
     for (int s = 1; s <= Slots; ++s) {
@@ -161,6 +187,7 @@ void cConfiguration::ReadSettings()
     try {
         m_params.ReadFromLns();
         RebuildModel();
+        m_image = ConfigurationSet::fromParams(m_params);
     } catch (const std::exception &error) {
         PlugInGlobals::LogError(error, Module, QStringLiteral("ReadSettings"));
     }
@@ -171,7 +198,15 @@ void cConfiguration::RebuildModel()
 {
     m_actModules.Clear();
     m_lmos.Clear();
-    m_lmos.AddChannelObjects(PlugInGlobals::Session.lonMarkObjects);
+    m_lmos.AddChannelObjects(LonMarkObjects());
+    rebuildModules();
+    for (const auto &lmo : m_lmos.Items())
+        lmo->RefreshLastValues();
+}
+
+void cConfiguration::rebuildModules()
+{
+    m_actModules.Clear();
     for (int s = 1; s <= Slots; ++s) {
         cParamComboBox *slot = nullptr;
         try {
@@ -181,13 +216,75 @@ void cConfiguration::RebuildModel()
         }
         m_actModules.Add(slot ? slot->Value() : -1);
     }
-    for (const auto &lmo : m_lmos.Items()) {
-        if (lmo->ObjectConfigurationIsValid())
-            lmo->ReadRequiredCps();
-    }
     m_actModules.BindObjects(m_lmos);
-    for (const auto &lmo : m_lmos.Items())
+}
+
+bool cConfiguration::Open()
+{
+    if (!FetchCPs())
+        return false;
+    ReadSettings();
+    return true;
+}
+
+// --- the configuration set -----------------------------------------------------
+
+ConfigurationSet cConfiguration::TakeSet()
+{
+    ConfigurationSet set = ConfigurationSet::fromParams(m_params);
+    if (const LnsRef<LnsAppDevice> device = Device())
+        set.programId = device->programId();
+    for (const auto &lmo : m_lmos.Items()) {
+        const cLmo::NvTypes types = lmo->EffectiveNvTypes();
+        set.nvTypes.insert(lmo->Index(), {types.prime, types.sec, types.out});
+        set.names.insert(lmo->Index(), lmo->Name());
+    }
+    return set;
+}
+
+void cConfiguration::PutSet(const ConfigurationSet &set)
+{
+    // The functions as the device has them are the objects' last values:
+    // defaults go exactly where the set's function differs.
+    set.putInto(m_params);
+    rebuildModules();
+    for (const auto &lmo : m_lmos.Items()) {
+        if (lmo->DefaultsRequired())
+            lmo->SetDefaultValuesIfRequired();
+    }
+    set.putInto(m_params);
+    for (const auto &lmo : m_lmos.Items()) {
+        const auto types = set.nvTypes.constFind(lmo->Index());
+        if (types != set.nvTypes.constEnd())
+            lmo->setPendingNvTypes({qint16(types->prime), qint16(types->sec), qint16(types->out)});
+        // What the model now holds is what the next write starts from.
         lmo->RefreshLastValues();
+    }
+}
+
+qint32 cConfiguration::LoadSetFromFile(const QString &fileName, ConfigurationSet &set)
+{
+    const LnsRef<LnsAppDevice> device = Device();
+    return m_params.LoadSetFromFile(fileName, PlugInGlobals::Utility ? &PlugInGlobals::Utility->iniFile() : nullptr,
+                                    QLatin1String(PlugInName), device ? device->programId() : QString(),
+                                    QLatin1String(DataFileVersion), set);
+}
+
+bool cConfiguration::SaveSetToFile(const QString &fileName)
+{
+    const LnsRef<LnsAppDevice> device = Device();
+    return PrepareDefaults() &&
+           m_params.WriteToFile(fileName, QLatin1String(PlugInName), device ? device->programId() : QString(),
+                                QLatin1String(DataFileVersion));
+}
+
+bool cConfiguration::PrepareDefaults()
+{
+    for (const auto &lmo : m_lmos.Items()) {
+        if (lmo->ObjectConfigurationIsValid() && !lmo->SetDefaultValuesIfRequired())
+            return false;
+    }
+    return true;
 }
 
 // --- checking and writing ------------------------------------------------------
@@ -233,38 +330,46 @@ void cConfiguration::logNvList()
     m_log.WriteLogLine(QString());
 }
 
-bool cConfiguration::WriteSettings()
+bool cConfiguration::WriteSettings(bool asCopyTarget)
 {
     PlugInGlobals::Trace(QStringLiteral("[M_PlugIn] Public Sub WriteSettings()"));
-    const LnsRef<LnsSystem> system = PlugInGlobals::Session.system;
+    const LnsRef<LnsSystem> system = System();
     bool bracketOpen = false;
     bool ok = false;
     try {
         system->prepareDeviceWrite(100);
         bracketOpen = true;
+        // No transaction (the database busy, read-only, full): nothing is
+        // written, and the error below names the cause.
         system->startTransaction();
         // A device that does not answer would take half a configuration:
         // ask it before anything is written.
-        PlugInGlobals::Session.device->test(DeviceStateRequest);
-        logNvList();
+        Device()->test(DeviceStateRequest);
+        if (!asCopyTarget)
+            logNvList();
         ok = true;
         for (const auto &lmo : m_lmos.Items()) {
             lmo->LnsObject()->setName(lmo->Name());
-            if (lmo->ObjectConfigurationIsValid()) {
-                lmo->FetchRequiredCps();
-                if (!lmo->SetDefaultValuesIfRequired()) {
-                    ok = false;
-                    break;
-                }
-            } else {
-                lmo->DisableFptSpecificCpWriting();
+            if (lmo->ObjectConfigurationIsValid() && !lmo->SetDefaultValuesIfRequired()) {
+                ok = false;
+                break;
             }
         }
+        // A device that refuses a type would be left with a function its NVs
+        // cannot carry: the whole write is given up.
+        for (const auto &lmo : m_lmos.Items()) {
+            if (ok && !lmo->WritePendingNvTypes())
+                ok = false;
+        }
         if (ok) {
-            m_params.WriteToLns(true);
+            m_params.WriteOnlyChangesFrom(m_image);
+            m_params.WriteToLns(!asCopyTarget);
             system->commitTransaction();
-            for (const auto &lmo : m_lmos.Items())
+            m_image = ConfigurationSet::fromParams(m_params);
+            for (const auto &lmo : m_lmos.Items()) {
+                lmo->ClearPendingNvTypes();
                 lmo->RefreshLastValues();
+            }
         }
     } catch (const std::exception &error) {
         PlugInGlobals::LogError(error, Module, QStringLiteral("WriteSettings"));
@@ -278,8 +383,11 @@ bool cConfiguration::WriteSettings()
                 system->cancelTransaction();
         } catch (const std::exception &) {
         }
-        m_log.WriteLogLine(QString());
-        m_log.WriteLogLine(ResourceStrings::LoadResString(1547), LogService::Red);
+        // A copy names its failed target itself.
+        if (!asCopyTarget) {
+            m_log.WriteLogLine(QString());
+            m_log.WriteLogLine(ResourceStrings::LoadResString(1547), LogService::Red);
+        }
     }
     if (bracketOpen) {
         try {
@@ -328,14 +436,16 @@ bool cConfiguration::WriteParameters()
         return false;
     setBusy(true);
     m_log.setStatusText(ResourceStrings::LoadResString(1500, 1));
+    // Red lines of an earlier refused check say nothing about this write.
+    m_log.setErrorLogged(false);
     m_log.WriteLogLine(ResourceStrings::LoadResString(1551, 1), LogService::Blue);
-    WriteSettings();
+    const bool written = WriteSettings();
     m_log.WriteLogLine(ResourceStrings::LoadResString(1551, 2), LogService::Blue);
     if (m_log.ErrorLogged())
         m_log.ShowLogger();
     setBusy(false);
     m_log.setStatusText(ResourceStrings::LoadResString(1517));
-    const bool failed = m_log.ErrorLogged();
+    const bool failed = !written || m_log.ErrorLogged();
     m_log.setApplyEnabled(failed);
     m_log.setParametersChanged(failed);
     m_log.setErrorLogged(false);
@@ -355,20 +465,13 @@ void cConfiguration::onSearchProgress()
     }
 }
 
-cParams::ObjectOfParameter cConfiguration::channelObjectsOf(const LnsRef<LnsAppDevice> &device)
+bool cConfiguration::CopySetTo(const LnsRef<LnsAppDevice> &device, const ConfigurationSet &set)
 {
-    // A channel object's parameters ("FptIndex_3") go to the object at the
-    // same place of the other device, the slots to the device itself.
-    const auto objects = device->lonMarkObjects();
-    return [objects](const QString &name) -> LnsRef<LnsLonMarkObject> {
-        if (name.startsWith(QLatin1String("DeviceModules_")))
-            return nullptr;
-        bool ok = false;
-        const int index = name.section(QLatin1Char('_'), -1).toInt(&ok);
-        if (!ok || index < 1 || index + 1 > objects->count())
-            return nullptr;
-        return objects->item(index + 1);
-    };
+    cConfiguration target(device, m_rx24.templatePath());
+    if (!target.Open())
+        return false;
+    target.PutSet(set);
+    return target.checkValues() && target.WriteSettings(true);
 }
 
 void cConfiguration::WriteParametersEx()
@@ -376,6 +479,10 @@ void cConfiguration::WriteParametersEx()
     if (!checkValues())
         return;
     try {
+        // The set as the window's Apply would write it, defaults included.
+        if (!PrepareDefaults())
+            return;
+        const ConfigurationSet set = TakeSet();
         setBusy(true);
         m_log.setStatusText(ResourceStrings::LoadResString(1519));
         std::unique_ptr<MultiDeviceSelection> selection = MultiDeviceSelection::create();
@@ -400,9 +507,7 @@ void cConfiguration::WriteParametersEx()
             m_heading.Write(device, nullptr, true, HeadingGapSeconds);
             bool written = false;
             try {
-                device->test(DeviceStateRequest);
-                written = m_params.WriteToLnsDev(device, PlugInGlobals::Utility->iniFile(),
-                                                 CpDefinitions::CpSection, channelObjectsOf(device));
+                written = CopySetTo(device, set);
             } catch (const std::exception &error) {
                 PlugInGlobals::LogError(error, Module, QStringLiteral("WriteParametersEx"));
             }

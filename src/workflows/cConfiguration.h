@@ -4,6 +4,7 @@
 #include "model/cActModules.h"
 #include "model/cLmos.h"
 #include "monitoring/cMonitoring.h"
+#include "params/ConfigurationSet.h"
 #include "params/cParams.h"
 #include "template/cRX24.h"
 #include "workflows/DeviceHeading.h"
@@ -32,11 +33,22 @@ public:
     static constexpr int Slots = 8;
     static constexpr int ChannelProfileKey = 24000;
     static constexpr double HeadingGapSeconds = 15.0;
+    // The header of the parameter files this plug-in writes and reads.
+    static constexpr const char *PlugInName = "veltoTarvinaRX24";
+    static constexpr const char *DataFileVersion = "1";
 
     // templatePath empty: the device template is looked for as the program
-    // does at start.
+    // does at start. The device is the session's.
     explicit cConfiguration(const QString &templatePath = QString(), QObject *parent = nullptr);
+    // The configuration of another device of the session's network (a copy
+    // target), without a window.
+    cConfiguration(const LnsRef<LnsAppDevice> &device, const QString &templatePath, QObject *parent = nullptr);
     ~cConfiguration() override;
+
+    // The device, its system and its LonMark objects.
+    LnsRef<LnsAppDevice> Device() const;
+    LnsRef<LnsSystem> System() const;
+    LnsCollectionRef<LnsLonMarkObject> LonMarkObjects() const;
 
     cRX24 &RX24() { return m_rx24; }
     cLmos &Lmos() { return m_lmos; }
@@ -58,16 +70,39 @@ public:
     bool FetchCPs();
     // Reads the parameters and builds the modules and channels from them.
     void ReadSettings();
-    // Modules, channels and objects built anew from the parameters as they
-    // are (after a parameter file was loaded), without reading the device.
-    void RebuildModel();
+    // FetchCPs and ReadSettings: the device's whole set in the model. False
+    // when a CP could not be bound.
+    bool Open();
+
+    // The set the model holds: every parameter, each channel object's NV
+    // types (those a write would give it) and name.
+    ConfigurationSet TakeSet();
+    // Puts a set on the model: slots, bindings and functions; the function
+    // defaults where a function differs from what the device has; then the
+    // set's own value for every CP it holds, so a value the user chose is
+    // never replaced by a default. NV types: the set's, else those the
+    // functions need where they changed. Names stay the device's. Nothing
+    // is written; the next WriteSettings writes it.
+    void PutSet(const ConfigurationSet &set);
+    // The set of a parameter file, checked whole; an eLoadFromFileErrors code
+    // (the problem in Parameters().LoadFromFileProblem()).
+    qint32 LoadSetFromFile(const QString &fileName, ConfigurationSet &set);
+    // The set as a write would leave it (defaults included) to a parameter
+    // file; false when the file could not be written.
+    bool SaveSetToFile(const QString &fileName);
+    // The defaults every changed function needs, in the model (what a write
+    // would do first). False after a CP that could not be fetched.
+    bool PrepareDefaults();
 
     // True when every channel object has valid parameters; else the log
     // names each module with an invalid one in red.
     bool checkValues();
-    // NV types and CPs of the device in one transaction: all of it, or, after
+    // NV types and CPs of the device in one transaction: every CP whose
+    // value differs from what was read or last written, all of it, or, after
     // any failure, nothing (the log says so in red). True when written.
-    bool WriteSettings();
+    // asCopyTarget: no lists of NV and CP names, no closing message (the
+    // copy logs its own per device).
+    bool WriteSettings(bool asCopyTarget = false);
     // Reads the configuration from the device again; asks first when the
     // user has changed parameters.
     void ReadParameters();
@@ -77,14 +112,19 @@ public:
     // Writes the parameter set to devices the user chooses from the project,
     // each in its own transaction; a failure on one does not stop the others.
     void WriteParametersEx();
+    // Puts set on another device through its own model and writes it there,
+    // as its window's Apply would. False when nothing was written.
+    bool CopySetTo(const LnsRef<LnsAppDevice> &device, const ConfigurationSet &set);
 
 private:
+    // Objects, modules and channels built anew from the parameters as read.
+    void RebuildModel();
+    void rebuildModules();
     void registerSlots();
     void logNvList();
     QString caption() const;
     void setBusy(bool busy);
     void onSearchProgress();
-    static cParams::ObjectOfParameter channelObjectsOf(const LnsRef<LnsAppDevice> &device);
 
     cRX24 m_rx24;
     cParams m_params;
@@ -95,6 +135,11 @@ private:
     std::array<QPointer<QComboBox>, Slots> m_slotBoxes;
     quint8 m_channelObjectCount = 0;
     ConfigurationView *m_view = nullptr;
+    // Null: the session's device.
+    LnsRef<LnsAppDevice> m_device;
+    mutable LnsCollectionRef<LnsLonMarkObject> m_deviceObjects;
+    // The set as the device held it at the last read or write.
+    ConfigurationSet m_image;
     LogService &m_log;
     DeviceHeading m_heading;
     double m_lastRepaint = 0.0;

@@ -94,6 +94,9 @@ TEST_F(LmoDefaults, ANewFunctionGetsItsNvTypesAndRangesOnceAndIsWrittenWithThem)
         ASSERT_TRUE(lmo->ObjectConfigurationIsValid());
         lmo->FetchRequiredCps();
         ASSERT_TRUE(lmo->SetDefaultValuesIfRequired());
+        // The types wait for the write's transaction.
+        EXPECT_TRUE(lmo->HasPendingNvTypes());
+        ASSERT_TRUE(lmo->WritePendingNvTypes());
         EXPECT_EQ(typeOf(lmo->PrimValue()), c.prime);
         EXPECT_EQ(typeOf(lmo->SecValue()), c.sec);
         EXPECT_EQ(typeOf(lmo->Output()), c.out);
@@ -119,7 +122,8 @@ TEST_F(LmoDefaults, TheNvTypesChangeInOrderAndStopAtTheFirstRefusal)
     restrictNv(QStringLiteral("SecValue"), 95);
     cLmo *lmo = bind(MT_HF4_10V, QStringLiteral("23400/7"));
     lmo->FetchRequiredCps();
-    EXPECT_FALSE(lmo->SetDefaultValuesIfRequired());
+    EXPECT_TRUE(lmo->SetDefaultValuesIfRequired());
+    EXPECT_FALSE(lmo->WritePendingNvTypes());
     EXPECT_EQ(typeOf(lmo->PrimValue()), 81);
     EXPECT_EQ(typeOf(lmo->SecValue()), 95); // refused
     EXPECT_EQ(typeOf(lmo->Output()), 95);   // not tried

@@ -289,10 +289,20 @@ TEST_F(cParamsTest, WriteToLnsRunsInOneTransaction)
     EXPECT_EQ(fake->bytes(), QList<int>{5});
 
     // Inside the caller's transaction: no second one, no commit of the caller's.
-    system->refuseStart = true;
+    system->open = true;
     params.WriteToLns();
+    EXPECT_EQ(system->starts, 1);
     EXPECT_EQ(system->commits, 1);
     EXPECT_EQ(fake->valueWrites, 2);
+
+    // No transaction to be had (another client holds the database): nothing
+    // is written one statement at a time, and the caller learns why.
+    system->open = false;
+    system->refuseStart = true;
+    params.Parameter1ByteByName(QStringLiteral("Mode"))->setValue(6);
+    EXPECT_THROW(params.WriteToLns(), LnsError);
+    EXPECT_EQ(fake->valueWrites, 2);
+    EXPECT_EQ(fake->bytes(), QList<int>{5});
 }
 
 TEST_F(cParamsTest, ExcludedParametersAreNeitherWrittenNorListed)

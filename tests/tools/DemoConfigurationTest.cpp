@@ -29,8 +29,10 @@ TEST_F(DemoConfiguration, FullDeviceIsWhatTheModelWritesAndReadsBackValid)
             b.subType >= 0 ? QStringLiteral("%1/%2").arg(b.fptKey).arg(b.subType) : QString::number(b.fptKey);
         pick(row(b.slot, b.channel), "cboType", cActChannel::FptText(fpt));
     }
-    for (const auto &lmo : lmos.Items())
+    for (const auto &lmo : lmos.Items()) {
         ASSERT_TRUE(lmo->SetDefaultValuesIfRequired());
+        ASSERT_TRUE(lmo->WritePendingNvTypes());
+    }
     params.WriteToLns();
     const QStringList expected = DeviceState::of(rx24());
     const QStringList written = DeviceState::of(demo);

@@ -191,6 +191,8 @@ TEST_F(MainWindow, CopyParametersWritesTheSetToTheChosenDevices)
     EXPECT_FALSE(window->IsLoaded());
     restart();
     trigger(QStringLiteral("SpreadParameters"));
+    // The copies carry the set as a write leaves it; the source gets the same.
+    trigger(QStringLiteral("WriteParameters"));
     const QStringList hallCps = DeviceState::of(device(QStringLiteral("RX24 Hall")), false, false);
     for (const char *name : {"RX24 Office", "RX24 Lab"}) {
         NetworkDatabase other(path("net.lnsdb"), NetworkDatabase::OpenMode::ReadOnly);

@@ -70,7 +70,9 @@ TEST_F(Copying, TheSetReachesEveryChosenDeviceThatAnswersAndTheLogNamesTheOneTha
     }
     EXPECT_EQ(headings,
               (QStringList{QStringLiteral("  - LNS System.Floor 1"), QStringLiteral("    - RX24 Office"),
-                           QStringLiteral("    - RX24 Store"), ResourceStrings::LoadResString(1535),
+                           QStringLiteral("    - RX24 Store"),
+                           QStringLiteral("Device \"RX24 Store\" does not answer (test request 4)."),
+                           ResourceStrings::LoadResString(1535),
                            QStringLiteral("  - LNS System.Floor 2"), QStringLiteral("    - RX24 Lab")}));
     EXPECT_EQ(log.at(5).colour, LogService::displayColour(LogService::Green));
     EXPECT_TRUE(log.at(5).bold);

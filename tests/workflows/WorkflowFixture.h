@@ -4,6 +4,7 @@
 #include "model/cActChannel.h"
 #include "model/cActModule.h"
 #include "model/cLmo.h"
+#include "params/cConfigProp.h"
 #include "params/LogService.h"
 #include "params/cParam1Byte.h"
 #include "params/cParam2Byte.h"

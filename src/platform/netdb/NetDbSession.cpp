@@ -306,6 +306,11 @@ NetDbCpRow NetDbSession::cpRow(qint64 cpId) const
 
 void NetDbSession::storeCpBytes(qint64 cpId, const QList<int> &bytes)
 {
+    // A whole set is written back with most CPs as they were: the same bytes
+    // again change nothing and cost no statement.
+    refresh();
+    if (const NetDbCpRow *kept = m_cps.row(cpId); kept && kept->bytes == bytes)
+        return;
     exec(QStringLiteral("UPDATE cps SET bytes = ? WHERE id = ?"), {CpValueText::toStored(bytes), cpId},
          NetDbWriteScope::CpBytesOnly);
     m_cps.setBytes(cpId, bytes);

@@ -1,0 +1,103 @@
+#include "params/ConfigurationSet.h"
+
+#include "params/cConfigProp.h"
+#include "params/cParamBase.h"
+#include "params/cParams.h"
+
+namespace {
+QString bytesText(const QList<int> &bytes)
+{
+    QStringList parts;
+    parts.reserve(bytes.size());
+    for (int byte : bytes)
+        parts.append(QString::number(byte));
+    return parts.join(QLatin1Char(' '));
+}
+
+QString typesText(const ConfigurationSet::NvTypes &t)
+{
+    return QStringLiteral("%1/%2/%3").arg(t.prime).arg(t.sec).arg(t.out);
+}
+
+template <class T, class Show>
+void compare(const QMap<QString, T> &a, const QMap<QString, T> &b, const Show &show, QStringList &out)
+{
+    for (auto it = a.constBegin(); it != a.constEnd(); ++it) {
+        const auto other = b.constFind(it.key());
+        if (other == b.constEnd())
+            out.append(QStringLiteral("%1: %2 -> (none)").arg(it.key(), show(it.value())));
+        else if (!(other.value() == it.value()))
+            out.append(QStringLiteral("%1: %2 -> %3").arg(it.key(), show(it.value()), show(other.value())));
+    }
+    for (auto it = b.constBegin(); it != b.constEnd(); ++it) {
+        if (!a.contains(it.key()))
+            out.append(QStringLiteral("%1: (none) -> %2").arg(it.key(), show(it.value())));
+    }
+}
+
+template <class T> QMap<QString, T> byObject(const QMap<int, T> &map, const QString &prefix)
+{
+    QMap<QString, T> keyed;
+    for (auto it = map.constBegin(); it != map.constEnd(); ++it)
+        keyed.insert(prefix + QString::number(it.key()), it.value());
+    return keyed;
+}
+} // namespace
+
+ConfigurationSet ConfigurationSet::fromParams(cParams &params)
+{
+    ConfigurationSet set;
+    for (const QList<cParamBase *> &list : params.KindOrderLists()) {
+        for (const cParamBase *param : list) {
+            if (param->Available())
+                set.values.insert(param->Name(), param->FileValueText());
+        }
+    }
+    for (int i = 1; i <= params.ConfigPropsCount(); ++i) {
+        cConfigProp *cp = params.ConfigProps(i);
+        if (!cp->Available() || !cp->CpFetched())
+            continue;
+        QList<int> bytes;
+        const int length = cp->ByteLength();
+        for (int b = 1; b <= length; ++b)
+            bytes.append(cp->ByteValue(b));
+        set.wholeCps.insert(cp->Name(), bytes);
+    }
+    return set;
+}
+
+void ConfigurationSet::putInto(cParams &params) const
+{
+    for (const QList<cParamBase *> &list : params.KindOrderLists()) {
+        for (cParamBase *param : list) {
+            const auto it = values.constFind(param->Name());
+            if (it == values.constEnd() || !param->Available())
+                continue;
+            if (param->FileTextProblem(it.value()).isEmpty())
+                param->SetValueFromFileText(it.value());
+        }
+    }
+    for (int i = 1; i <= params.ConfigPropsCount(); ++i) {
+        cConfigProp *cp = params.ConfigProps(i);
+        const auto it = wholeCps.constFind(cp->Name());
+        if (it == wholeCps.constEnd() || !cp->Available() || !cp->CpFetched())
+            continue;
+        const int length = qMin(cp->ByteLength(), int(it.value().size()));
+        for (int b = 1; b <= length; ++b)
+            cp->setByteValue(b, static_cast<quint8>(it.value().at(b - 1)));
+    }
+}
+
+QStringList ConfigurationSet::differences(const ConfigurationSet &other, bool withNames) const
+{
+    QStringList out;
+    compare(values, other.values, [](const QString &v) { return v; }, out);
+    compare(wholeCps, other.wholeCps, bytesText, out);
+    compare(byObject(nvTypes, QStringLiteral("NV types of object ")),
+            byObject(other.nvTypes, QStringLiteral("NV types of object ")), typesText, out);
+    if (withNames)
+        compare(byObject(names, QStringLiteral("Name of object ")),
+                byObject(other.names, QStringLiteral("Name of object ")), [](const QString &v) { return v; },
+                out);
+    return out;
+}
