@@ -375,8 +375,8 @@ void cActChannel::mChannelControl_ObjectChanged(const QString &, const QString &
         const int index = itemData.toInt();
         if (index != 0 && m_context.lmos) {
             picked = m_context.lmos->Item(index);
-            // Only the drop-down filters the list; an object another channel
-            // holds stays where it is.
+            // The list offers only free objects; one that another channel
+            // holds and arrives anyway stays where it is.
             if (picked->ActChannel() && picked->ActChannel() != this) {
                 m_control->SetObjectComboItemByItemData(m_lmo ? QString::number(m_lmo->Index())
                                                               : NotUsedData);

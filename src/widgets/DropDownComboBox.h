@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QComboBox>
+#include "widgets/FocusWheelComboBox.h"
 
-// A selection-only combo box that says when it is about to open, before its
-// list is shown, so that its owner can refill the list first.
-class DropDownComboBox : public QComboBox
+// A selection-only list that says before every choice the user can make in
+// it (opening it, a key, a wheel notch), so that its owner can refill it
+// first. A closed list then steps through exactly what the open one offers.
+class DropDownComboBox : public FocusWheelComboBox
 {
     Q_OBJECT
 public:
@@ -13,5 +14,12 @@ public:
     void showPopup() override;
 
 Q_SIGNALS:
-    void aboutToDropDown();
+    void aboutToChoose();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    void refill();
 };

@@ -76,8 +76,8 @@ ctlChannel::ctlChannel(QWidget *parent) : QWidget(parent)
     m_cboType = new DropDownComboBox(this);
     m_cboType->setObjectName(QStringLiteral("cboType"));
 
-    connect(m_cboObject, &DropDownComboBox::aboutToDropDown, this, &ctlChannel::refreshObjectList);
-    connect(m_cboType, &DropDownComboBox::aboutToDropDown, this, &ctlChannel::refreshTypeList);
+    connect(m_cboObject, &DropDownComboBox::aboutToChoose, this, &ctlChannel::refreshObjectList);
+    connect(m_cboType, &DropDownComboBox::aboutToChoose, this, &ctlChannel::refreshTypeList);
     connect(m_cboObject, &QComboBox::activated, this, &ctlChannel::onObjectActivated);
     connect(m_cboType, &QComboBox::activated, this, &ctlChannel::onTypeActivated);
 

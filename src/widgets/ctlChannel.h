@@ -12,7 +12,8 @@ class QLabel;
 // the bound object. It holds no configuration logic: the channel of the
 // model fills and selects the lists and answers the four signals. Each entry
 // keeps an item-data string beside its text; a list asks its owner for fresh
-// contents each time it opens. The row always keeps its design size.
+// contents before every choice, whether it is opened or changed closed by a
+// key or the wheel. The row always keeps its design size.
 class ctlChannel : public QWidget
 {
     Q_OBJECT
@@ -59,7 +60,8 @@ public:
     bool SuppressEvents() const;
 
 Q_SIGNALS:
-    // Asked before a list opens: fill list with "text:itemData" entries.
+    // Asked before the user chooses from a list, open or closed: fill list
+    // with the "text:itemData" entries offered.
     void ObjectComboDropDown(QStringList &list);
     void TypeComboDropDown(QStringList &list);
     // The user picked an entry (also the one already selected).

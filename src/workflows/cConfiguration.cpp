@@ -15,6 +15,7 @@
 #include "platform/services/Clock.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/MultiDeviceSelection.h"
+#include "widgets/FocusWheelComboBox.h"
 #include "workflows/ConfigurationView.h"
 
 #include <QComboBox>
@@ -60,7 +61,7 @@ cConfiguration::cConfiguration(const QString &templatePath, QObject *parent)
     m_params.setDeviceTemplate(&m_rx24);
 
     for (int s = 1; s <= Slots; ++s) {
-        auto *box = new QComboBox;
+        auto *box = new FocusWheelComboBox;
         box->setObjectName(QStringLiteral("cboModule%1").arg(s));
         m_slotBoxes.at(static_cast<size_t>(s - 1)) = box;
     }
