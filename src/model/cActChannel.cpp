@@ -329,7 +329,8 @@ void cActChannel::rebuildRow()
     const QString current = FptStringOfLmo(*m_lmo);
     QString unfit = unknownSwitchEvent(*m_lmo);
     if (unfit.isEmpty() && m_lmo->FptIndex()->Value() == FptKeys::Switch && m_context.deviceTemplate &&
-        !cLmo::SwitchEventsHaveOutputType(*m_context.deviceTemplate, M_SwitchObject::SwitchEventsOfLmo(*m_lmo)))
+        !cLmo::SwitchEventsHaveOutputType(*m_context.deviceTemplate,
+                                          M_SwitchObject::SwitchEventsOfLmo(*m_lmo)))
         unfit = QStringLiteral(": its events share no output NV type");
     if (unfit.isEmpty() && m_neighboursTaken)
         unfit = QStringLiteral(": a channel it needs is held by another object");

@@ -223,6 +223,11 @@ void cLmo::RefreshLastValues()
     m_lastModuleChannel = static_cast<quint8>(ModuleChannel()->Value());
     m_lastActuateType = static_cast<quint8>(ActuateType()->Value());
     m_lastSwitchType = PushEvent1()->CpFetched() ? M_SwitchObject::SwitchTypeOfLmo(*this) : -1;
+    try {
+        m_lastNvTypes = EffectiveNvTypes();
+    } catch (const AppError &) {
+        m_lastNvTypes.reset(); // NVs not fetched: nothing to remember
+    }
 }
 
 // --- writing flags ---------------------------------------------------------------
@@ -326,6 +331,8 @@ cLmo::NvTypes cLmo::EffectiveNvTypes() const
 {
     if (m_pendingNvTypes)
         return *m_pendingNvTypes;
+    if (m_lastNvTypes)
+        return *m_lastNvTypes;
     const auto typeOf = [](const cMonitorPoint *point) {
         return qint16(point && point->NetworkVariable() ? point->NetworkVariable()->typeId() : 0);
     };
@@ -337,17 +344,17 @@ void cLmo::setPendingNvTypes(const NvTypes &types)
     m_pendingNvTypes = types;
 }
 
-bool cLmo::WritePendingNvTypes()
+bool cLmo::WriteNvTypes()
 {
-    if (!m_pendingNvTypes)
-        return true;
+    const NvTypes types = EffectiveNvTypes();
     // In this order, each only when the one before took its type: a device
-    // that refuses one keeps the later ones as they are.
-    if (!PrimValue()->ChangeNvType(m_pendingNvTypes->prime, StandardProgramId, 0))
+    // that refuses one keeps the later ones as they are. An NV that already
+    // has its type is not touched.
+    if (!PrimValue()->ChangeNvType(types.prime, StandardProgramId, 0))
         return false;
-    if (!SecValue()->ChangeNvType(m_pendingNvTypes->sec, StandardProgramId, 0))
+    if (!SecValue()->ChangeNvType(types.sec, StandardProgramId, 0))
         return false;
-    return Output()->ChangeNvType(m_pendingNvTypes->out, StandardProgramId, 0);
+    return Output()->ChangeNvType(types.out, StandardProgramId, 0);
 }
 
 bool cLmo::SwitchEventsHaveOutputType(const cRX24 &rx24, const QList<int> &switchEvents)
@@ -395,7 +402,8 @@ bool cLmo::SetDefaultValuesIfRequired()
             // take; its channel shows it as invalid and the check stops the
             // write before it gets here.
             if (fpt == FptKeys::Switch &&
-                !SwitchEventsHaveOutputType(*m_context.deviceTemplate, M_SwitchObject::SwitchEventsOfLmo(*this)))
+                !SwitchEventsHaveOutputType(*m_context.deviceTemplate,
+                                            M_SwitchObject::SwitchEventsOfLmo(*this)))
                 return false;
             const NvTypes types =
                 DefaultNvTypes(*m_context.deviceTemplate, fpt, M_SwitchObject::SwitchEventsOfLmo(*this));

@@ -98,7 +98,7 @@ public:
     void RefreshLastValues();
     // Defaults after a change of function, in the model only: the CP values
     // take the function's defaults and the NV types it needs become pending
-    // (written by WritePendingNvTypes inside the write's transaction). False
+    // (written by WriteNvTypes inside the write's transaction). False
     // after a fetch error, which has been shown.
     bool SetDefaultValuesIfRequired();
     // The function differs from the one the defaults were last taken for, or
@@ -122,15 +122,18 @@ public:
     };
 
     // The NV types the object is to have: those waiting to be written, else
-    // those its NVs have.
+    // those its NVs had at the last RefreshLastValues (read or write), else
+    // those they have now.
     NvTypes EffectiveNvTypes() const;
     bool HasPendingNvTypes() const { return m_pendingNvTypes.has_value(); }
     void setPendingNvTypes(const NvTypes &types);
     void ClearPendingNvTypes() { m_pendingNvTypes.reset(); }
-    // Gives the NVs the pending types (prime, secondary, output; each only
-    // when the one before took its type). False at the first type the device
-    // refuses, which has been logged. The caller's transaction carries it.
-    bool WritePendingNvTypes();
+    // Gives the NVs the effective types (prime, secondary, output; each only
+    // when the one before took its type), so the device holds the model's
+    // types whatever another client wrote meanwhile. False at the first type
+    // the device refuses, which has been logged. The caller's transaction
+    // carries it.
+    bool WriteNvTypes();
     // A switch whose eight events share no output NV type cannot be given
     // NV types at all.
     static bool SwitchEventsHaveOutputType(const cRX24 &rx24, const QList<int> &switchEvents);
@@ -171,4 +174,5 @@ private:
     qint32 m_lastSwitchType = 0;
     bool m_hvacDefaultsPending = false;
     std::optional<NvTypes> m_pendingNvTypes;
+    std::optional<NvTypes> m_lastNvTypes;
 };

@@ -5,6 +5,9 @@
 #include "params/cParams.h"
 
 namespace {
+// FptIndex of an object without a function, as the 2-byte parameter writes it.
+const char *const UnusedFpt = "255,255";
+
 QString bytesText(const QList<int> &bytes)
 {
     QStringList parts;
@@ -91,13 +94,27 @@ void ConfigurationSet::putInto(cParams &params) const
 QStringList ConfigurationSet::differences(const ConfigurationSet &other, bool withNames) const
 {
     QStringList out;
-    compare(values, other.values, [](const QString &v) { return v; }, out);
+    compare(
+        values, other.values, [](const QString &v) { return v; }, out);
     compare(wholeCps, other.wholeCps, bytesText, out);
-    compare(byObject(nvTypes, QStringLiteral("NV types of object ")),
-            byObject(other.nvTypes, QStringLiteral("NV types of object ")), typesText, out);
+    // An object without a function sends and takes nothing: its NV types are
+    // no part of the configuration (a parameter file does not hold them).
+    const auto used = [](const ConfigurationSet &set) {
+        QMap<int, NvTypes> types;
+        for (auto it = set.nvTypes.constBegin(); it != set.nvTypes.constEnd(); ++it) {
+            const QString fpt = set.values.value(QStringLiteral("FptIndex_%1").arg(it.key()));
+            if (fpt != QLatin1String(UnusedFpt))
+                types.insert(it.key(), it.value());
+        }
+        return types;
+    };
+    if (!nvTypes.isEmpty() && !other.nvTypes.isEmpty())
+        compare(byObject(used(*this), QStringLiteral("NV types of object ")),
+                byObject(used(other), QStringLiteral("NV types of object ")), typesText, out);
     if (withNames)
-        compare(byObject(names, QStringLiteral("Name of object ")),
-                byObject(other.names, QStringLiteral("Name of object ")), [](const QString &v) { return v; },
-                out);
+        compare(
+            byObject(names, QStringLiteral("Name of object ")),
+            byObject(other.names, QStringLiteral("Name of object ")), [](const QString &v) { return v; },
+            out);
     return out;
 }

@@ -44,8 +44,9 @@ public:
     // from a file was checked before; one from a device cannot hold one).
     void putInto(cParams &params) const;
 
-    // What differs from other, one line a difference ("FptIndex_3: 21400 ->
-    // 22400"); names only when withNames. Empty: equal.
+    // What differs from other, one line a difference ("FptIndex_3: 83,152 ->
+    // 87,144"); names only when withNames; NV types only when both sets hold
+    // them, and only of objects that have a function. Empty: equal.
     QStringList differences(const ConfigurationSet &other, bool withNames = false) const;
     bool equals(const ConfigurationSet &other, bool withNames = false) const
     {

@@ -321,18 +321,12 @@ void cParams::WriteAllParamsToExtCps()
     }
 }
 
-void cParams::WriteOnlyChangesFrom(const ConfigurationSet &image)
+void cParams::ClearWriteExclusions()
 {
-    const ConfigurationSet now = ConfigurationSet::fromParams(*this);
-    for (cParamBase *param : m_all) {
-        const auto was = image.values.constFind(param->Name());
-        param->setDontWriteToLns(was != image.values.constEnd() && was.value() == now.values.value(param->Name()));
-    }
-    for (cConfigProp *configProp : m_configProps) {
-        const auto was = image.wholeCps.constFind(configProp->Name());
-        configProp->setDontWriteToLns(was != image.wholeCps.constEnd() &&
-                                      was.value() == now.wholeCps.value(configProp->Name()));
-    }
+    for (cParamBase *param : m_all)
+        param->setDontWriteToLns(false);
+    for (cConfigProp *configProp : m_configProps)
+        configProp->setDontWriteToLns(false);
 }
 
 bool cParams::startTransaction()
@@ -341,7 +335,8 @@ bool cParams::startTransaction()
     // (the database busy, read-only, full) nothing is written, and the error
     // says why.
     if (!m_system)
-        throw AppError(91, ModuleName, QStringLiteral("No transaction can be started: the collection has no system."));
+        throw AppError(91, ModuleName,
+                       QStringLiteral("No transaction can be started: the collection has no system."));
     if (m_system->inTransaction())
         return false; // the caller's transaction carries the writes
     m_system->startTransaction();
@@ -589,7 +584,8 @@ qint32 cParams::LoadFromFile(const QString &filename, const QX_IniFile *plugInIn
                              const QString &dataFileVersion)
 {
     ConfigurationSet set;
-    const qint32 result = LoadSetFromFile(filename, plugInIniFile, plugInName, programId, dataFileVersion, set);
+    const qint32 result =
+        LoadSetFromFile(filename, plugInIniFile, plugInName, programId, dataFileVersion, set);
     if (result == LE_NO_ERROR)
         set.putInto(*this);
     return result;

@@ -130,12 +130,11 @@ public:
     // to the caller; the device then keeps its old set.
     void WriteToLns(bool writeCpNamesToLogger = false);
     void WriteAllParamsToExtCps();
-    // The next WriteToLns writes exactly the parameters and config
-    // properties whose values differ from image (the set as last read or
-    // written): a choice is never dropped by a flag left over from an
-    // earlier write, and a CP another client changed meanwhile, which this
-    // collection did not touch, keeps that client's value.
-    void WriteOnlyChangesFrom(const ConfigurationSet &image);
+    // The next WriteToLns writes every parameter and config property: a
+    // write puts the whole set on the device, so no choice is dropped by a
+    // flag left over from an earlier write and no device ends up with a mix
+    // of two users' sets. Bytes that do not change cost nothing.
+    void ClearWriteExclusions();
     // Writes the set into the CPs of another LonMark object or device, in one
     // transaction; a CP missing there is reported by CpNotFoundWhileWriting
     // and skipped. A CP that refuses its value or a failed commit cancels the
@@ -167,8 +166,9 @@ public:
     qint32 LoadFromFile(const QString &filename, const QX_IniFile *plugInIniFile, const QString &plugInName,
                         const QString &programId, const QString &dataFileVersion);
     // The same checks, the values into set instead of the parameters.
-    qint32 LoadSetFromFile(const QString &filename, const QX_IniFile *plugInIniFile, const QString &plugInName,
-                           const QString &programId, const QString &dataFileVersion, ConfigurationSet &set);
+    qint32 LoadSetFromFile(const QString &filename, const QX_IniFile *plugInIniFile,
+                           const QString &plugInName, const QString &programId,
+                           const QString &dataFileVersion, ConfigurationSet &set);
     const QString &LoadFromFileProblem() const { return m_loadProblem; }
 
     bool FetchLmoCp(const QString &cpName, const QString &section, const QX_IniFile *iniFile,

@@ -67,7 +67,8 @@ cConfiguration::cConfiguration(const QString &templatePath, QObject *parent)
     }
 }
 
-cConfiguration::cConfiguration(const LnsRef<LnsAppDevice> &device, const QString &templatePath, QObject *parent)
+cConfiguration::cConfiguration(const LnsRef<LnsAppDevice> &device, const QString &templatePath,
+                               QObject *parent)
     : cConfiguration(templatePath, parent)
 {
     m_device = device;
@@ -188,7 +189,6 @@ void cConfiguration::ReadSettings()
     try {
         m_params.ReadFromLns();
         RebuildModel();
-        m_image = ConfigurationSet::fromParams(m_params);
     } catch (const std::exception &error) {
         PlugInGlobals::LogError(error, Module, QStringLiteral("ReadSettings"));
     }
@@ -266,7 +266,8 @@ void cConfiguration::PutSet(const ConfigurationSet &set)
 qint32 cConfiguration::LoadSetFromFile(const QString &fileName, ConfigurationSet &set)
 {
     const LnsRef<LnsAppDevice> device = Device();
-    return m_params.LoadSetFromFile(fileName, PlugInGlobals::Utility ? &PlugInGlobals::Utility->iniFile() : nullptr,
+    return m_params.LoadSetFromFile(fileName,
+                                    PlugInGlobals::Utility ? &PlugInGlobals::Utility->iniFile() : nullptr,
                                     QLatin1String(PlugInName), device ? device->programId() : QString(),
                                     QLatin1String(DataFileVersion), set);
 }
@@ -356,20 +357,20 @@ bool cConfiguration::WriteSettings(bool asCopyTarget)
                 break;
             }
         }
-        // A device that refuses a type would be left with a function its NVs
-        // cannot carry: the whole write is given up.
+        // Every object's NV types as the set has them. A device that refuses
+        // a type would be left with a function its NVs cannot carry: the
+        // whole write is given up.
         for (const auto &lmo : m_lmos.Items()) {
-            if (ok && !lmo->WritePendingNvTypes())
+            if (ok && !lmo->WriteNvTypes())
                 ok = false;
         }
         if (ok) {
-            m_params.WriteOnlyChangesFrom(m_image);
+            m_params.ClearWriteExclusions();
             m_params.WriteToLns(!asCopyTarget);
             system->commitTransaction();
-            m_image = ConfigurationSet::fromParams(m_params);
             for (const auto &lmo : m_lmos.Items()) {
-                lmo->ClearPendingNvTypes();
                 lmo->RefreshLastValues();
+                lmo->ClearPendingNvTypes();
             }
         }
     } catch (const std::exception &error) {

@@ -42,7 +42,8 @@ public:
     explicit cConfiguration(const QString &templatePath = QString(), QObject *parent = nullptr);
     // The configuration of another device of the session's network (a copy
     // target), without a window.
-    cConfiguration(const LnsRef<LnsAppDevice> &device, const QString &templatePath, QObject *parent = nullptr);
+    cConfiguration(const LnsRef<LnsAppDevice> &device, const QString &templatePath,
+                   QObject *parent = nullptr);
     ~cConfiguration() override;
 
     // The device, its system and its LonMark objects.
@@ -97,9 +98,9 @@ public:
     // True when every channel object has valid parameters; else the log
     // names each module with an invalid one in red.
     bool checkValues();
-    // NV types and CPs of the device in one transaction: every CP whose
-    // value differs from what was read or last written, all of it, or, after
-    // any failure, nothing (the log says so in red). True when written.
+    // The whole set (every CP and every object's NV types) to the device in
+    // one transaction: all of it, or, after any failure, nothing (the log
+    // says so in red). True when written.
     // asCopyTarget: no lists of NV and CP names, no closing message (the
     // copy logs its own per device).
     bool WriteSettings(bool asCopyTarget = false);
@@ -138,8 +139,6 @@ private:
     // Null: the session's device.
     LnsRef<LnsAppDevice> m_device;
     mutable LnsCollectionRef<LnsLonMarkObject> m_deviceObjects;
-    // The set as the device held it at the last read or write.
-    ConfigurationSet m_image;
     LogService &m_log;
     DeviceHeading m_heading;
     double m_lastRepaint = 0.0;

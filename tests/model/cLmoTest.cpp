@@ -96,7 +96,7 @@ TEST_F(LmoDefaults, ANewFunctionGetsItsNvTypesAndRangesOnceAndIsWrittenWithThem)
         ASSERT_TRUE(lmo->SetDefaultValuesIfRequired());
         // The types wait for the write's transaction.
         EXPECT_TRUE(lmo->HasPendingNvTypes());
-        ASSERT_TRUE(lmo->WritePendingNvTypes());
+        ASSERT_TRUE(lmo->WriteNvTypes());
         EXPECT_EQ(typeOf(lmo->PrimValue()), c.prime);
         EXPECT_EQ(typeOf(lmo->SecValue()), c.sec);
         EXPECT_EQ(typeOf(lmo->Output()), c.out);
@@ -123,7 +123,7 @@ TEST_F(LmoDefaults, TheNvTypesChangeInOrderAndStopAtTheFirstRefusal)
     cLmo *lmo = bind(MT_HF4_10V, QStringLiteral("23400/7"));
     lmo->FetchRequiredCps();
     EXPECT_TRUE(lmo->SetDefaultValuesIfRequired());
-    EXPECT_FALSE(lmo->WritePendingNvTypes());
+    EXPECT_FALSE(lmo->WriteNvTypes());
     EXPECT_EQ(typeOf(lmo->PrimValue()), 81);
     EXPECT_EQ(typeOf(lmo->SecValue()), 95); // refused
     EXPECT_EQ(typeOf(lmo->Output()), 95);   // not tried

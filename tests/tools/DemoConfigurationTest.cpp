@@ -31,7 +31,7 @@ TEST_F(DemoConfiguration, FullDeviceIsWhatTheModelWritesAndReadsBackValid)
     }
     for (const auto &lmo : lmos.Items()) {
         ASSERT_TRUE(lmo->SetDefaultValuesIfRequired());
-        ASSERT_TRUE(lmo->WritePendingNvTypes());
+        ASSERT_TRUE(lmo->WriteNvTypes());
     }
     params.WriteToLns();
     const QStringList expected = DeviceState::of(rx24());

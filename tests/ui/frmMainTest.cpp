@@ -133,6 +133,14 @@ TEST_F(MainWindow, ChangesAreNotLostByClosingOrByAFailedOk)
     EXPECT_EQ(selectedTab(), QStringLiteral("Logger"));
     EXPECT_TRUE(redLines().contains(ResourceStrings::LoadResString(1555)));
     EXPECT_TRUE(find<QListWidget>(QStringLiteral("lstLog"))->count() > 0);
+
+    // Put right, OK writes and closes: the refused check before is no
+    // failure of this write.
+    pickEntry(channelRow(1, 3), "cboType", cActChannel::FptText(QStringLiteral("21400")));
+    click(QStringLiteral("btnOK"));
+    EXPECT_FALSE(window->IsLoaded());
+    // Channel object 5 is LonMark object 6: the node object comes first.
+    EXPECT_TRUE(stateOf(QStringLiteral("RX24 Hall")).contains(QStringLiteral("object 6 FptIndex: 83 152")));
 }
 
 TEST_F(MainWindow, ASavedSetLoadsIntoAnotherDeviceAndAForeignFileIsRefused)

@@ -72,13 +72,41 @@ TEST_F(Copying, TheSetReachesEveryChosenDeviceThatAnswersAndTheLogNamesTheOneTha
               (QStringList{QStringLiteral("  - LNS System.Floor 1"), QStringLiteral("    - RX24 Office"),
                            QStringLiteral("    - RX24 Store"),
                            QStringLiteral("Device \"RX24 Store\" does not answer (test request 4)."),
-                           ResourceStrings::LoadResString(1535),
-                           QStringLiteral("  - LNS System.Floor 2"), QStringLiteral("    - RX24 Lab")}));
+                           ResourceStrings::LoadResString(1535), QStringLiteral("  - LNS System.Floor 2"),
+                           QStringLiteral("    - RX24 Lab")}));
     EXPECT_EQ(log.at(5).colour, LogService::displayColour(LogService::Green));
     EXPECT_TRUE(log.at(5).bold);
     EXPECT_EQ(log.last().text, ResourceStrings::LoadResString(1551, 2));
     EXPECT_TRUE(LogService::instance().ApplyEnabled());
     EXPECT_EQ(LogService::instance().StatusText(), QStringLiteral("Ready."));
+}
+
+// Another client holds the database for the whole copy: no target takes
+// part of the set one statement at a time; each keeps its old set and the
+// log says the database was busy.
+TEST_F(Copying, ABusyDatabaseLeavesEveryTargetWithItsOldSet)
+{
+    configureLightAndSwitch();
+    ASSERT_TRUE(config().WriteParameters());
+    const QStringList office = cpsOf(QStringLiteral("RX24 Office"));
+    const QStringList lab = cpsOf(QStringLiteral("RX24 Lab"));
+    MultiDeviceSelection::setFactory([] {
+        return std::make_unique<ScriptedDeviceSelection>(
+            QStringList{QStringLiteral("RX24 Office"), QStringLiteral("RX24 Lab")});
+    });
+    NetworkDatabase other(path("net.lnsdb"));
+    other.connectServer(0);
+    auto otherNetwork = other.openNetwork(QStringLiteral("Demo"), false);
+    otherNetwork->system()->startTransaction();
+    config().WriteParametersEx();
+    otherNetwork->system()->cancelTransaction();
+
+    EXPECT_EQ(DeviceState::difference(office, cpsOf(QStringLiteral("RX24 Office"))), "");
+    EXPECT_EQ(DeviceState::difference(lab, cpsOf(QStringLiteral("RX24 Lab"))), "");
+    EXPECT_EQ(redLines().filter(QStringLiteral("is busy")).size(), 2)
+        << redLines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(redLines().count(ResourceStrings::LoadResString(1535)), 2);
+    EXPECT_FALSE(PlugInGlobals::Session.system->inTransaction());
 }
 
 TEST_F(Copying, NothingChosenWritesNothing)

@@ -55,6 +55,43 @@ TEST_F(Opening, StoredModulesAndBindingsAreShownAndAMismatchStaysUnbound)
         << "reading wrote to the device";
 }
 
+// A double push-button on channel 1 of a KW8 needs channel 2, which another
+// object holds: both are shown, the collision in red, whichever object the
+// device numbers first; nothing is unbound behind the user's back.
+TEST_F(Opening, AFunctionWhoseNextChannelIsTakenIsShownRedNotHidden)
+{
+    for (const auto &[dual, single] : {std::pair{1, 2}, std::pair{2, 1}}) {
+        SCOPED_TRACE(dual);
+        storeSlots(QStringLiteral("RX24 Hall"), {MT_KW8});
+        storeBinding(QStringLiteral("RX24 Hall"), dual, 1, 1, MT_KW8, 21201);
+        storeBinding(QStringLiteral("RX24 Hall"), single, 1, 2, MT_KW8, 21201);
+        otherClient([dual, single](NetworkDatabase &db) {
+            const auto objects = db.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),
+                                           QStringLiteral("RX24 Hall"))
+                                     ->lonMarkObjects();
+            const auto setSwitch = [&objects](int n, int push1, int push2, int type) {
+                const auto cps = objects->item(n + 1)->configProperties();
+                DeviceState::setBytes(cps->item(QStringLiteral("PushEvent1")), {push1});
+                DeviceState::setBytes(cps->item(QStringLiteral("PushEvent2")), {push2});
+                DeviceState::setBytes(cps->item(QStringLiteral("SwitchType")), {type});
+            };
+            setSwitch(dual, EV_ON, EV_OFF, SWT_DOUBLE);
+            setSwitch(single, EV_TOGGLE, EV_NO_MSG, SWT_SINGLE);
+        });
+        const QStringList before = stateOf(QStringLiteral("RX24 Hall"), true);
+        cConfiguration &c = open();
+        EXPECT_EQ(c.ActModules().Item(1)->ChannelByIndex(1)->LonmarkObject(), c.Lmos().Item(dual));
+        EXPECT_EQ(c.ActModules().Item(1)->ChannelByIndex(2)->LonmarkObject(), c.Lmos().Item(single));
+        EXPECT_FALSE(row(1, 1)->TypeComboValid());
+        EXPECT_TRUE(row(1, 2)->TypeComboValid());
+        EXPECT_TRUE(row(1, 2)->ObjectComboEnabled());
+        EXPECT_FALSE(c.checkValues());
+        EXPECT_EQ(DeviceState::difference(before, stateOf(QStringLiteral("RX24 Hall"), true)), "");
+        configWindow.Unload();
+        LcaPlugIn::EndApp();
+    }
+}
+
 TEST_F(Opening, ReadingAgainAsksFirstWhenTheUserChangedSomething)
 {
     configureLightAndSwitch();
@@ -92,7 +129,8 @@ TEST_F(Writing, AWrittenSetIsWhatTheNextOpeningReads)
     EXPECT_TRUE(written.contains(QStringLiteral("DeviceModules: 2 0 255 255 255 255 255 255")));
 
     // Opened again by a new process: the same set; a range tuned since
-    // survives a second write, which applies no defaults.
+    // survives a second write, which applies no defaults, and a change
+    // another client made meanwhile gives way to the whole set written.
     configWindow.Unload();
     LcaPlugIn::EndApp();
     cConfiguration &again = open();
@@ -109,9 +147,44 @@ TEST_F(Writing, AWrittenSetIsWhatTheNextOpeningReads)
                                   ->item(QStringLiteral("MaxRange")),
                               {100, 1, 0, 0});
     });
+    light->MaxRange()->setValue(0x6401);
     ASSERT_TRUE(again.WriteParameters());
     EXPECT_TRUE(
         stateOf(QStringLiteral("RX24 Hall")).contains(QStringLiteral("object 2 MaxRange: 100 1 0 0")));
+    light->SendDelta()->setValue(7);
+    otherClient([](NetworkDatabase &db) {
+        DeviceState::setBytes(db.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),
+                                        QStringLiteral("RX24 Hall"))
+                                  ->lonMarkObjects()
+                                  ->item(2)
+                                  ->configProperties()
+                                  ->item(QStringLiteral("MaxRange")),
+                              {9, 9, 0, 0});
+    });
+    ASSERT_TRUE(again.WriteParameters());
+    EXPECT_TRUE(
+        stateOf(QStringLiteral("RX24 Hall")).contains(QStringLiteral("object 2 MaxRange: 100 1 0 0")));
+}
+
+// The window stays open across writes: what an earlier write left out for
+// an unused object must not stay left out once the user gives it a function.
+TEST_F(Writing, AnAnalogRangeChosenAfterAnEarlierWriteIsWritten)
+{
+    storeSlots(QStringLiteral("RX24 Hall"), {MT_YS4});
+    cConfiguration &c = open();
+    EXPECT_TRUE(c.WriteParameters());
+    pick(1, 1, "cboObject", QStringLiteral("Channel1"));
+    pick(1, 1, "cboType", cActChannel::FptText(QStringLiteral("521/2")));
+    EXPECT_TRUE(c.WriteParameters());
+    const QStringList written = stateOf(QStringLiteral("RX24 Hall"));
+    EXPECT_TRUE(written.contains(QStringLiteral("object 2 FptIndex: 2 9"))); // 521
+    EXPECT_TRUE(written.contains(QStringLiteral("object 2 AnalogOutputType: 2")));
+
+    configWindow.Unload();
+    LcaPlugIn::EndApp();
+    open();
+    EXPECT_TRUE(row(1, 1)->TypeComboValid());
+    EXPECT_EQ(row(1, 1)->GetCurrentTypeComboItemText(), cActChannel::FptText(QStringLiteral("521/2")));
 }
 
 TEST_F(Writing, AnInvalidChannelStopsTheWriteWithTheModulesNamedInRed)
