@@ -168,6 +168,10 @@ TEST_F(MainWindow, ASavedSetLoadsIntoAnotherDeviceAndAForeignFileIsRefused)
     FileDialog::queueAnswer(file);
     trigger(QStringLiteral("OpenFile"));
     EXPECT_EQ(slotList(2)->currentText().toStdString(), "sorvan KW8");
+    // The slots the file filled, and the one after them, are the user's again.
+    for (int slot = 2; slot <= 4; ++slot)
+        EXPECT_TRUE(slotList(slot)->isEnabled()) << "slot " << slot;
+    EXPECT_FALSE(slotList(5)->isEnabled());
     EXPECT_TRUE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
     click(QStringLiteral("btnApply"));
     EXPECT_EQ(DeviceState::difference(hall, binding(QStringLiteral("RX24 Office"))), "");
