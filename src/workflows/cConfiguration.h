@@ -76,7 +76,8 @@ public:
     bool Open();
 
     // The set the model holds: every parameter, each channel object's NV
-    // types (those a write would give it) and name.
+    // types and name. After PrepareDefaults it is the set a write would
+    // leave on the device.
     ConfigurationSet TakeSet();
     // Puts a set on the model: slots, bindings and functions; the function
     // defaults where a function differs from what the device has; then the

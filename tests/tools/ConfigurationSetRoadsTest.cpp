@@ -1,9 +1,8 @@
 // Every road a configuration takes to a device, a copy or a parameter file,
 // leaves the device holding exactly the source's set; the device a set came
 // from and the one it went to cannot be told apart, names aside.
-#include "DemoNetwork.h"
+#include "DemoNetworkFixture.h"
 #include "platform/services/ScriptedDeviceSelection.h"
-#include "workflows/WorkflowFixture.h"
 
 #include <QFile>
 
@@ -29,23 +28,9 @@ QByteArray contentsOf(const QString &file)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-class DemoSets : public WorkflowFixture
+class DemoSets : public DemoNetworkFixture
 {
 protected:
-    void SetUp() override
-    {
-        WorkflowFixture::SetUp();
-        m_server->connectServer(0);
-        DemoNetwork(*m_server, QStringLiteral(RX24_SOURCE_DIR "/resources/data/RX24.ini"))
-            .create(QStringLiteral(RX24_SOURCE_DIR "/resources/data/RX24.xif"));
-        m_server->disconnectServer();
-    }
-    void close()
-    {
-        configWindow.Unload();
-        LcaPlugIn::EndApp();
-        LogService::reset();
-    }
     // The set and the file a device gives when it is opened.
     ConfigurationSet setOf(const QString &device, const QString &file)
     {

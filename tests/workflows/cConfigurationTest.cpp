@@ -138,15 +138,6 @@ TEST_F(Writing, AWrittenSetIsWhatTheNextOpeningReads)
     ASSERT_NE(light, nullptr);
     EXPECT_EQ(light->Name(), QStringLiteral("Light Hall"));
     EXPECT_EQ(row(2, 1)->GetCurrentTypeComboItemText(), cActChannel::FptText(QStringLiteral("21201/3")));
-    otherClient([](NetworkDatabase &db) {
-        DeviceState::setBytes(db.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),
-                                        QStringLiteral("RX24 Hall"))
-                                  ->lonMarkObjects()
-                                  ->item(2)
-                                  ->configProperties()
-                                  ->item(QStringLiteral("MaxRange")),
-                              {100, 1, 0, 0});
-    });
     light->MaxRange()->setValue(0x6401);
     ASSERT_TRUE(again.WriteParameters());
     EXPECT_TRUE(
