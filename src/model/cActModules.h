@@ -26,7 +26,9 @@ public:
     // object whose configuration is valid goes to channel ModuleChannel of
     // slot ModuleNumber when that slot holds the module type the object
     // names. An object naming another module type, a slot or a channel that
-    // is not there stays unbound; the log says why.
+    // is not there, or a channel an earlier object names, stays unbound; the
+    // log says why. An object whose function needs further channels that
+    // other objects name is bound and shown invalid.
     void BindObjects(const cLmos &lmos);
 
 private:
