@@ -576,8 +576,10 @@ void frmMain::closeEvent(QCloseEvent *event)
     savePosition();
     LogService::instance().setStatusText(ResourceStrings::LoadResString(1507));
     m_loaded = false;
-    m_configuration.reset();
+    // The end switches the monitoring of the configuration's points off:
+    // the configuration goes after it.
     LcaPlugIn::EndApp();
+    m_configuration.reset();
 }
 
 void frmMain::Unload()
