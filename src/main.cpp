@@ -5,6 +5,7 @@
 #include "platform/services/TerminationSignal.h"
 #include "ui/HelpWindow.h"
 #include "ui/frmMain.h"
+#include "workflows/cConfiguration.h"
 
 #include <QApplication>
 
@@ -26,5 +27,14 @@ int main(int argc, char **argv)
         else
             QApplication::quit();
     });
-    return PlugInProcess::run(QApplication::arguments().mid(1), window, [] { return QApplication::exec(); });
+    // The button bar and the end of the program switch the monitoring of the
+    // open configuration's points.
+    PlugInGlobals::SetMonitoring = [&window](bool on) {
+        if (cConfiguration *configuration = window.Configuration())
+            configuration->Monitoring().SetMonitoring(on);
+    };
+    const int status =
+        PlugInProcess::run(QApplication::arguments().mid(1), window, [] { return QApplication::exec(); });
+    PlugInGlobals::SetMonitoring = nullptr;
+    return status;
 }

@@ -1,6 +1,7 @@
 #include "host/ResourceStrings.h"
 
 #include "host/ResourceTable.h"
+#include "platform/services/QtTranslations.h"
 #include "platform/services/TextUtility.h"
 
 namespace {
@@ -22,6 +23,8 @@ int ResourceStrings::LanguageOffset()
 void ResourceStrings::SetLanguageOffset(int offset)
 {
     languageOffset() = offset;
+    // Qt's own buttons and dialogs speak the language of our texts.
+    QtTranslations::Use(offset == German ? QLocale::German : QLocale::English);
 }
 
 QString ResourceStrings::LoadResString(int id, int item)

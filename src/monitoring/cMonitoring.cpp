@@ -70,6 +70,8 @@ void cMonitoring::fetchChannelNvs(int n, const LnsRef<LnsLonMarkObject> &lonmark
 
 void cMonitoring::SetMonitoring(bool activate)
 {
+    PlugInGlobals::Trace(activate ? QStringLiteral("[M_PlugIn] Public Sub SetMonitoring(True)")
+                                  : QStringLiteral("[M_PlugIn] Public Sub SetMonitoring(False)"));
     if (!activate) {
         m_points.DeactivateMonitoring();
         return;

@@ -68,8 +68,12 @@ void DeviceInfoDialog::fill()
     }
     try {
         const auto objects = device->lonMarkObjects();
-        for (int i = 1; objects && i <= objects->count(); ++i)
-            m_objects->addItem(QStringLiteral("%1. %2").arg(i).arg(objects->item(i)->name()));
+        // Numbered as on the Objects page: the node object comes first and
+        // has no number, channel object n lies at position n + 1.
+        for (int position = 1; objects && position <= objects->count(); ++position) {
+            const QString name = objects->item(position)->name();
+            m_objects->addItem(position == 1 ? name : QStringLiteral("%1. %2").arg(position - 1).arg(name));
+        }
     } catch (const std::exception &) {
     }
     // Asked now, not taken from an earlier check: the user wants to know.

@@ -43,6 +43,17 @@ DevicePage::DevicePage(QWidget *parent) : QFrame(parent)
     }
 }
 
+QList<QWidget *> DevicePage::FocusOrder() const
+{
+    QList<QWidget *> order;
+    for (int n = 1; n <= Slots; ++n) {
+        if (QComboBox *list = SlotList(n))
+            order << list;
+        order << ConfigureButton(n);
+    }
+    return order;
+}
+
 void DevicePage::AttachSlotList(int slot, QComboBox *list)
 {
     m_lists.at(static_cast<size_t>(slot - 1)) = list;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QList>
 #include <array>
 
 class QComboBox;
@@ -22,6 +23,8 @@ public:
     QComboBox *SlotList(int slot) const { return m_lists.at(static_cast<size_t>(slot - 1)); }
     QLabel *SlotLabel(int slot) const { return m_labels.at(static_cast<size_t>(slot - 1)); }
     QPushButton *ConfigureButton(int slot) const { return m_buttons.at(static_cast<size_t>(slot - 1)); }
+    // Reading order: row by row, each slot's list, then its button.
+    QList<QWidget *> FocusOrder() const;
 
 Q_SIGNALS:
     void ConfigureClicked(int slot);

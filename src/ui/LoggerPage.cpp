@@ -7,6 +7,11 @@ LoggerPage::LoggerPage(QWidget *parent) : QListWidget(parent)
     setObjectName(QStringLiteral("lstLog"));
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
+    // A long line (a red error names file, key and cause) wraps at the page's
+    // edge instead of hiding behind a horizontal scroll bar.
+    setWordWrap(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setResizeMode(QListView::Adjust);
     LogService &log = LogService::instance();
     for (const LogLine &line : log.Lines())
         addLine(line);

@@ -3,6 +3,7 @@
 #include "host/PlugInGlobals.h"
 #include "host/ResourceStrings.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -18,8 +19,13 @@ MainMenu::MainMenu(QMenuBar *bar) : QObject(bar)
     m_language = m_file->addMenu(QString());
     m_language->setObjectName(QStringLiteral("mnuLanguage"));
     m_tools.insert(QStringLiteral("Language"), m_language->menuAction());
-    add(m_language, QStringLiteral("English"));
-    add(m_language, QStringLiteral("German"));
+    auto *languages = new QActionGroup(this);
+    languages->setObjectName(QStringLiteral("grpLanguage"));
+    for (const QString &key : {QStringLiteral("English"), QStringLiteral("German")}) {
+        QAction *tool = add(m_language, key);
+        tool->setCheckable(true);
+        languages->addAction(tool);
+    }
     add(m_file, QStringLiteral("LanguageSeperator"));
     add(m_file, QStringLiteral("Quit"));
     for (const char *key : {"Manual", "AppDoc", "InfoSeperator", "DeviceInfo", "AboutSeperator", "About"})
@@ -60,6 +66,13 @@ void MainMenu::LoadResStringsToMenu()
                                QStringLiteral("DeviceInfo"), QStringLiteral("About")};
     for (int i = 0; i < helpKeys.size(); ++i)
         m_tools.value(helpKeys.at(i))->setText(text(1372, i + 1));
+}
+
+void MainMenu::ShowLanguage(int languageOffset)
+{
+    const QString key =
+        languageOffset == ResourceStrings::German ? QStringLiteral("German") : QStringLiteral("English");
+    m_tools.value(key)->setChecked(true);
 }
 
 void MainMenu::HideParameterFileTools(int commandIndex)

@@ -20,6 +20,8 @@ public:
     QAction *Tool(const QString &key) const { return m_tools.value(key); }
     // Captions of every tool from the text table, in the current language.
     void LoadResStringsToMenu();
+    // Ticks the language chosen (0 English, 1000 German).
+    void ShowLanguage(int languageOffset);
     // Commands 2, 3 and 4 do not configure: the file and parameter tools go.
     void HideParameterFileTools(int commandIndex);
 

@@ -4,7 +4,9 @@
 #include "ui/TitledLine.h"
 #include "widgets/Twips.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <algorithm>
 
 ModulePage::ModulePage(int slot, QWidget *parent)
     : QFrame(parent), m_slot(slot), m_title(new TitledLine(QString(), this))
@@ -26,6 +28,26 @@ ModulePage::ModulePage(int slot, QWidget *parent)
         label->setProperty("tag", QLatin1String(h.tag));
         label->setGeometry(Twips::Rect(h.left, 600, h.width, 255));
     }
+}
+
+QList<QWidget *> ModulePage::FocusOrder() const
+{
+    // The configuration places the rows; a row on its way out is hidden.
+    QList<QWidget *> rows;
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden() && child->findChild<QComboBox *>())
+            rows << child;
+    }
+    const auto above = [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); };
+    std::sort(rows.begin(), rows.end(), above);
+    QList<QWidget *> order;
+    for (const QWidget *row : std::as_const(rows)) {
+        QList<QComboBox *> lists = row->findChildren<QComboBox *>();
+        std::sort(lists.begin(), lists.end(),
+                  [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
+        order.append(QList<QWidget *>(lists.cbegin(), lists.cend()));
+    }
+    return order;
 }
 
 void ModulePage::LoadCaption()

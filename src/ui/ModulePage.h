@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QList>
 
 class TitledLine;
 
@@ -12,6 +13,9 @@ class ModulePage : public QFrame
 public:
     ModulePage(int slot, QWidget *parent = nullptr);
     QWidget *rowArea() { return this; }
+    // Reading order: the channel rows from the top, in each its lists from
+    // the left.
+    QList<QWidget *> FocusOrder() const;
     // The heading "Module n" in the current language.
     void LoadCaption();
 

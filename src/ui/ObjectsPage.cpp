@@ -33,6 +33,11 @@ ObjectsPage::ObjectsPage(QWidget *parent) : QFrame(parent)
     }
 }
 
+QList<QWidget *> ObjectsPage::FocusOrder() const
+{
+    return QList<QWidget *>(m_fields.cbegin(), m_fields.cend());
+}
+
 void ObjectsPage::SetName(int n, const QString &name)
 {
     Field(n)->setText(name);

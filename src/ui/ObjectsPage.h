@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLineEdit>
+#include <QList>
 #include <array>
 
 // The Objects page: the names of the 16 channel objects, in two columns.
@@ -14,6 +15,8 @@ public:
     explicit ObjectsPage(QWidget *parent = nullptr);
     // Field of object n (1 .. 16).
     QLineEdit *Field(int n) const { return m_fields.at(static_cast<size_t>(n - 1)); }
+    // Reading order: by number, the left column first.
+    QList<QWidget *> FocusOrder() const;
     // Shows the name without reporting it as the user's change.
     void SetName(int n, const QString &name);
 

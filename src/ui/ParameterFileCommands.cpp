@@ -6,14 +6,17 @@
 #include "platform/services/FileDialog.h"
 #include "platform/services/MessageBox.h"
 #include "template/ParamEnums.h"
+#include "ui/ParameterFolder.h"
 #include "workflows/cConfiguration.h"
 
 bool ParameterFileCommands::SaveParameters(cConfiguration &configuration, const QString &caption)
 {
-    const QString file = FileDialog::getSaveFileName(ResourceStrings::LoadResString(1600, 2),
-                                                     ResourceStrings::LoadResString(1601), QString());
+    const QString file =
+        FileDialog::getSaveFileName(ResourceStrings::LoadResString(1600, 2),
+                                    ResourceStrings::LoadResString(1601), ParameterFolder::Last());
     if (file.isEmpty())
         return false;
+    ParameterFolder::Remember(file);
     if (!configuration.SaveSetToFile(file)) {
         MessageBox::show(ResourceStrings::LoadResString(1523), caption, MessageBox::Icon::Critical);
         return false;
@@ -28,10 +31,12 @@ bool ParameterFileCommands::LoadParameters(cConfiguration &configuration, const 
         MessageBox::show(ResourceStrings::LoadResString(1428, 2), caption, MessageBox::Icon::Question,
                          MessageBox::Buttons::YesNo, MessageBox::Button::No) != MessageBox::Button::Yes)
         return false;
-    const QString file = FileDialog::getOpenFileName(ResourceStrings::LoadResString(1600, 1),
-                                                     ResourceStrings::LoadResString(1601), QString());
+    const QString file =
+        FileDialog::getOpenFileName(ResourceStrings::LoadResString(1600, 1),
+                                    ResourceStrings::LoadResString(1601), ParameterFolder::Last());
     if (file.isEmpty())
         return false;
+    ParameterFolder::Remember(file);
     ConfigurationSet set;
     const qint32 result = configuration.LoadSetFromFile(file, set);
     QString message;

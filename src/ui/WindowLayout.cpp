@@ -154,13 +154,13 @@ void WindowLayout::ShowPage(int keyNo)
     for (auto it = m_c.pages.cbegin(); it != m_c.pages.cend(); ++it) {
         QWidget *page = it.value();
         if (it.key() == keyNo) {
-            page->move(client.left() - px(45), client.top() - px(15));
+            page->move(client.topLeft());
         } else {
             page->move(px(OutOfSight), page->y());
             page->setEnabled(false);
             page->setVisible(false);
         }
-        page->resize(client.width() + px(60), client.height() + px(30));
+        page->resize(client.size());
     }
     QWidget *page = m_c.pages.value(keyNo);
     if (!page)

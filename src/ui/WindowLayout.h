@@ -13,9 +13,9 @@ class TabStripControl;
 
 // Lays the main window out from its design distances (twips): once when it
 // is shown, again on every size change and whenever another page is shown.
-// Pages all lie under the tab strip; only the page of the selected tab is
-// in place, the others are moved out of sight and disabled so that the
-// keyboard cannot reach their fields.
+// Pages all lie inside the tab strip's panel, its frame left visible; only
+// the page of the selected tab is in place, the others are moved out of
+// sight and disabled so that the keyboard cannot reach their fields.
 class WindowLayout
 {
 public:
@@ -31,11 +31,12 @@ public:
         int logPage = 0;
     };
 
-    // Twips.
+    // Twips. The design's tops (480 and 420) count a menu bar of 360 in;
+    // here the menu bar lies above the client area.
     static constexpr double TabStripLeft = 1320;
-    static constexpr double TabStripTop = 480;
+    static constexpr double TabStripTop = 120;
     static constexpr double ButtonBarLeft = 45;
-    static constexpr double ButtonBarTop = 420;
+    static constexpr double ButtonBarTop = 60;
     static constexpr double ButtonBarWidth = 1200;
     static constexpr double ButtonLineHeight = 495;
     static constexpr double OutOfSight = -200000;

@@ -7,11 +7,13 @@
 #include "host/PlugInGlobals.h"
 #include "host/ResourceStrings.h"
 #include "model/M_SwitchObject.h"
+#include "model/cActChannel.h"
 #include "model/cActModule.h"
 #include "model/cActModules.h"
 #include "model/cLmo.h"
 #include "params/LogService.h"
 #include "params/cParamComboBox.h"
+#include "platform/services/FileDialog.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/RegistryUtility.h"
 #include "platform/services/UtilityComponent.h"
@@ -22,19 +24,24 @@
 #include "ui/Captions.h"
 #include "ui/DeviceInfoDialog.h"
 #include "ui/DevicePage.h"
+#include "ui/FocusChain.h"
 #include "ui/LoggerPage.h"
 #include "ui/MainMenu.h"
 #include "ui/ModulePage.h"
 #include "ui/ObjectsPage.h"
 #include "ui/ParameterFileCommands.h"
+#include "ui/TabRows.h"
 #include "ui/TabStripControl.h"
 #include "ui/WindowLayout.h"
 #include "ui/cTab.h"
 #include "ui/cTabStrip.h"
 #include "ui/cTabs.h"
 #include "widgets/Twips.h"
+#include "widgets/ctlChannel.h"
 #include "workflows/cConfiguration.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -91,6 +98,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     m_tabStrip->setObjectName(QStringLiteral("tabStrip"));
     buildTabStrip();
     connect(m_tabStrip, &TabStripControl::TabClicked, this, [this](int keyNo) { m_layout->ShowPage(keyNo); });
+    buildPageKeys();
 
     WindowLayout::Controls controls;
     controls.form = this;
@@ -124,14 +132,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
         for (int n = 1; n <= 8; ++n)
             m_device->ConfigureButton(n)->setEnabled(!busy);
     });
-    connect(m_objects, &ObjectsPage::NameEdited, this, [this](int n, const QString &name) {
-        if (!m_configuration)
-            return;
-        if (cLmo *lmo = m_configuration->Lmos().Find(n)) {
-            lmo->setName(name);
-            ValueChanged();
-        }
-    });
+    connect(m_objects, &ObjectsPage::NameEdited, this, &frmMain::onNameEdited);
     connect(m_device, &DevicePage::ConfigureClicked, this, &frmMain::LaunchModulePlugIn);
 
     LogService &log = LogService::instance();
@@ -139,6 +140,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     connect(&log, &LogService::applyEnabledChanged, m_buttonLine->Apply(), &QPushButton::setEnabled);
     connect(&log, &LogService::showLoggerRequested, this, [this] { ShowPage(LoggerKey); });
     MessageBox::setParentWindow(this);
+    FileDialog::setParentWindow(this);
 
     // Stands in for the object server's recurring notification, which the
     // network database does not send: the window counts the beats and at
@@ -151,6 +153,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 frmMain::~frmMain()
 {
     MessageBox::setParentWindow(nullptr);
+    FileDialog::setParentWindow(nullptr);
     m_configuration.reset();
 }
 
@@ -167,6 +170,32 @@ void frmMain::buildTabStrip()
     m_tabStrip->Select(0);
 }
 
+void frmMain::buildPageKeys()
+{
+    // Ctrl+Tab and Ctrl+PgDown go to the next page, Ctrl+Shift+Tab and
+    // Ctrl+PgUp back, as in every tabbed window, wherever the focus is: a
+    // list would take the page keys for itself.
+    auto *next = new QAction(this);
+    next->setObjectName(QStringLiteral("actNextPage"));
+    next->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    connect(next, &QAction::triggered, this, [this] { StepPage(1); });
+    auto *previous = new QAction(this);
+    previous->setObjectName(QStringLiteral("actPreviousPage"));
+    previous->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    connect(previous, &QAction::triggered, this, [this] { StepPage(-1); });
+    addActions({next, previous});
+}
+
+void frmMain::StepPage(int step)
+{
+    const int count = m_tabStrip->Count();
+    if (count == 0)
+        return;
+    const int position = (m_tabStrip->SelectedPosition() + step + count) % count;
+    ShowPage(TabStripControl::KeyNumber(m_tabStrip->Key(position)));
+}
+
 void frmMain::BuildModulePages()
 {
     for (int slot = 1; slot <= 8; ++slot)
@@ -177,6 +206,7 @@ void frmMain::LoadCaptions()
 {
     Captions::LoadCaptions(this);
     m_menu->LoadResStringsToMenu();
+    m_menu->ShowLanguage(LcaPlugIn::ReadLanguage());
     m_buttonBar->LoadCaptions();
     m_buttonLine->LoadCaptions();
     UpdateModuleCaptions();
@@ -236,9 +266,11 @@ void frmMain::Display()
         m_loaded = true;
         setWindowTitle(PlugInGlobals::WindowTitle());
         m_layout->ArrangeMainWindow(5100, 2, 6300);
+        m_normalWidth = width();
         m_normalHeight = height();
         m_extendedHeight = m_normalHeight + Twips::ToPixels(4050);
         StartConfiguration(PlugInGlobals::CommandIndex);
+        m_menu->Tool(QStringLiteral("Manual"))->setEnabled(FileExists(PlugInGlobals::HelpFilePath));
         m_menu->Tool(QStringLiteral("AppDoc"))->setEnabled(FileExists(AppDocFilePath()));
         SetControls();
         if (m_configuration)
@@ -428,7 +460,10 @@ void frmMain::AdjustWindowHeight()
     bool kw16 = false;
     for (int n = 1; n <= 8; ++n)
         kw16 = kw16 || slotValue(n) == MT_KW16;
-    setHeight(kw16 ? m_extendedHeight : m_normalHeight);
+    const int height = kw16 ? m_extendedHeight : m_normalHeight;
+    // Smaller, the pages would cut off their rows.
+    setMinimumSize(m_normalWidth, height);
+    setHeight(height);
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)
@@ -450,6 +485,20 @@ void frmMain::Heartbeat()
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
     }
+}
+
+void frmMain::onNameEdited(int n, const QString &name)
+{
+    if (!m_configuration)
+        return;
+    cLmo *lmo = m_configuration->Lmos().Find(n);
+    if (!lmo)
+        return;
+    lmo->setName(name);
+    // The channel bound to the object shows the new name in its closed list at once.
+    if (cActChannel *channel = lmo->ActChannel(); channel && channel->ChannelControl())
+        channel->ChannelControl()->RefreshObjectList();
+    ValueChanged();
 }
 
 void frmMain::ValueChanged()
@@ -527,8 +576,10 @@ void frmMain::closeEvent(QCloseEvent *event)
     savePosition();
     LogService::instance().setStatusText(ResourceStrings::LoadResString(1507));
     m_loaded = false;
-    m_configuration.reset();
+    // The end switches the monitoring of the configuration's points off:
+    // the configuration goes after it.
     LcaPlugIn::EndApp();
+    m_configuration.reset();
 }
 
 void frmMain::Unload()
@@ -552,24 +603,43 @@ void frmMain::ShowAbout()
 
 void frmMain::keyPressEvent(QKeyEvent *event)
 {
-    // Ctrl+Tab and Ctrl+PgDown go to the next page, with Shift or PgUp back,
-    // as in every tabbed window.
-    const bool control = event->modifiers() & Qt::ControlModifier;
-    int step = 0;
-    if (control && event->key() == Qt::Key_Tab)
-        step = 1;
-    else if (control && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp))
-        step = -1;
-    else if (control && event->key() == Qt::Key_PageDown)
-        step = 1;
-    if (step == 0 || m_tabStrip->Count() == 0) {
+    // As in a dialog: Escape is Cancel, Enter presses the button that has
+    // the focus. A key a control used itself does not come here.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto *button = qobject_cast<QAbstractButton *>(focusWidget());
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (m_buttonLine->Cancel()->isEnabled())
+            m_buttonLine->Cancel()->click();
+    } else if (enter && button && button->isEnabled()) {
+        button->click();
+    } else {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    const int count = m_tabStrip->Count();
-    const int position = (m_tabStrip->SelectedPosition() + step + count) % count;
-    ShowPage(TabStripControl::KeyNumber(m_tabStrip->Key(position)));
     event->accept();
+}
+
+bool frmMain::focusNextPrevChild(bool next)
+{
+    QWidget *target = FocusChain::Next(FocusOrder(), focusWidget(), next);
+    if (!target)
+        return QMainWindow::focusNextPrevChild(next);
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+QList<QWidget *> frmMain::FocusOrder() const
+{
+    QList<QWidget *> order{static_cast<QWidget *>(m_buttonBar->Button()), m_tabStrip->Bar()};
+    const int page = CurrentPageNo();
+    if (page == DeviceKey)
+        order << m_device->FocusOrder();
+    else if (page == ObjectsKey)
+        order << m_objects->FocusOrder();
+    else if (page >= FirstModuleKey && page < FirstModuleKey + 8)
+        order << m_modules.at(static_cast<size_t>(page - FirstModuleKey))->FocusOrder();
+    order << m_buttonLine->Ok() << m_buttonLine->Cancel() << m_buttonLine->Apply();
+    return order;
 }
 
 void frmMain::keyReleaseEvent(QKeyEvent *event)
@@ -589,6 +659,7 @@ void frmMain::ExecuteMenuCommand(const QString &key)
             return;
         RegistryUtility::write(LcaPlugIn::LanguageKey(), QStringLiteral("Language"),
                                QString::number(language));
+        m_menu->ShowLanguage(language);
         MessageBox::show(ResourceStrings::LoadResString(
                              1490, 1, QStringList{m_menu->Tool(key)->text().remove(QLatin1Char('&'))}),
                          windowTitle(), MessageBox::Icon::Information);

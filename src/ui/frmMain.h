@@ -86,9 +86,15 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildTabStrip();
+    void buildPageKeys();
+    void StepPage(int step);
+    // The window's reading order: button bar, tabs, the page shown, the buttons.
+    QList<QWidget *> FocusOrder() const;
+    void onNameEdited(int n, const QString &name);
     void BuildModulePages();
     void UpdateModuleCaptions();
     void Load();
@@ -125,6 +131,7 @@ private:
     bool m_loaded = false;
     bool m_loadingSettings = false;
     bool m_closeConfirmed = false;
+    int m_normalWidth = 0;
     int m_normalHeight = 0;
     int m_extendedHeight = 0;
 };

@@ -1,12 +1,23 @@
 #include "widgets/DropDownComboBox.h"
 
 #include <QAbstractItemView>
+#include <QScrollBar>
 
-DropDownComboBox::DropDownComboBox(QWidget *parent) : FocusWheelComboBox(parent) {}
+DropDownComboBox::DropDownComboBox(QWidget *parent) : FocusWheelComboBox(parent)
+{
+    // The closed list cuts a long name short ("valve 2-point (normally cl..."):
+    // its tool tip holds the whole name.
+    connect(this, &QComboBox::currentTextChanged, this, [this](const QString &text) { setToolTip(text); });
+}
 
 void DropDownComboBox::showPopup()
 {
     refill();
+    // The open list is as wide as its longest entry, so that names that
+    // differ only at their end can be told apart.
+    QAbstractItemView *list = view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
+                          2 * list->frameWidth());
     FocusWheelComboBox::showPopup();
 }
 

@@ -76,7 +76,7 @@ ctlChannel::ctlChannel(QWidget *parent) : QWidget(parent)
     m_cboType = new DropDownComboBox(this);
     m_cboType->setObjectName(QStringLiteral("cboType"));
 
-    connect(m_cboObject, &DropDownComboBox::aboutToChoose, this, &ctlChannel::refreshObjectList);
+    connect(m_cboObject, &DropDownComboBox::aboutToChoose, this, &ctlChannel::RefreshObjectList);
     connect(m_cboType, &DropDownComboBox::aboutToChoose, this, &ctlChannel::refreshTypeList);
     connect(m_cboObject, &QComboBox::activated, this, &ctlChannel::onObjectActivated);
     connect(m_cboType, &QComboBox::activated, this, &ctlChannel::onTypeActivated);
@@ -287,7 +287,7 @@ QString ctlChannel::itemDataOf(const DropDownComboBox *combo, int index, const Q
     return itemData.value(combo->itemData(index).toInt() - 1);
 }
 
-void ctlChannel::refreshObjectList()
+void ctlChannel::RefreshObjectList()
 {
     if (m_suppressEvents)
         return;

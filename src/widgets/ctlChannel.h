@@ -59,6 +59,11 @@ public:
 
     bool SuppressEvents() const;
 
+    // Asks the owner for the object entries again, as before a choice: a
+    // renamed object shows its new name in the closed list. The selected
+    // entry stays.
+    void RefreshObjectList();
+
 Q_SIGNALS:
     // Asked before the user chooses from a list, open or closed: fill list
     // with the "text:itemData" entries offered.
@@ -70,9 +75,8 @@ Q_SIGNALS:
 
 private:
     void placeChildren();
-    // Refills a list from its owner's answer, keeping the selected entry when
-    // the answer still holds it.
-    void refreshObjectList();
+    // Refills the type list from its owner's answer, keeping the selected
+    // entry when the answer still holds it.
     void refreshTypeList();
     void onObjectActivated(int index);
     void onTypeActivated(int index);

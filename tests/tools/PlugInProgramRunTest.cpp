@@ -162,6 +162,50 @@ TEST_F(PlugInProgramRun, ExitStatusTellsAFailedStartFromAnOpenedDevice)
     }
 }
 
+TEST_F(PlugInProgramRun, TheWindowAndTheEndSwitchTheMonitoringOfTheDevicesPoints)
+{
+    // A private copy of the program beside its data files writes a log of its own.
+    const QString folder = path("program");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const char *file : {"tarvinaRX24", "tarvinaRX24.ini", "RX24.ini", "RX24.xif"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(RX24_BINARY_DIR "/bin/") + QLatin1String(file),
+                                folder + QLatin1Char('/') + QLatin1String(file)))
+            << file;
+    QFile log(folder + QStringLiteral("/tarvinaRX24.LOG"));
+    const auto traces = [&log] {
+        QStringList lines;
+        if (log.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            for (const QString &line : QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'))) {
+                if (line.contains(QLatin1String("TRACE [")))
+                    lines << line.mid(line.indexOf(QLatin1String("TRACE [")) + 6);
+            }
+            log.close();
+        }
+        return lines;
+    };
+
+    QProcess opened;
+    opened.setProcessEnvironment(m_env);
+    opened.start(folder + QStringLiteral("/tarvinaRX24"),
+                 command(QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Full")));
+    ASSERT_TRUE(opened.waitForStarted());
+    const QString shown = QStringLiteral("[frmMain] Public Sub Display()");
+    for (int waited = 0; waited < 300 && !traces().contains(shown); ++waited)
+        opened.waitForFinished(100);
+    opened.terminate();
+    ASSERT_TRUE(opened.waitForFinished(15000));
+
+    // Showing the configuration switches monitoring off; so does the end, before the connection closes.
+    const QStringList lines = traces();
+    const QString off = QStringLiteral("[M_PlugIn] Public Sub SetMonitoring(False)");
+    const qsizetype display = lines.indexOf(shown);
+    const qsizetype end = lines.indexOf(QStringLiteral("[M_LcaPlugIn] Public Sub EndApp()"));
+    ASSERT_GE(display, 0) << lines.join(QLatin1Char('\n')).toStdString();
+    ASSERT_GT(end, display);
+    EXPECT_GT(lines.indexOf(off, display), display) << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_GT(lines.indexOf(off, end), end) << lines.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(PlugInProgramRun, ADatabaseThatCannotBeOpenedIsNamedWithItsCause)
 {
     QFile corrupt(path("corrupt.lnsdb"));

@@ -117,6 +117,28 @@ TEST_F(ClosedList, AnObjectChosenClosedStepsOverObjectsOtherChannelsHold)
     expectChannel2Kept("typed C");
 }
 
+TEST_F(ClosedList, AWholeNameCanBeReadWhereTheClosedListCutsItShort)
+{
+    QComboBox *types = list(1, "cboType");
+    pickEntry(channelRow(1, 1), "cboType", switchType(13));
+    EXPECT_EQ(types->toolTip().toStdString(), switchType(13).toStdString());
+
+    // The plain style opens a list only as wide as the closed one.
+    QApplication::setStyle(QStringLiteral("Windows"));
+    window->ShowPage(frmMain::ObjectsKey);
+    QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtName1")),
+                     QStringLiteral(" in the north wing, east side"));
+    window->ShowPage(frmMain::FirstModuleKey);
+    QComboBox *objects = list(1, "cboObject");
+    EXPECT_EQ(objects->toolTip().toStdString(), "Channel1 in the north wing, east side");
+    objects->showPopup();
+    const int widest = objects->view()->fontMetrics().horizontalAdvance(objects->currentText());
+    EXPECT_GT(widest, objects->width());
+    EXPECT_GE(objects->view()->viewport()->width(), widest);
+    objects->hidePopup();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+}
+
 TEST_F(ClosedList, TheWheelChangesOnlyTheListThatHasTheFocus)
 {
     QComboBox *types = list(1, "cboType");

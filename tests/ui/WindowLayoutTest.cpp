@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QMainWindow>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace {
 
@@ -26,13 +27,12 @@ protected:
         TabRows *bar = tabs()->Bar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(position).center());
     }
+    // The page fills the inside of the tab panel and leaves its frame to be seen.
     void expectFitted(const QWidget *shown) const
     {
-        const QRect client = tabs()->ClientArea();
-        EXPECT_EQ(shown->x(), client.left() - Twips::ToPixels(45));
-        EXPECT_EQ(shown->y(), client.top() - Twips::ToPixels(15));
-        EXPECT_EQ(shown->width(), client.width() + Twips::ToPixels(60));
-        EXPECT_EQ(shown->height(), client.height() + Twips::ToPixels(30));
+        EXPECT_EQ(shown->geometry(), tabs()->ClientArea());
+        EXPECT_LT(shown->geometry().right(), tabs()->geometry().right());
+        EXPECT_LT(shown->geometry().bottom(), tabs()->geometry().bottom());
     }
 };
 
@@ -53,14 +53,6 @@ TEST_F(WindowLayoutTest, OnlyTheSelectedPageIsInPlaceAndReachable)
     EXPECT_FALSE(name->isEnabled() && name->isVisible());
 
     provideManual();
-    // The keyboard goes from page to page as well, round at the ends.
-    QTest::keyClick(window.get(), Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(window->CurrentPageNo(), frmMain::ObjectsKey);
-    QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
-    QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(window->CurrentPageNo(), frmMain::LoggerKey);
-    EXPECT_EQ(selectedTab(), QStringLiteral("Logger"));
-
     clickTab(QStringLiteral("Module 2"));
     EXPECT_TRUE(page("pageModule2")->isVisible());
     EXPECT_FALSE(device->isEnabled());
@@ -68,12 +60,37 @@ TEST_F(WindowLayoutTest, OnlyTheSelectedPageIsInPlaceAndReachable)
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(help.topics.value(0), 1004);
 
-    // A bigger window keeps the page fitted to the strip.
+    // A bigger window keeps the page fitted to the strip; a smaller one
+    // than laid out would cut the rows off and is refused.
+    const QSize laidOut = window->size();
     const int before = page("pageModule2")->width();
     window->resize(window->width() + 150, window->height() + 60);
     QApplication::processEvents();
     expectFitted(page("pageModule2"));
     EXPECT_EQ(page("pageModule2")->width(), before + 150);
+    window->resize(100, 100);
+    EXPECT_EQ(window->size(), laidOut);
+
+    // No empty band between the menu bar and the tabs.
+    EXPECT_LE(tabs()->mapTo(window.get(), QPoint()).y() - window->menuWidget()->geometry().bottom(),
+              Twips::ToPixels(150));
+}
+
+TEST_F(WindowLayoutTest, ALongLogLineWrapsInsteadOfScrollingSideways)
+{
+    start();
+    window->ShowPage(frmMain::LoggerKey);
+    auto *log = find<QListWidget>(QStringLiteral("lstLog"));
+    LogService::instance().WriteLogLine(
+        QStringLiteral("The value \"300\" of key \"MaxRange_3\" in line 120 of "
+                       "the file \"/home/user/sets/hall.dat\" does not fit "
+                       "its field: it holds 0 .. 255."),
+        LogService::Red);
+    QApplication::processEvents();
+    const QListWidgetItem *line = log->item(log->count() - 1);
+    EXPECT_EQ(log->horizontalScrollBar()->maximum(), 0);
+    EXPECT_LE(log->visualItemRect(line).right(), log->viewport()->width());
+    EXPECT_GE(log->visualItemRect(line).height(), 2 * log->fontMetrics().height()) << "not wrapped";
 }
 
 TEST_F(WindowLayoutTest, AKw16MakesTheWindowTallEnoughForItsSixteenRows)
@@ -85,6 +102,7 @@ TEST_F(WindowLayoutTest, AKw16MakesTheWindowTallEnoughForItsSixteenRows)
     chooseSlot(2, MT_KW16);
     QApplication::processEvents();
     EXPECT_EQ(window->height(), normal + Twips::ToPixels(4050));
+    EXPECT_EQ(window->minimumHeight(), window->height());
     clickTab(QStringLiteral("Module 2"));
     QWidget *modulePage = page("pageModule2");
     EXPECT_LE(channelRow(2, 16)->geometry().bottom(), modulePage->height()) << "the last row is cut off";
@@ -162,7 +180,7 @@ TEST_F(ArrangedWindow, TheStripFramesThePagesByTheLookOfThePlatform)
 
         layout.ArrangeMainWindow(5100, 2, 6300);
         EXPECT_EQ(layout.Themed(), look.themed);
-        EXPECT_EQ(strip->geometry(), Twips::Rect(1320, 480, 6300 + look.wider, 5100 + look.taller + 270));
+        EXPECT_EQ(strip->geometry(), Twips::Rect(1320, 120, 6300 + look.wider, 5100 + look.taller + 270));
         const QColor background = look.themed ? QApplication::palette().color(QPalette::Window)
                                               : QApplication::palette().color(QPalette::Button);
         EXPECT_EQ(controls.pages.value(1)->palette().color(QPalette::Window), background);

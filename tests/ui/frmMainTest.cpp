@@ -99,6 +99,7 @@ TEST_F(MainWindow, AFunctionPickedAndAppliedIsThereAfterReopening)
     find<QLineEdit>(QStringLiteral("txtName2"))->setText(QString());
     // "\\" separates the levels of object names: the field refuses it.
     QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtName2")), QStringLiteral("Light\\ Office"));
+    EXPECT_EQ(objectOf(1, 2).toStdString(), "Light Office") << "the closed list shows the new name at once";
     ASSERT_TRUE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
     click(QStringLiteral("btnApply"));
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("btnApply"))->isEnabled());
@@ -218,13 +219,22 @@ TEST_F(MainWindow, CopyParametersWritesTheSetToTheChosenDevices)
 TEST_F(MainWindow, MenuLanguageHelpAndTheCommandsThatDoNotConfigure)
 {
     start();
+    // Help is offered exactly when the manual is there.
+    EXPECT_FALSE(find<QAction>(QStringLiteral("mnuManual"))->isEnabled());
     provideManual();
+    restart();
+    EXPECT_TRUE(find<QAction>(QStringLiteral("mnuManual"))->isEnabled());
+
+    EXPECT_TRUE(find<QAction>(QStringLiteral("mnuEnglish"))->isChecked());
     trigger(QStringLiteral("English"));
     EXPECT_TRUE(MessageBox::shownBoxes().isEmpty()) << "the stored language needs no switch";
+    EXPECT_TRUE(find<QAction>(QStringLiteral("mnuEnglish"))->isChecked());
     trigger(QStringLiteral("German"));
     EXPECT_EQ(MessageBox::lastShown().text,
               ResourceStrings::LoadResString(1490, 1, QStringList{QStringLiteral("German")}));
     EXPECT_EQ(LcaPlugIn::ReadLanguage(), 1000);
+    EXPECT_TRUE(find<QAction>(QStringLiteral("mnuGerman"))->isChecked());
+    EXPECT_FALSE(find<QAction>(QStringLiteral("mnuEnglish"))->isChecked());
     EXPECT_TRUE(
         settingsContent().contains(QStringLiteral("SOFTWARE/velto/koradesk Register/Options/Language=1000")));
 
@@ -340,14 +350,16 @@ TEST_F(MainWindow, DeviceInfoTellsWhatTheDeviceIsAndWhetherItAnswers)
         ASSERT_NE(dialog, nullptr);
         for (const char *name : {"lblDeviceName", "lblProgramId", "lblSubsystem", "lblState"})
             seen << dialog->findChild<QLabel *>(QLatin1String(name))->text();
-        seen << QString::number(dialog->findChild<QListWidget *>(QStringLiteral("lstObjects"))->count());
+        const auto *objects = dialog->findChild<QListWidget *>(QStringLiteral("lstObjects"));
+        seen << QString::number(objects->count()) << objects->item(0)->text() << objects->item(3)->text();
         dialog->close();
     };
     QTimer::singleShot(0, readAndClose);
     trigger(QStringLiteral("DeviceInfo"));
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("RX24 Hall"), QStringLiteral("9000A5E018040100"),
-                                 QStringLiteral("LNS System.Floor 1"),
-                                 ResourceStrings::LoadResString(1380, 7), QStringLiteral("17")}));
+    // The objects numbered as on the Objects page: the node object has no number.
+    EXPECT_EQ(seen.join(QLatin1Char('|')).toStdString(),
+              "RX24 Hall|9000A5E018040100|LNS System.Floor 1|" +
+                  ResourceStrings::LoadResString(1380, 7).toStdString() + "|17|Node|3. Channel3");
 
     otherClient([](NetworkDatabase &db) {
         db.setDeviceReachable(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),

@@ -2,8 +2,10 @@
 
 #include <QFileDialog>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
 
 namespace {
 struct TestState
@@ -11,6 +13,7 @@ struct TestState
     bool forced = false;
     QStringList answers;
     QList<FileDialog::Request> requests;
+    std::function<void(QFileDialog &)> driver;
 };
 
 TestState &state()
@@ -25,17 +28,42 @@ QPointer<QWidget> &parentWindow()
     return parent;
 }
 
+QString runDialog(FileDialog::Kind kind, const QString &title, const QString &filter,
+                  const QString &startFolder, const std::function<void(QFileDialog &)> &driver)
+{
+    QFileDialog dialog(parentWindow(), title, startFolder, FileDialog::qtFilter(filter));
+    dialog.setObjectName(QStringLiteral("FileDialog"));
+    if (kind == FileDialog::Kind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(FileDialog::defaultSuffix(filter));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (driver) {
+        QTimer::singleShot(0, &dialog, [&dialog, &driver] {
+            driver(dialog);
+            if (dialog.isVisible())
+                dialog.reject();
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
 QString ask(FileDialog::Kind kind, const QString &title, const QString &filter, const QString &startFolder)
 {
+    // A copy: a driver may replace itself while it runs.
+    const std::function<void(QFileDialog &)> driver = state().driver;
     if (FileDialog::testMode()) {
         TestState &s = state();
         s.requests.append(FileDialog::Request{kind, title, filter, startFolder});
-        return s.answers.isEmpty() ? QString() : s.answers.takeFirst();
+        if (!driver)
+            return s.answers.isEmpty() ? QString() : s.answers.takeFirst();
     }
-    const QString qtFilter = FileDialog::qtFilter(filter);
-    if (kind == FileDialog::Kind::Open)
-        return QFileDialog::getOpenFileName(parentWindow(), title, startFolder, qtFilter);
-    return QFileDialog::getSaveFileName(parentWindow(), title, startFolder, qtFilter);
+    return runDialog(kind, title, filter, startFolder, driver);
 }
 } // namespace
 
@@ -72,6 +100,15 @@ QString FileDialog::qtFilter(const QString &filter)
     return entries.join(QStringLiteral(";;"));
 }
 
+QString FileDialog::defaultSuffix(const QString &filter)
+{
+    // The first "*.suffix" of the first entry, in either form of filter.
+    const QString first = qtFilter(filter).section(QStringLiteral(";;"), 0, 0);
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch match = pattern.match(first);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
 void FileDialog::setTestMode(bool on)
 {
     state().forced = on;
@@ -96,4 +133,10 @@ void FileDialog::clearTestRecord()
 {
     state().answers.clear();
     state().requests.clear();
+    state().driver = nullptr;
+}
+
+void FileDialog::setTestDriver(std::function<void(QFileDialog &)> driver)
+{
+    state().driver = std::move(driver);
 }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 struct TestState
@@ -13,6 +14,7 @@ struct TestState
     bool forced = false;
     QList<MessageBox::Button> answers;
     QList<MessageBox::Shown> shown;
+    std::function<void(QMessageBox &)> driver;
 };
 
 TestState &state()
@@ -126,27 +128,41 @@ MessageBox::Button MessageBox::show(const QString &text, const QString &title, I
     if (!offered.contains(defaultButton))
         defaultButton = offered.first();
 
-    if (testMode()) {
+    // A copy: a driver may replace itself while it runs.
+    const std::function<void(QMessageBox &)> driver = state().driver;
+    if (testMode() && !driver) {
         TestState &s = state();
         const Button answer = s.answers.isEmpty() ? defaultButton : s.answers.takeFirst();
         s.shown.append(Shown{text, title, icon, buttons, defaultButton, answer});
         return answer;
     }
 
-    if (nobodyCanAnswer()) {
+    if (nobodyCanAnswer() && !driver) {
         QTextStream(stderr) << title << ": " << QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))
                             << Qt::endl;
         return defaultButton;
     }
 
     QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, parentWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
     for (const Button b : offered)
         box.addButton(toStandard(b));
     box.setDefaultButton(toStandard(defaultButton));
     box.setEscapeButton(toStandard(offered.contains(Button::Cancel) ? Button::Cancel : defaultButton));
+    if (driver) {
+        QTimer::singleShot(0, &box, [&box, &driver] {
+            driver(box);
+            if (box.isVisible())
+                box.reject();
+        });
+    }
     box.exec();
-    const Button answer = fromStandard(box.standardButton(box.clickedButton()));
-    return answer == Button::None ? defaultButton : answer;
+    Button answer = fromStandard(box.standardButton(box.clickedButton()));
+    if (answer == Button::None)
+        answer = defaultButton;
+    if (testMode())
+        state().shown.append(Shown{text, title, icon, buttons, defaultButton, answer});
+    return answer;
 }
 
 void MessageBox::showDialog(QDialog &dialog, const QString &text)
@@ -197,4 +213,10 @@ void MessageBox::clearTestRecord()
 {
     state().answers.clear();
     state().shown.clear();
+    state().driver = nullptr;
+}
+
+void MessageBox::setTestDriver(std::function<void(QMessageBox &)> driver)
+{
+    state().driver = std::move(driver);
 }

@@ -2,8 +2,10 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QDialog;
+class QMessageBox;
 class QWidget;
 
 // The one way the program asks the user through a message box.
@@ -60,5 +62,9 @@ public:
     static void queueAnswer(Button answer);
     static QList<Shown> shownBoxes();
     static Shown lastShown();      // empty when none was shown
-    static void clearTestRecord(); // forgets shown boxes and queued answers
+    static void clearTestRecord(); // forgets shown boxes, queued answers and the driver
+    // With a driver, the real box opens (also in test mode and without a
+    // screen) and the driver answers it, with QTest, once it is shown. A box
+    // the driver leaves open is closed as by Escape.
+    static void setTestDriver(std::function<void(QMessageBox &)> driver);
 };

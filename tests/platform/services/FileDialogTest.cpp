@@ -37,3 +37,11 @@ TEST_F(FileDialogTest, ClassicFiltersBecomeQtFilters)
     EXPECT_EQ(FileDialog::qtFilter(QStringLiteral("Both|*.dat;*.ini")), QStringLiteral("Both (*.dat *.ini)"));
     EXPECT_EQ(FileDialog::qtFilter(QStringLiteral("Qt (*.dat)")), QStringLiteral("Qt (*.dat)"));
 }
+
+TEST_F(FileDialogTest, ASaveAddsTheSuffixOfTheFirstFilterOnly)
+{
+    EXPECT_EQ(FileDialog::defaultSuffix(QStringLiteral("Data (*.dat)|*.dat|All (*.*)|*.*")),
+              QStringLiteral("dat"));
+    EXPECT_EQ(FileDialog::defaultSuffix(QStringLiteral("Both (*.ini *.dat)")), QStringLiteral("ini"));
+    EXPECT_EQ(FileDialog::defaultSuffix(QStringLiteral("All|*.*|Data|*.dat")), QString());
+}
