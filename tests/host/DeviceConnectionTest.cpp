@@ -58,16 +58,56 @@ TEST_F(ConnectionStart, DeviceIsFoundAndWindowStarts)
     EXPECT_TRUE(m_server->isConnected());
 }
 
-TEST_F(ConnectionStart, SubsystemOnlyOpensWithoutLookup)
+TEST_F(ConnectionStart, NamesWithoutADeviceAndDevicesWithoutChannelsEndLikeAnUnknownDevice)
 {
-    start(1, QStringLiteral("Demo\\LNS System.Floor 2"));
-    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
-    EXPECT_TRUE(window.calls.contains(QStringLiteral("Start")));
-    EXPECT_FALSE(PlugInGlobals::Session.device);
-    EXPECT_FALSE(PlugInGlobals::Session.lonMarkObjects);
-    EXPECT_TRUE(PlugInGlobals::DeviceName.isEmpty());
-    EXPECT_EQ(PlugInGlobals::WindowTitle(), QStringLiteral("Floor 2"));
-    EXPECT_FALSE(statusTexts().contains(QStringLiteral("Reading configuration ...")));
+    // A device made from another interface under the RX24's program id.
+    m_server->connectServer(0);
+    m_server->addDevice(
+        QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 2"), QStringLiteral("RX24 Bare"),
+        DeviceInterfaceFile::parseText(QStringLiteral("ProgramId 9000A5E018040100\n"
+                                                      "Object Node profile=0\n"
+                                                      "Object Channel%n profile=24000 count=3\n"),
+                                       QStringLiteral("bare.xif")));
+    m_server->disconnectServer();
+    struct Row
+    {
+        QString objectName;
+        QString cause; // what the log and standard error say
+        QString title;
+    };
+    const Row rows[] = {
+        {QStringLiteral("Demo"),
+         QStringLiteral("The object name \"Demo\" names no device; the plug-in configures one device "
+                        "(network\\system.subsystem\\device)."),
+         QStringLiteral("tarvina RX24")},
+        {QStringLiteral("Demo\\LNS System.Floor 2"),
+         QStringLiteral(
+             "The object name \"Demo\\LNS System.Floor 2\" names no device; the plug-in configures one "
+             "device (network\\system.subsystem\\device)."),
+         QStringLiteral("tarvina RX24")},
+        {QStringLiteral("Demo\\LNS System.Floor 2\\RX24 Bare"),
+         QStringLiteral(
+             "The device \"RX24 Bare\" lacks what the plug-in configures: it has 4 LonMark objects where "
+             "a node object and 16 channel objects are needed."),
+         QStringLiteral("RX24 Bare")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.objectName.toStdString());
+        MessageBox::clearTestRecord();
+        window.calls.clear();
+        PlugInGlobals::TerminateRequested = false;
+        LcaPlugIn::InitApp();
+        start(1, row.objectName);
+        ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+        EXPECT_EQ(
+            MessageBox::lastShown().text,
+            QStringLiteral("INI file consistency error !\n\nPlease reinstall and re-register the plug-in."));
+        EXPECT_EQ(MessageBox::lastShown().title, row.title);
+        EXPECT_EQ(traces().filter(row.cause).size(), 1) << traces().join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+        EXPECT_FALSE(window.calls.contains(QStringLiteral("Start")));
+        EXPECT_FALSE(m_server->isConnected());
+    }
 }
 
 TEST_F(ConnectionStart, UnknownDeviceGivesConsistencyErrorAfterDisconnecting)
@@ -190,36 +230,45 @@ class BrokenDatabase : public HostFixture
 {
 };
 
-TEST_F(BrokenDatabase, CorruptFileLeavesNoObjectServerAndConnectFails)
+TEST_F(BrokenDatabase, CorruptFileIsNamedOnceWithItsCauseInTheUsersLanguage)
 {
     PlugInGlobals::ObjectServerOverride = nullptr;
     QFile corrupt(path("corrupt.lnsdb"));
     ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
     corrupt.write(QByteArray(4096, 'x'));
     corrupt.close();
-    QSettings(path("registry.ini"), QSettings::IniFormat)
-        .setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"), path("corrupt.lnsdb"));
+    QSettings settings(path("registry.ini"), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"), path("corrupt.lnsdb"));
+    settings.sync();
 
-    // What the database itself says about the file.
-    QString cause;
-    try {
-        NetworkDatabase database(path("corrupt.lnsdb"));
-        database.connectServer(0);
-        database.probe();
-    } catch (const AppError &error) {
-        cause = error.description();
+    struct Row
+    {
+        int language;
+        QString box;
+        QString cause;
+    };
+    const Row rows[] = {
+        {0, QStringLiteral("The LNS server can not be opened ! tarvina RX24 is being closed."),
+         QStringLiteral("The network database \"%1\" cannot be opened: it is not a database (file is not a "
+                        "database) (error 4003)")},
+        {1000, QStringLiteral("Der LNS-Server kann nicht geöffnet werden ! tarvina RX24 wird beendet."),
+         QStringLiteral(
+             "Die Netzwerkdatenbank \"%1\" kann nicht geöffnet werden: sie ist keine Datenbank (file is "
+             "not a database) (Fehler 4003)")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.language);
+        settings.setValue(QStringLiteral("SOFTWARE/velto/koradesk Register/Options/Language"), row.language);
+        settings.sync();
+        MessageBox::clearTestRecord();
+        LcaPlugIn::InitApp();
+        EXPECT_EQ(PlugInGlobals::ObjectServer, nullptr);
+        CommandValidator::ValidateCommand(13, 7, HallName);
+        ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+        EXPECT_EQ(MessageBox::lastShown().text, row.box);
+        EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+        // The box keeps its text; the log names the file, once, and the reason.
+        const QString cause = row.cause.arg(path("corrupt.lnsdb"));
+        EXPECT_TRUE(traces().contains(cause)) << traces().join(QLatin1Char('\n')).toStdString();
     }
-    ASSERT_FALSE(cause.isEmpty());
-
-    LcaPlugIn::InitApp();
-    EXPECT_EQ(PlugInGlobals::ObjectServer, nullptr);
-    CommandValidator::ValidateCommand(13, 7, HallName);
-    ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
-    EXPECT_EQ(MessageBox::lastShown().text,
-              QStringLiteral("The LNS server can not be opened ! tarvina RX24 is being closed."));
-    EXPECT_TRUE(PlugInGlobals::TerminateRequested);
-    // The box keeps its text; the log names the file and the reason.
-    const QStringList named = traces().filter(path("corrupt.lnsdb"));
-    ASSERT_EQ(named.size(), 1);
-    EXPECT_TRUE(named.first().contains(cause)) << named.first().toStdString();
 }
