@@ -369,23 +369,6 @@ TEST_F(PlugInProgramRun, ADamagedDatabaseEndsTheStartWithItsCauseInTheUsersLangu
     }
 }
 
-TEST_F(PlugInProgramRun, ADatabaseThatCannotBeOpenedIsNamedOnceWithItsCause)
-{
-    QFile corrupt(path("corrupt.lnsdb"));
-    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
-    corrupt.write(QByteArray(4096, 'x'));
-    corrupt.close();
-    useDatabase(corrupt.fileName());
-
-    const Result r = run(command(QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Full")));
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(firstLine(r.err), QStringLiteral("tarvina RX24: The network database \"") + corrupt.fileName() +
-                                    QStringLiteral("\" cannot be opened: it is not a database (file is not a "
-                                                   "database) (error 4003)"));
-    // Then the box's own text.
-    EXPECT_TRUE(r.err.contains(QStringLiteral("The LNS server can not be opened !"))) << r.err.toStdString();
-}
-
 TEST_F(PlugInProgramRun, TheWindowOpenedFromTheCommandLineWritesTheDeviceOnApply)
 {
     // The window tour starts the program's window through the same start as
