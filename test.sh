@@ -7,6 +7,5 @@ cd "$(dirname "$0")"
 ./scripts/setup-packages.sh
 ./scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
-export RX24_TEST_RUN=1
 cd "${BUILD_DIR:-build}"
 exec dbus-run-session -- ctest --output-on-failure --timeout 300 -j"$(nproc)" "$@"

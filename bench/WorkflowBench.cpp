@@ -7,7 +7,7 @@
 #include "params/LogService.h"
 #include "platform/lns/LnsSubsystem.h"
 #include "platform/services/MessageBox.h"
-#include "platform/services/ScriptedDeviceSelection.h"
+#include "support/ScriptedDeviceSelection.h"
 #include "workflows/cConfiguration.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@ PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-qpa-plugins qt6-translations-l10n dbus dbus-bin clang-format xvfb xauth x11vnc
+  qt6-qpa-plugins qt6-translations-l10n dbus dbus-bin clang-format xvfb xauth x11vnc jwm
 )
 
 missing=()

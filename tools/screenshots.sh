@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup-packages.sh
-./scripts/build.sh
+./scripts/build.sh rx24-screenshots lnsdb
 BIN="$(pwd)/${BUILD_DIR:-build}/bin"
 
 HOME_DIR="$(mktemp -d)"

@@ -1,6 +1,7 @@
 #include "host/CommandValidator.h"
 
 #include "host/AppVersion.h"
+#include "host/DatabaseFaultText.h"
 #include "host/DeviceConnection.h"
 #include "host/LcaPlugIn.h"
 #include "host/LnsProjectRegistration.h"
@@ -69,7 +70,28 @@ void CommandValidator::ValidateCommand(qint32 commandId, qint16 classId, const Q
     } catch (const std::exception &error) {
         LogError(error, QStringLiteral("M_PlugIn"), QStringLiteral("ValidateCommand"));
         // A start broken off by an error has failed as surely as a refused one.
-        if (!MainWindow || !MainWindow->IsLoaded())
+        if (!MainWindow || !MainWindow->IsLoaded()) {
             TerminateRequested = true;
+            reportBrokenStart(error);
+        }
     }
+}
+
+void CommandValidator::reportBrokenStart(const std::exception &error)
+{
+    using namespace PlugInGlobals;
+    const auto *appError = dynamic_cast<const AppError *>(&error);
+    const QString number = appError ? QString::number(appError->number()) : QStringLiteral("-");
+    if (appError && appError->fault().kind != DatabaseFault::None) {
+        // A file damaged, locked or gone after the connect fails the server as a failed connect does.
+        ReportCause(ResourceStrings::LoadResString(
+            1726, 1, {appError->fault().path, DatabaseFaultText::of(*appError), number}));
+        MessageBox::show(ResourceStrings::LoadResString(1508, 1, {AppVersion::ProductName()}), WindowTitle(),
+                         MessageBox::Icon::Exclamation);
+        return;
+    }
+    const QString text = ResourceStrings::LoadResString(
+        1727, 1, {appError ? appError->description() : QString::fromLocal8Bit(error.what()), number});
+    ReportCause(text);
+    MessageBox::show(text, WindowTitle(), MessageBox::Icon::Critical);
 }

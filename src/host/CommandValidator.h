@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 
 // Checks a director's command against the command table and starts its handler.
 class CommandValidator
@@ -18,4 +19,10 @@ public:
     static int FindCommand(qint32 commandId, qint16 classId);
 
     static constexpr qint32 RegistrationCommand = 50;
+
+private:
+    // A start broken off by an error: the user is told why (the network
+    // database's cause as its server message, any other error as it is), on
+    // standard error and the trace log too.
+    static void reportBrokenStart(const std::exception &error);
 };

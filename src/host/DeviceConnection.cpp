@@ -1,7 +1,9 @@
 #include "host/DeviceConnection.h"
 
 #include "host/AppVersion.h"
+#include "host/DatabaseFaultText.h"
 #include "host/DeviceAccess.h"
+#include "host/DeviceCompleteness.h"
 #include "host/LcaPlugIn.h"
 #include "host/LnsAncestor.h"
 #include "host/MainWindowHost.h"
@@ -49,9 +51,25 @@ QString numberOf(const std::optional<AppError> &error)
     return error ? QString::number(error->number()) : QStringLiteral("-");
 }
 
-QString descriptionOf(const std::optional<AppError> &error)
+QString causeOf(const std::optional<AppError> &error)
 {
-    return error ? error->description() : QStringLiteral("no object server");
+    return error ? DatabaseFaultText::of(*error) : QStringLiteral("no object server");
+}
+
+// Why the network named could not be opened, in the user's language.
+QString networkCause(const std::optional<AppError> &error)
+{
+    if (error && error->number() == LnsErrorCode::NotFound)
+        return ResourceStrings::LoadResString(1728);
+    return causeOf(error);
+}
+
+// What keeps the device from being configured; empty when nothing does.
+QString deviceLack(const LnsAppDevice &device)
+{
+    const UtilityComponent *description = PlugInGlobals::Utility.get();
+    const QString lack = description ? DeviceCompleteness::missing(device, *description) : QString();
+    return lack.isEmpty() ? QString() : ResourceStrings::LoadResString(1723, 1, {device.name(), lack});
 }
 } // namespace
 
@@ -102,12 +120,18 @@ void DeviceConnection::Start(const QString &objectName, int connectMode)
 
     const ObjectNameParts parts = ObjectNameAnalyzer::analyze(objectName);
     DeviceName = parts.deviceName;
+    // The window configures one device; a network or subsystem alone would
+    // open it empty.
+    if (DeviceName.isEmpty()) {
+        refuseDevice(ResourceStrings::LoadResString(1722, 1, {objectName}));
+        return;
+    }
 
     if (!helper.connect(Session, ObjectServer, connectMode)) {
         const std::optional<AppError> error = connectError(helper);
         ReportCause(ResourceStrings::LoadResString(
             1701, 1,
-            {databaseFile(ObjectServer ? ObjectServer : OwnedObjectServer.get()), descriptionOf(error),
+            {databaseFile(ObjectServer ? ObjectServer : OwnedObjectServer.get()), causeOf(error),
              numberOf(error)}));
         MessageBox::show(ResourceStrings::LoadResString(1508, 1, {AppVersion::ProductName()}), WindowTitle(),
                          MessageBox::Icon::Exclamation);
@@ -116,10 +140,10 @@ void DeviceConnection::Start(const QString &objectName, int connectMode)
     }
 
     if (!helper.openNetwork(Session, parts.networkName, Remote)) {
-        ReportCause(ResourceStrings::LoadResString(1702, 1,
-                                                   {parts.networkName, databaseFile(ObjectServer),
-                                                    descriptionOf(helper.lastError()),
-                                                    numberOf(helper.lastError())}));
+        ReportCause(
+            ResourceStrings::LoadResString(1702, 1,
+                                           {parts.networkName, databaseFile(ObjectServer),
+                                            networkCause(helper.lastError()), numberOf(helper.lastError())}));
         MessageBox::show(ResourceStrings::LoadResString(1436), WindowTitle(), MessageBox::Icon::Critical);
         HideStatus();
         stop();
@@ -143,22 +167,24 @@ void DeviceConnection::Start(const QString &objectName, int connectMode)
         return;
     }
 
-    if (!DeviceName.isEmpty()) {
-        const bool found = Utility && Utility->findDevice(Session.appDevices, DeviceName, Session.device);
-        if (!found) {
-            refuseDevice();
-            return;
-        }
+    const bool found = Utility && Utility->findDevice(Session.appDevices, DeviceName, Session.device);
+    if (!found) {
+        refuseDevice();
+        return;
+    }
+    const QString lack = deviceLack(*Session.device);
+    if (!lack.isEmpty()) {
+        refuseDevice(lack);
+        return;
+    }
 
-        SetStatusText(ResourceStrings::LoadResString(1501, 3));
-        Session.lonMarkObjects = Session.device->lonMarkObjects();
+    SetStatusText(ResourceStrings::LoadResString(1501, 3));
+    Session.lonMarkObjects = Session.device->lonMarkObjects();
 
-        if (CommandIndex != 1 && !DeviceAccess::DeviceIsAccessible(Session.device, true)) {
-            MessageBox::show(ResourceStrings::LoadResString(1491), WindowTitle(),
-                             MessageBox::Icon::Exclamation);
-            stop();
-            return;
-        }
+    if (CommandIndex != 1 && !DeviceAccess::DeviceIsAccessible(Session.device, true)) {
+        MessageBox::show(ResourceStrings::LoadResString(1491), WindowTitle(), MessageBox::Icon::Exclamation);
+        stop();
+        return;
     }
 
     if (MainWindow) {
@@ -178,6 +204,11 @@ void DeviceConnection::StartFromLnsObject()
     if (!Utility || !Utility->servesProgramId(programId)) {
         refuseDevice(ResourceStrings::LoadResString(
             1705, 1, {Session.device ? Session.device->name() : QString(), programId}));
+        return;
+    }
+    const QString lack = deviceLack(*Session.device);
+    if (!lack.isEmpty()) {
+        refuseDevice(lack);
         return;
     }
     if (Session.device) {

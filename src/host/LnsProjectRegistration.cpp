@@ -60,7 +60,8 @@ LnsProjectRegistration::Outcome LnsProjectRegistration::RegisterTemplates(const 
             if (helper.registerCommand(network, registration))
                 ++outcome.registered;
             else
-                refused << QStringLiteral("%1 (command %2)").arg(entry.programId).arg(command.CommandId);
+                refused << QStringLiteral("%1 (command %2)")
+                               .arg(entry.programId, QString::number(command.CommandId));
         }
     }
     if (!refused.isEmpty())
@@ -109,8 +110,7 @@ bool LnsProjectRegistration::RegisterInNetwork(const QString &objectName, int co
     const bool success = outcome.success();
     if (success) {
         Trace(QStringLiteral("Registered %1 plug-in command(s) in network \"%2\".")
-                  .arg(outcome.registered)
-                  .arg(parts.networkName));
+                  .arg(QString::number(outcome.registered), parts.networkName));
     } else {
         ReportCause(QStringLiteral("Registration in network \"%1\" failed: %2")
                         .arg(parts.networkName, outcome.failure));

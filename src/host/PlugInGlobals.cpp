@@ -1,6 +1,7 @@
 #include "host/PlugInGlobals.h"
 
 #include "host/AppVersion.h"
+#include "host/StopRequest.h"
 #include "platform/AppError.h"
 #include "platform/services/LnsSessionHelper.h"
 #include "platform/services/PathUtility.h"
@@ -129,6 +130,7 @@ void Reset()
     SetMonitoring = nullptr;
     ProgramFolderOverride.clear();
     Ended = false;
+    StopRequest::reset();
 }
 
 } // namespace PlugInGlobals

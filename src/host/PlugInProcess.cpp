@@ -9,6 +9,7 @@
 #include "host/ResourceStrings.h"
 #include "host/ServerRegistration.h"
 #include "host/ServerRegistrationStore.h"
+#include "host/StopRequest.h"
 
 #include <QTextStream>
 
@@ -69,8 +70,11 @@ int PlugInProcess::run(const QStringList &arguments, MainWindowHost &window, con
 
     PlugInMain::Main(commandLineText(arguments));
 
+    // A stop that came while the start was on its way ends it here.
+    if (StopRequest::requested() && window.IsLoaded())
+        window.Unload();
     int exitCode = 0;
-    if (window.IsLoaded() || serving)
+    if ((window.IsLoaded() || serving) && !StopRequest::requested())
         exitCode = eventLoop ? eventLoop() : 0;
     if (serving)
         AutomationStart::releaseAutomationObject();

@@ -359,11 +359,8 @@ void cActChannel::rebuildRow()
     PlugInGlobals::Trace(
         QStringLiteral("[cActChannel] Object %1 (\"%2\") on channel %3 of slot %4: function %5 "
                        "does not fit the channel%6")
-            .arg(m_lmo->Index())
-            .arg(m_lmo->Name())
-            .arg(m_channelNo)
-            .arg(m_moduleNumber)
-            .arg(current, unfit));
+            .arg(QString::number(m_lmo->Index()), m_lmo->Name(), QString::number(m_channelNo),
+                 QString::number(m_moduleNumber), current, unfit));
 }
 
 // --- the row's events ---------------------------------------------------------

@@ -58,11 +58,9 @@ void cActModules::BindObjects(const cLmos &lmos)
                     QStringLiteral(
                         "[cActModules] Object %1 (\"%2\") stays unbound: function %3, module type %4, "
                         "slot %5")
-                        .arg(lmo->Index())
-                        .arg(lmo->Name())
-                        .arg(fpt)
-                        .arg(lmo->ModuleType()->Value())
-                        .arg(lmo->ModuleNumber()->Value()));
+                        .arg(QString::number(lmo->Index()), lmo->Name(), QString::number(fpt),
+                             QString::number(lmo->ModuleType()->Value()),
+                             QString::number(lmo->ModuleNumber()->Value())));
             continue;
         }
         const int slot = lmo->ModuleNumber()->Value();

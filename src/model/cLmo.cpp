@@ -291,9 +291,7 @@ bool cLmo::SetHvacCPsIfRequired()
         PlugInGlobals::Trace(
             QStringLiteral("[cLmo] Object %1 (\"%2\"): actuator type %3 is none the HVAC "
                            "defaults know; ActuateControl and DiscLevels are left as they are")
-                .arg(m_index)
-                .arg(m_name)
-                .arg(actuateType));
+                .arg(QString::number(m_index), m_name, QString::number(actuateType)));
     } else {
         ActuateControl()->setValue(d.actuateControl);
         ActuateControl()->setDontWriteToLns(false);

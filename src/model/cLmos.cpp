@@ -52,9 +52,8 @@ void cLmos::AddChannelObjects(const LnsCollectionRef<LnsLonMarkObject> &objects)
         else if (object)
             PlugInGlobals::Trace(QStringLiteral("[cLmos] LonMark object %1 (\"%2\") is no channel object: "
                                                 "functional profile key %3")
-                                     .arg(position - 1)
-                                     .arg(object->name())
-                                     .arg(object->functionalProfileKey()));
+                                     .arg(QString::number(position - 1), object->name(),
+                                          QString::number(object->functionalProfileKey())));
     }
 }
 

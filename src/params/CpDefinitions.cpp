@@ -19,7 +19,8 @@ const QX_IniFile *&currentIniFile()
 
 QString stepError(const QString &step, const QString &name, const QString &indexName, int index)
 {
-    return QStringLiteral("INI-File Error (CP, %1): %2 / %3=%4").arg(step, name, indexName).arg(index);
+    return QStringLiteral("INI-File Error (CP, %1): %2 / %3=%4")
+        .arg(step, name, indexName, QString::number(index));
 }
 } // namespace
 

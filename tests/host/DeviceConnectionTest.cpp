@@ -58,18 +58,6 @@ TEST_F(ConnectionStart, DeviceIsFoundAndWindowStarts)
     EXPECT_TRUE(m_server->isConnected());
 }
 
-TEST_F(ConnectionStart, SubsystemOnlyOpensWithoutLookup)
-{
-    start(1, QStringLiteral("Demo\\LNS System.Floor 2"));
-    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
-    EXPECT_TRUE(window.calls.contains(QStringLiteral("Start")));
-    EXPECT_FALSE(PlugInGlobals::Session.device);
-    EXPECT_FALSE(PlugInGlobals::Session.lonMarkObjects);
-    EXPECT_TRUE(PlugInGlobals::DeviceName.isEmpty());
-    EXPECT_EQ(PlugInGlobals::WindowTitle(), QStringLiteral("Floor 2"));
-    EXPECT_FALSE(statusTexts().contains(QStringLiteral("Reading configuration ...")));
-}
-
 TEST_F(ConnectionStart, UnknownDeviceGivesConsistencyErrorAfterDisconnecting)
 {
     start(1, QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Attic"));
@@ -89,10 +77,10 @@ TEST_F(ConnectionStart, UnknownDeviceGivesConsistencyErrorAfterDisconnecting)
 
 TEST_F(ConnectionStart, NamesReachingNoDeviceOfTheirOwnEndLikeAnUnknownDevice)
 {
-    // Each of these once opened RX24 Hall, or the system's first subsystem,
+    // Each of these once opened RX24 Hall, or an empty window of a subsystem,
     // in place of what it named; the log says which level did not fit.
     for (const char *name :
-         {"Demo\\Other System.Floor 1\\RX24 Hall", "Demo\\Other System",
+         {"Demo", "Demo\\LNS System.Floor 2", "Demo\\Other System.Floor 1\\RX24 Hall", "Demo\\Other System",
           "Demo\\LNS System.Floor 9\\RX24 Hall", "Demo\\LNS System.Floor 1\\RX24 Hall\\anything",
           "Demo\\LNS System.Floor 1\\RX24 Hall / slash"}) {
         SCOPED_TRACE(name);
@@ -190,36 +178,45 @@ class BrokenDatabase : public HostFixture
 {
 };
 
-TEST_F(BrokenDatabase, CorruptFileLeavesNoObjectServerAndConnectFails)
+TEST_F(BrokenDatabase, CorruptFileIsNamedOnceWithItsCauseInTheUsersLanguage)
 {
     PlugInGlobals::ObjectServerOverride = nullptr;
     QFile corrupt(path("corrupt.lnsdb"));
     ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
     corrupt.write(QByteArray(4096, 'x'));
     corrupt.close();
-    QSettings(path("registry.ini"), QSettings::IniFormat)
-        .setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"), path("corrupt.lnsdb"));
+    QSettings settings(path("registry.ini"), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"), path("corrupt.lnsdb"));
+    settings.sync();
 
-    // What the database itself says about the file.
-    QString cause;
-    try {
-        NetworkDatabase database(path("corrupt.lnsdb"));
-        database.connectServer(0);
-        database.probe();
-    } catch (const AppError &error) {
-        cause = error.description();
+    struct Row
+    {
+        int language;
+        QString box;
+        QString cause;
+    };
+    const Row rows[] = {
+        {0, QStringLiteral("The LNS server can not be opened ! tarvina RX24 is being closed."),
+         QStringLiteral("The network database \"%1\" cannot be opened: it is not a database (file is not a "
+                        "database) (error 4003)")},
+        {1000, QStringLiteral("Der LNS-Server kann nicht geöffnet werden ! tarvina RX24 wird beendet."),
+         QStringLiteral(
+             "Die Netzwerkdatenbank \"%1\" kann nicht geöffnet werden: sie ist keine Datenbank (file is "
+             "not a database) (Fehler 4003)")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.language);
+        settings.setValue(QStringLiteral("SOFTWARE/velto/koradesk Register/Options/Language"), row.language);
+        settings.sync();
+        MessageBox::clearTestRecord();
+        LcaPlugIn::InitApp();
+        EXPECT_EQ(PlugInGlobals::ObjectServer, nullptr);
+        CommandValidator::ValidateCommand(13, 7, HallName);
+        ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
+        EXPECT_EQ(MessageBox::lastShown().text, row.box);
+        EXPECT_TRUE(PlugInGlobals::TerminateRequested);
+        // The box keeps its text; the log names the file, once, and the reason.
+        const QString cause = row.cause.arg(path("corrupt.lnsdb"));
+        EXPECT_TRUE(traces().contains(cause)) << traces().join(QLatin1Char('\n')).toStdString();
     }
-    ASSERT_FALSE(cause.isEmpty());
-
-    LcaPlugIn::InitApp();
-    EXPECT_EQ(PlugInGlobals::ObjectServer, nullptr);
-    CommandValidator::ValidateCommand(13, 7, HallName);
-    ASSERT_EQ(MessageBox::shownBoxes().size(), 1);
-    EXPECT_EQ(MessageBox::lastShown().text,
-              QStringLiteral("The LNS server can not be opened ! tarvina RX24 is being closed."));
-    EXPECT_TRUE(PlugInGlobals::TerminateRequested);
-    // The box keeps its text; the log names the file and the reason.
-    const QStringList named = traces().filter(path("corrupt.lnsdb"));
-    ASSERT_EQ(named.size(), 1);
-    EXPECT_TRUE(named.first().contains(cause)) << named.first().toStdString();
 }

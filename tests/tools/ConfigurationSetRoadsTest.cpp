@@ -2,7 +2,7 @@
 // leaves the device holding exactly the source's set; the device a set came
 // from and the one it went to cannot be told apart, names aside.
 #include "DemoNetworkFixture.h"
-#include "platform/services/ScriptedDeviceSelection.h"
+#include "support/ScriptedDeviceSelection.h"
 
 #include <QFile>
 

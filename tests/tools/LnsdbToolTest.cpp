@@ -7,12 +7,16 @@
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -129,6 +133,58 @@ TEST_F(LnsdbToolTest, MissingOrCorruptDatabaseIsNamedAndLeftAlone)
         EXPECT_TRUE(r.err.contains(QStringLiteral("empty"))) << r.err.toStdString();
         EXPECT_EQ(QFileInfo(m_db).size(), 0);
     }
+}
+
+// The read commands open the file read-only, also where the reader cannot
+// write beside it, so that SQLite cannot make the index of its write-ahead log.
+TEST_F(LnsdbToolTest, ReadCommandsWorkInAFolderTheReaderCannotWriteTo)
+{
+    const QString folder = m_dir.filePath(QStringLiteral("shelf"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = folder + QStringLiteral("/networks.lnsdb");
+    {
+        NetworkDatabase db(file, NetworkDatabase::OpenMode::Create);
+        db.connectServer(0);
+        DemoNetwork(db).create(kRx24Xif);
+    }
+    ASSERT_FALSE(QFileInfo::exists(file + QStringLiteral("-shm")));
+    // File permissions do not bind root: the reader is then another user.
+    QStringList runner;
+    const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
+    if (geteuid() == 0) {
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty())
+            GTEST_SKIP() << "setpriv is missing";
+        runner = {setpriv, QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                  QStringLiteral("--clear-groups")};
+        QFile::setPermissions(m_dir.path(), readable | QFile::WriteOwner);
+        QFile::setPermissions(folder, readable | QFile::WriteOwner);
+        QFile::setPermissions(file,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    } else {
+        QFile::setPermissions(folder, readable);
+    }
+    const auto lnsdb = [&](const QStringList &args) {
+        QProcess process;
+        QStringList command = runner;
+        command << QStringLiteral(RX24_BINARY_DIR "/bin/lnsdb") << QStringLiteral("--db") << file << args;
+        process.start(command.takeFirst(), command);
+        process.waitForFinished(30000);
+        return Result{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                      QString::fromLocal8Bit(process.readAllStandardError())};
+    };
+    const Result devices = lnsdb({QStringLiteral("list-devices"), QStringLiteral("Demo")});
+    EXPECT_EQ(devices.code, 0) << devices.err.toStdString();
+    EXPECT_TRUE(devices.out.contains(QStringLiteral("RX24 Full  program id"))) << devices.out.toStdString();
+    const Result cp =
+        lnsdb({QStringLiteral("get-cp"), kFull, QStringLiteral("device"), QStringLiteral("DeviceModules")});
+    EXPECT_EQ(cp.code, 0) << cp.err.toStdString();
+    // A write is refused as before, with the reason.
+    const Result write = lnsdb({QStringLiteral("set-reachable"), kFull, QStringLiteral("no")});
+    EXPECT_EQ(write.code, LnsdbTool::Failed);
+    EXPECT_TRUE(write.err.contains(QStringLiteral("read-only"))) << write.err.toStdString();
+    QFile::setPermissions(folder, readable | QFile::WriteOwner);
 }
 
 // A name with more levels than network\system.subsystem\device must not act
@@ -256,6 +312,12 @@ TEST_F(LnsdbToolTest, CpAndNvValuesRoundTripAndBadValuesAreRefused)
               0);
     EXPECT_TRUE(run({QStringLiteral("get-nv"), kFull, QStringLiteral("2"), QStringLiteral("Output")})
                     .out.startsWith(QLatin1String("type 81")));
+
+    const Result garbage = run({QStringLiteral("set-nv-value"), kFull, QStringLiteral("2"),
+                                QStringLiteral("PrimeValue"), QStringLiteral("garbage text")});
+    EXPECT_EQ(garbage.code, LnsdbTool::Failed);
+    EXPECT_EQ(garbage.err, QStringLiteral("lnsdb: The value \"garbage text\" does not fit network variable "
+                                          "\"PrimeValue\" of type SNVT_switch.\n"));
 }
 
 TEST_F(LnsdbToolTest, ReachabilityCanBeSwitched)

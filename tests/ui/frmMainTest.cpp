@@ -1,7 +1,7 @@
 // The main window driven as a user drives it.
 #include "MainWindowFixture.h"
 #include "host/ApplicationObject.h"
-#include "platform/services/ScriptedDeviceSelection.h"
+#include "support/ScriptedDeviceSelection.h"
 
 #include <QMenu>
 #include <QTimer>

@@ -1,6 +1,6 @@
 // Copying the open device's parameter set to devices chosen from the project.
 #include "WorkflowFixture.h"
-#include "platform/services/ScriptedDeviceSelection.h"
+#include "support/ScriptedDeviceSelection.h"
 
 namespace {
 

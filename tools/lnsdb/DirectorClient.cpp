@@ -47,7 +47,7 @@ QDBusMessage DirectorClient::call(const QDBusMessage &message, const QString &wh
     QDBusPendingCall pending = m_bus.asyncCall(message, m_timeoutMs);
     serveUntil([&pending] { return pending.isFinished(); }, m_timeoutMs + 1000);
     if (!pending.isFinished())
-        fail(QStringLiteral("%1: no answer within %2 s").arg(what).arg(m_timeoutMs / 1000));
+        fail(QStringLiteral("%1: no answer within %2 s").arg(what, QString::number(m_timeoutMs / 1000)));
     const QDBusMessage reply = pending.reply();
     if (reply.type() == QDBusMessage::ErrorMessage)
         fail(QStringLiteral("%1: %2").arg(what, reply.errorMessage()));
@@ -72,8 +72,7 @@ void DirectorClient::activate()
     serveUntil([&pending] { return pending.isFinished(); }, m_timeoutMs + 1000);
     if (!pending.isFinished())
         fail(QStringLiteral("the plug-in service %1 did not start within %2 s")
-                 .arg(m_service)
-                 .arg(m_timeoutMs / 1000));
+                 .arg(m_service, QString::number(m_timeoutMs / 1000)));
     const QDBusMessage reply = pending.reply();
     if (reply.type() != QDBusMessage::ErrorMessage)
         return;

@@ -28,16 +28,15 @@ NetworkGenerator::NetworkGenerator(NetworkDatabase &db) : m_db(db) {}
 QString NetworkGenerator::subsystemPath(int k)
 {
     return QStringLiteral("%1.Building %2.Floor %3")
-        .arg(systemName())
-        .arg(k / kFloorsPerBuilding + 1)
-        .arg(k % kFloorsPerBuilding + 1);
+        .arg(systemName(), QString::number(k / kFloorsPerBuilding + 1),
+             QString::number(k % kFloorsPerBuilding + 1));
 }
 
 QString NetworkGenerator::deviceName(int i)
 {
-    return QStringLiteral("%1 %2")
-        .arg(isOtherKind(i) ? QStringLiteral("Room Sensor") : QStringLiteral("RX24"))
-        .arg(i + 1, 5, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 %2").arg(isOtherKind(i) ? QStringLiteral("Room Sensor")
+                                                      : QStringLiteral("RX24"),
+                                       QString::number(i + 1).rightJustified(5, QLatin1Char('0')));
 }
 
 NetworkGenerator::Summary NetworkGenerator::generate(const Options &options)

@@ -7,7 +7,8 @@
 class LnsError : public AppError
 {
 public:
-    LnsError(long number, const QString &description) : AppError(number, QStringLiteral("LNS"), description)
+    LnsError(long number, const QString &description, DatabaseFault fault = {})
+        : AppError(number, QStringLiteral("LNS"), description, std::move(fault))
     {
     }
 };

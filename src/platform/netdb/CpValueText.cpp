@@ -54,7 +54,8 @@ QList<int> CpValueText::parse(const QString &text, const QString &valueFormat, i
     const QStringList pieces = text.split(hex ? QLatin1Char(' ') : QLatin1Char('\t'));
     if (pieces.size() != expectedCount)
         invalid(text, valueFormat,
-                QStringLiteral("%1 bytes given, %2 expected").arg(pieces.size()).arg(expectedCount));
+                QStringLiteral("%1 bytes given, %2 expected")
+                    .arg(QString::number(pieces.size()), QString::number(expectedCount)));
     QList<int> bytes;
     bytes.reserve(expectedCount);
     for (const QString &piece : pieces) {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 
 namespace {
@@ -40,6 +41,7 @@ public:
         }
         for (const ObjectGroup &group : m_groups)
             expand(group);
+        requireUniqueNames();
         return m_result;
     }
 
@@ -47,7 +49,7 @@ private:
     [[noreturn]] void fail(const QString &message) const
     {
         throw LnsError(LnsErrorCode::InvalidArgument,
-                       QStringLiteral("%1:%2: %3").arg(m_path).arg(m_line).arg(message));
+                       QStringLiteral("%1:%2: %3").arg(m_path, QString::number(m_line), message));
     }
 
     void handle(const QStringList &words)
@@ -119,7 +121,8 @@ private:
         bool ok = false;
         const int value = text.toInt(&ok);
         if (!ok || value < min || value > max)
-            fail(QStringLiteral("%1 \"%2\" is not a number from %3 to %4").arg(what, text).arg(min).arg(max));
+            fail(QStringLiteral("%1 \"%2\" is not a number from %3 to %4")
+                     .arg(what, text, QString::number(min), QString::number(max)));
         return value;
     }
 
@@ -152,9 +155,7 @@ private:
             entry.bytes = QList<int>(total, entry.bytes.first());
         if (entry.bytes.size() != total)
             fail(QStringLiteral("default of CP \"%1\" has %2 bytes, %3 expected (length x dim) or 1")
-                     .arg(entry.name)
-                     .arg(entry.bytes.size())
-                     .arg(total));
+                     .arg(entry.name, QString::number(entry.bytes.size()), QString::number(total)));
         if (attrs.contains(QStringLiteral("nv"))) {
             entry.nvName = attrs.value(QStringLiteral("nv"));
             bool found = false;
@@ -190,8 +191,7 @@ private:
                                           QStringLiteral("type"), 0, 65535);
         if (!entry.allowedTypeIds.contains(entry.typeId))
             fail(QStringLiteral("NV \"%1\": type %2 is not among the allowed types")
-                     .arg(entry.name)
-                     .arg(entry.typeId));
+                     .arg(entry.name, QString::number(entry.typeId)));
         entry.value =
             attrs.contains(QStringLiteral("value"))
                 ? QString(attrs.value(QStringLiteral("value"))).replace(QLatin1Char('_'), QLatin1Char(' '))
@@ -219,6 +219,43 @@ private:
         }
     }
 
+    // Objects and CPs are looked up by name: a second of one name could never be reached.
+    void requireUniqueNames() const
+    {
+        const auto refuse = [this](const QString &message) {
+            throw LnsError(LnsErrorCode::InvalidArgument, QStringLiteral("%1: %2").arg(m_path, message));
+        };
+        const auto firstTwice = [](const QStringList &names) {
+            QSet<QString> seen;
+            for (const QString &name : names) {
+                if (seen.contains(name))
+                    return name;
+                seen.insert(name);
+            }
+            return QString();
+        };
+        QStringList names;
+        for (const DeviceCpEntry &cp : m_result.deviceCps)
+            names.append(cp.name);
+        if (const QString twice = firstTwice(names); !twice.isEmpty())
+            refuse(QStringLiteral("device CP \"%1\" is given twice").arg(twice));
+        names.clear();
+        for (const DeviceObjectEntry &object : m_result.objects) {
+            names.append(object.name);
+            // The object's own CPs and those of each NV form separate collections.
+            QHash<QString, QStringList> cpsByOwner;
+            for (const DeviceCpEntry &cp : object.cps)
+                cpsByOwner[cp.nvName].append(cp.name);
+            for (const QStringList &cps : std::as_const(cpsByOwner)) {
+                if (const QString twice = firstTwice(cps); !twice.isEmpty())
+                    refuse(
+                        QStringLiteral("CP \"%1\" is given twice in object \"%2\"").arg(twice, object.name));
+            }
+        }
+        if (const QString twice = firstTwice(names); !twice.isEmpty())
+            refuse(QStringLiteral("object name \"%1\" is given twice").arg(twice));
+    }
+
     QString m_path;
     int m_line = 0;
     DeviceInterface m_result;
@@ -240,8 +277,7 @@ QString decodeUtf8(QByteArray bytes, const QString &path)
             throw LnsError(LnsErrorCode::InvalidArgument,
                            QStringLiteral("%1:%2: the line is not UTF-8 text; save the device interface file "
                                           "as UTF-8 (or plain ASCII)")
-                               .arg(path)
-                               .arg(i + 1));
+                               .arg(path, QString::number(i + 1)));
         if (i > 0)
             text += QLatin1Char('\n');
         text += line;

@@ -12,13 +12,23 @@ namespace {
     throw LnsError(LnsErrorCode::InvalidArgument, message);
 }
 
-// "/" and "\" separate the levels of an object name, so an object whose
-// name holds one could never be named again.
-void requireNameWithoutSeparator(const char *kind, const QString &name)
+// A new name must be one an object name can reach again: "/" and "\"
+// separate its levels, the object name drops blanks around each name (so a
+// " Lobby " would be found as another "Lobby"), and a director's command line
+// ends the object name at the first ":".
+void requireReachableName(const char *kind, const QString &name)
 {
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         invalid(QStringLiteral("The %1 name \"%2\" contains \"/\" or \"\\\", which separate the levels of "
                                "an object name; choose a name without them.")
+                    .arg(QLatin1String(kind), name));
+    if (name != name.trimmed())
+        invalid(QStringLiteral("The %1 name \"%2\" begins or ends with a blank, which an object name drops; "
+                               "choose a name without them.")
+                    .arg(QLatin1String(kind), name));
+    if (name.contains(QLatin1Char(':')))
+        invalid(QStringLiteral("The %1 name \"%2\" contains \":\", where a command line ends the object "
+                               "name; choose a name without it.")
                     .arg(QLatin1String(kind), name));
 }
 
@@ -90,7 +100,7 @@ qint64 NetDbAdministration::subsystemId(const QString &network, const QString &p
         throw LnsError(LnsErrorCode::NotFound,
                        QStringLiteral("There is no subsystem \"%1\" in network \"%2\".").arg(path, network));
     for (const QString &segment : pathSegments(netId, network, path))
-        requireNameWithoutSeparator("subsystem", segment);
+        requireReachableName("subsystem", segment);
     qint64 result = 0;
     m_session->atomically([&] {
         QVariant parent;
@@ -131,8 +141,8 @@ void NetDbAdministration::createNetwork(const QString &name, const QString &syst
 {
     if (name.trimmed().isEmpty() || systemName.trimmed().isEmpty() || systemName.contains(QLatin1Char('.')))
         invalid(QStringLiteral("A network needs a name and a system name without dots."));
-    requireNameWithoutSeparator("network", name);
-    requireNameWithoutSeparator("system", systemName);
+    requireReachableName("network", name);
+    requireReachableName("system", systemName);
     if (!m_session->select(QStringLiteral("SELECT id FROM networks WHERE name = ?"), {name}).isEmpty())
         invalid(QStringLiteral("The network \"%1\" exists already.").arg(name));
     m_session->insert(QStringLiteral("networks"), {QStringLiteral("name"), QStringLiteral("system_name")},
@@ -190,7 +200,7 @@ void NetDbAdministration::addDevice(const QString &network, const QString &subsy
 {
     if (deviceName.trimmed().isEmpty())
         invalid(QStringLiteral("A device needs a name."));
-    requireNameWithoutSeparator("device", deviceName);
+    requireReachableName("device", deviceName);
     m_session->atomically([&] {
         const qint64 subId = subsystemId(network, subsystemPath, true);
         if (!m_session

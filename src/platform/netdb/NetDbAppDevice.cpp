@@ -50,6 +50,5 @@ void NetDbAppDevice::test(int request)
     if (!values.at(3).toBool())
         throw LnsError(LnsErrorCode::DeviceUnreachable,
                        QStringLiteral("Device \"%1\" does not answer (test request %2).")
-                           .arg(values.at(0).toString())
-                           .arg(request));
+                           .arg(values.at(0).toString(), QString::number(request)));
 }

@@ -31,9 +31,7 @@ public:
         if (index < 1 || index > members.size())
             throw LnsError(LnsErrorCode::NotFound,
                            QStringLiteral("%1: there is no item %2 (the collection holds %3).")
-                               .arg(m_what)
-                               .arg(index)
-                               .arg(members.size()));
+                               .arg(m_what, QString::number(index), QString::number(members.size())));
         return m_maker(members.at(index - 1).first);
     }
 

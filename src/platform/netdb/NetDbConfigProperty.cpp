@@ -66,9 +66,7 @@ void NetDbConfigProperty::checkElement(const NetDbCpRow &current, int k) const
     if (k < 0 || k >= current.dimension)
         throw LnsError(LnsErrorCode::InvalidArgument,
                        QStringLiteral("Configuration property \"%1\" has no element %2 (elements 0 to %3).")
-                           .arg(current.name)
-                           .arg(k)
-                           .arg(current.dimension - 1));
+                           .arg(current.name, QString::number(k), QString::number(current.dimension - 1)));
 }
 
 QString NetDbConfigProperty::elementValue(int k) const

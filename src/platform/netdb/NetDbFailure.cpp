@@ -1,6 +1,7 @@
 #include "platform/netdb/NetDbFailure.h"
 
 #include "platform/lns/LnsError.h"
+#include "platform/services/TextUtility.h"
 
 namespace {
 // The primary result codes of SQLite that say something about the file.
@@ -27,6 +28,30 @@ QString driverText(const QSqlError &error)
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     return text.trimmed();
 }
+
+// The English words of each kind, in the order of DatabaseFault::Kind.
+const char *const kEnglish[] = {
+    "",
+    "it is locked by another program",
+    "it is read-only",
+    "it is not a database",
+    "it is damaged",
+    "the disk is full",
+    "it cannot be opened (is its folder writable?)",
+    "reading or writing the file failed",
+    "no file name is given",
+    "it is not a file",
+    "it does not exist (\"lnsdb create\" or \"lnsdb demo\" makes one)",
+    "it is read-only (the file is write-protected)",
+    "its folder \"%1\" is read-only, and the database keeps its journal there",
+    "it is empty, not a network database yet (\"lnsdb create\" makes one)",
+    "it is not a network database (no schema version)",
+    "its schema version %1 is newer than this program's (%2)",
+    "its schema version is missing",
+    "the database reports an error",
+    "its folder cannot be created",
+    "another client holds a transaction",
+};
 } // namespace
 
 bool NetDbFailure::isBusy(const QSqlError &error)
@@ -42,40 +67,58 @@ bool NetDbFailure::isReadOnly(const QSqlError &error)
            error.databaseText().contains(QLatin1String("readonly"), Qt::CaseInsensitive);
 }
 
-QString NetDbFailure::cause(const QSqlError &error)
+DatabaseFault NetDbFailure::fault(const QString &path, DatabaseFault::Kind kind, const QStringList &arguments)
 {
-    QString what;
-    if (isBusy(error))
-        what = QStringLiteral("it is locked by another program");
-    else if (isReadOnly(error))
-        what = QStringLiteral("it is read-only");
-    else {
-        switch (primaryCode(error)) {
-        case NotADatabase:
-            what = QStringLiteral("it is not a database");
-            break;
-        case Corrupt:
-            what = QStringLiteral("it is damaged");
-            break;
-        case Full:
-            what = QStringLiteral("the disk is full");
-            break;
-        case CantOpen:
-            what = QStringLiteral("it cannot be opened (is its folder writable?)");
-            break;
-        case IoError:
-            what = QStringLiteral("reading or writing the file failed");
-            break;
-        default:
-            return driverText(error);
-        }
-    }
-    const QString text = driverText(error);
-    return text.isEmpty() ? what : QStringLiteral("%1 (%2)").arg(what, text);
+    return DatabaseFault{kind, path, arguments, QString()};
 }
 
-void NetDbFailure::unusable(const QString &path, const QString &why)
+DatabaseFault NetDbFailure::fault(const QString &path, const QSqlError &error)
 {
-    throw LnsError(LnsErrorCode::DatabaseUnusable,
-                   QStringLiteral("The network database \"%1\" cannot be used: %2.").arg(path, why));
+    DatabaseFault result{DatabaseFault::Other, path, {}, driverText(error)};
+    if (isBusy(error)) {
+        result.kind = DatabaseFault::Locked;
+    } else if (isReadOnly(error)) {
+        result.kind = DatabaseFault::ReadOnly;
+    } else {
+        switch (primaryCode(error)) {
+        case NotADatabase:
+            result.kind = DatabaseFault::NotADatabase;
+            break;
+        case Corrupt:
+            result.kind = DatabaseFault::Damaged;
+            break;
+        case Full:
+            result.kind = DatabaseFault::DiskFull;
+            break;
+        case CantOpen:
+            result.kind = DatabaseFault::CannotOpen;
+            break;
+        case IoError:
+            result.kind = DatabaseFault::IoError;
+            break;
+        default:
+            break;
+        }
+    }
+    return result;
+}
+
+QString NetDbFailure::describe(const DatabaseFault &fault)
+{
+    // An error the file's state does not explain speaks for itself.
+    if (fault.kind == DatabaseFault::Other && !fault.detail.isEmpty())
+        return fault.detail;
+    const auto index = static_cast<std::size_t>(fault.kind);
+    const QString what = index < std::size(kEnglish)
+                             ? TextUtility::FillPlaceholders(QLatin1String(kEnglish[index]), fault.arguments)
+                             : QString();
+    return fault.detail.isEmpty() ? what : QStringLiteral("%1 (%2)").arg(what, fault.detail);
+}
+
+void NetDbFailure::unusable(const DatabaseFault &fault)
+{
+    throw LnsError(
+        LnsErrorCode::DatabaseUnusable,
+        QStringLiteral("The network database \"%1\" cannot be used: %2.").arg(fault.path, describe(fault)),
+        fault);
 }

@@ -58,9 +58,7 @@ void NetDbNetworkVariable::changeType(int newTypeId)
     if (!current.allowed.contains(newTypeId))
         throw LnsError(LnsErrorCode::TypeNotAllowed,
                        QStringLiteral("Network variable \"%1\" cannot take the type %2 (%3).")
-                           .arg(current.name)
-                           .arg(newTypeId)
-                           .arg(SnvtCatalog::name(newTypeId)));
+                           .arg(current.name, QString::number(newTypeId), SnvtCatalog::name(newTypeId)));
     m_session->exec(QStringLiteral("UPDATE nvs SET type_id = ?, value = ? WHERE id = ?"),
                     {newTypeId, SnvtCatalog::defaultValue(newTypeId), m_id}, NetDbWriteScope::Values);
 }
@@ -78,9 +76,8 @@ QString NetDbNetworkVariable::value() const
 void NetDbNetworkVariable::setValue(const QString &text)
 {
     const Row current = row();
-    const QStringList elements = SnvtCatalog::elementNames(current.typeId);
-    const qsizetype pieces = text.split(QLatin1Char(' ')).size();
-    if (text.trimmed().isEmpty() || (!elements.isEmpty() && pieces != elements.size()))
+    // A value the type cannot read would reach every reader of the NV.
+    if (!SnvtCatalog::fits(current.typeId, text))
         throw LnsError(LnsErrorCode::InvalidValue,
                        QStringLiteral("The value \"%1\" does not fit network variable \"%2\" of type %3.")
                            .arg(text, current.name, SnvtCatalog::name(current.typeId)));
@@ -114,7 +111,7 @@ void NetDbNetworkVariable::setElementValue(const QString &elementName, const QSt
 {
     const Row current = row();
     const int index = elementIndex(current, elementName);
-    if (text.isEmpty() || text.contains(QLatin1Char(' ')))
+    if (!SnvtCatalog::elementFits(current.typeId, index, text))
         throw LnsError(LnsErrorCode::InvalidValue,
                        QStringLiteral("The value \"%1\" does not fit element \"%2\" of "
                                       "network variable \"%3\".")
@@ -152,8 +149,7 @@ void NetDbNetworkVariable::setMonitorOptions(const LnsMonitorOptions &options)
     if (options.pollInterval < 0)
         throw LnsError(LnsErrorCode::InvalidArgument,
                        QStringLiteral("The poll interval %1 of network variable \"%2\" is negative.")
-                           .arg(options.pollInterval)
-                           .arg(name()));
+                           .arg(QString::number(options.pollInterval), name()));
     state.options = options;
 }
 

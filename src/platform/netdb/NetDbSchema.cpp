@@ -7,9 +7,14 @@
 #include <QStringList>
 
 namespace {
-[[noreturn]] void unusable(const QString &path, const QString &why)
+[[noreturn]] void unusable(const QString &path, const QSqlError &error)
 {
-    NetDbFailure::unusable(path, why);
+    NetDbFailure::unusable(NetDbFailure::fault(path, error));
+}
+
+[[noreturn]] void unusable(const QString &path, DatabaseFault::Kind kind, const QStringList &arguments = {})
+{
+    NetDbFailure::unusable(NetDbFailure::fault(path, kind, arguments));
 }
 
 const char *const kTables[] = {
@@ -67,7 +72,7 @@ int catalogueSize(QSqlDatabase &db, const QString &path)
 {
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !probe.next())
-        unusable(path, NetDbFailure::cause(probe.lastError()));
+        unusable(path, probe.lastError());
     return probe.value(0).toInt();
 }
 
@@ -77,10 +82,10 @@ bool createIfEmpty(QSqlDatabase &db, const QString &path)
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        unusable(path, NetDbFailure::cause(query.lastError()));
+        unusable(path, query.lastError());
     auto fail = [&](const QSqlError &error) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        unusable(path, NetDbFailure::cause(error));
+        unusable(path, error);
     };
     if (catalogueSize(db, path) != 0) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
@@ -127,21 +132,18 @@ void NetDbSchema::prepare(QSqlDatabase &db, const QString &path, bool mayCreate)
     // writing a byte to it.
     if (catalogueSize(db, path) == 0) {
         if (!mayCreate)
-            unusable(path,
-                     QStringLiteral("it is empty, not a network database yet (\"lnsdb create\" makes one)"));
+            unusable(path, DatabaseFault::Empty);
         if (createIfEmpty(db, path))
             return;
     }
     if (!db.tables().contains(QStringLiteral("schema_version")))
-        unusable(path, QStringLiteral("it is not a network database (no schema version)"));
+        unusable(path, DatabaseFault::NoSchemaVersion);
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("SELECT max(version) FROM schema_version")) || !version.next())
-        unusable(path, NetDbFailure::cause(version.lastError()));
+        unusable(path, version.lastError());
     const int found = version.value(0).toInt();
     if (found > Version)
-        unusable(path, QStringLiteral("its schema version %1 is newer than this program's (%2)")
-                           .arg(found)
-                           .arg(Version));
+        unusable(path, DatabaseFault::NewerSchema, {QString::number(found), QString::number(Version)});
     if (found < 1)
-        unusable(path, QStringLiteral("its schema version is missing"));
+        unusable(path, DatabaseFault::SchemaVersionMissing);
 }

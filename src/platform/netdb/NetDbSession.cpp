@@ -26,15 +26,28 @@ QString nextConnectionName()
 
 // Why a file that is to be read and written cannot be, before SQLite would
 // open it read-only without a word or fail later at its journal.
-QString notWritable(const QFileInfo &file)
+DatabaseFault notWritable(const QString &path, const QFileInfo &file)
 {
     if (!file.isWritable())
-        return QStringLiteral("it is read-only (the file is write-protected)");
+        return NetDbFailure::fault(path, DatabaseFault::WriteProtected);
     const QFileInfo folder(file.absolutePath());
     if (!folder.isWritable())
-        return QStringLiteral("its folder \"%1\" is read-only, and the database keeps its journal there")
-            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
-    return QString();
+        return NetDbFailure::fault(path, DatabaseFault::FolderReadOnly,
+                                   {QDir::toNativeSeparators(folder.absoluteFilePath())});
+    return {};
+}
+
+// A file in write-ahead-log mode is read through its "-shm" index, which a
+// reader creates beside it. In a folder the reader cannot write, with no
+// index and no log there, no writer can be at work either: the file is read
+// as it lies.
+bool readerNeedsImmutable(const QFileInfo &file)
+{
+    const QString path = file.absoluteFilePath();
+    if (QFileInfo(file.absolutePath()).isWritable() || QFileInfo::exists(path + QStringLiteral("-shm")))
+        return false;
+    const QFileInfo log(path + QStringLiteral("-wal"));
+    return !log.exists() || log.size() == 0;
 }
 
 // More results than this and the kept ones are dropped, so that walking a
@@ -100,16 +113,15 @@ void NetDbSession::open()
         return;
     const QFileInfo info(m_path);
     if (m_path.isEmpty())
-        NetDbFailure::unusable(m_path, QStringLiteral("no file name is given"));
+        NetDbFailure::unusable(NetDbFailure::fault(m_path, DatabaseFault::NoFileName));
     if (info.exists() && !info.isFile())
-        NetDbFailure::unusable(m_path, QStringLiteral("it is not a file"));
+        NetDbFailure::unusable(NetDbFailure::fault(m_path, DatabaseFault::NotAFile));
     if (!info.exists() && m_mode != NetDbOpenMode::Create)
-        NetDbFailure::unusable(m_path, QStringLiteral("it does not exist (\"lnsdb create\" or \"lnsdb demo\" "
-                                                      "makes one)"));
+        NetDbFailure::unusable(NetDbFailure::fault(m_path, DatabaseFault::Missing));
     if (info.exists() && m_mode != NetDbOpenMode::ReadOnly) {
-        const QString why = notWritable(info);
-        if (!why.isEmpty())
-            NetDbFailure::unusable(m_path, why);
+        const DatabaseFault why = notWritable(m_path, info);
+        if (why.kind != DatabaseFault::None)
+            NetDbFailure::unusable(why);
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
@@ -120,17 +132,23 @@ void NetDbSession::open()
             // As a URI the file is opened without being created when it
             // vanished meanwhile; "ro" refuses every write.
             QUrl uri = QUrl::fromLocalFile(info.absoluteFilePath());
-            uri.setQuery(m_mode == NetDbOpenMode::ReadOnly ? QStringLiteral("mode=ro")
-                                                           : QStringLiteral("mode=rw"));
+            QString query =
+                m_mode == NetDbOpenMode::ReadOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw");
+            if (m_mode == NetDbOpenMode::ReadOnly && readerNeedsImmutable(info))
+                query += QStringLiteral("&immutable=1");
+            uri.setQuery(query);
             db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
             options += QStringLiteral(";QSQLITE_OPEN_URI");
         }
         db.setConnectOptions(options);
         try {
-            if (!db.open())
+            if (!db.open()) {
+                const DatabaseFault fault = NetDbFailure::fault(m_path, db.lastError());
                 throw LnsError(LnsErrorCode::DatabaseUnusable,
                                QStringLiteral("The network database \"%1\" cannot be opened: %2.")
-                                   .arg(m_path, NetDbFailure::cause(db.lastError())));
+                                   .arg(m_path, NetDbFailure::describe(fault)),
+                               fault);
+            }
             NetDbSchema::prepare(db, m_path, m_mode == NetDbOpenMode::Create);
             // With a write-ahead log, readers (the NV polls on the event loop)
             // never wait for another client's transaction.
@@ -191,10 +209,13 @@ void NetDbSession::raise(const QSqlError &error, const QString &what) const
             LnsErrorCode::Busy,
             QStringLiteral("The network database \"%1\" is busy: another client holds a transaction "
                            "(%2 gave up after %3 ms).")
-                .arg(m_path, what)
-                .arg(kBusyTimeoutMs));
-    throw LnsError(LnsErrorCode::Database, QStringLiteral("The network database \"%1\" failed (%2): %3.")
-                                               .arg(m_path, what, NetDbFailure::cause(error)));
+                .arg(m_path, what, QString::number(kBusyTimeoutMs)),
+            NetDbFailure::fault(m_path, DatabaseFault::Busy));
+    const DatabaseFault fault = NetDbFailure::fault(m_path, error);
+    throw LnsError(LnsErrorCode::Database,
+                   QStringLiteral("The network database \"%1\" failed (%2): %3.")
+                       .arg(m_path, what, NetDbFailure::describe(fault)),
+                   fault);
 }
 
 QSqlQuery &NetDbSession::statement(const QString &sql) const

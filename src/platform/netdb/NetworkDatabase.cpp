@@ -56,7 +56,8 @@ void NetworkDatabase::connectServer(int connectMode)
     if (m_session->mode() == OpenMode::Create && !m_session->path().isEmpty() && !QDir().mkpath(folder))
         throw LnsError(LnsErrorCode::DatabaseUnusable,
                        QStringLiteral("The folder of the network database \"%1\" cannot be created.")
-                           .arg(m_session->path()));
+                           .arg(m_session->path()),
+                       DatabaseFault{DatabaseFault::FolderNotCreated, m_session->path(), {}, {}});
     m_session->open();
 }
 

@@ -13,4 +13,11 @@ public:
     static QString name(int typeId);             // "SNVT_switch"; "SNVT #<id>" for unknown types
     static QStringList elementNames(int typeId); // empty for scalar and unknown types
     static QString defaultValue(int typeId);
+    // Whether text is a value of the type as the NV's value text holds it:
+    // one field per element, separated by single blanks; numbers where the
+    // type has numbers, names (or their numbers) where it has enumerations,
+    // binary digits for a bit set. Any text but an empty one fits an unknown type.
+    static bool fits(int typeId, const QString &text);
+    // Whether text fits the element at index (from 0) of a structured type.
+    static bool elementFits(int typeId, int index, const QString &text);
 };

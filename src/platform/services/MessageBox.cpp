@@ -23,6 +23,41 @@ TestState &state()
     return s;
 }
 
+// The boxes and dialogs waiting for an answer, innermost last.
+struct OpenDialog
+{
+    QPointer<QDialog> dialog;
+    QString title;
+    QString text;
+};
+struct StopState
+{
+    bool stopping = false;
+    QList<OpenDialog> open;
+};
+
+StopState &stopState()
+{
+    static StopState s;
+    return s;
+}
+
+// Runs a dialog as one of the open ones.
+int execOpen(QDialog &dialog, const QString &title, const QString &text)
+{
+    QList<OpenDialog> &open = stopState().open;
+    open.append(OpenDialog{&dialog, title, text});
+    const int result = dialog.exec();
+    open.removeIf([&dialog](const OpenDialog &entry) { return entry.dialog == &dialog || !entry.dialog; });
+    return result;
+}
+
+void tellStandardError(const QString &title, const QString &text)
+{
+    QTextStream(stderr) << title << ": " << QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                        << Qt::endl;
+}
+
 QPointer<QWidget> &parentWindow()
 {
     static QPointer<QWidget> parent;
@@ -137,9 +172,8 @@ MessageBox::Button MessageBox::show(const QString &text, const QString &title, I
         return answer;
     }
 
-    if (nobodyCanAnswer() && !driver) {
-        QTextStream(stderr) << title << ": " << QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))
-                            << Qt::endl;
+    if ((nobodyCanAnswer() && !driver) || stopping()) {
+        tellStandardError(title, text);
         return defaultButton;
     }
 
@@ -156,7 +190,7 @@ MessageBox::Button MessageBox::show(const QString &text, const QString &title, I
                 box.reject();
         });
     }
-    box.exec();
+    execOpen(box, title, text);
     Button answer = fromStandard(box.standardButton(box.clickedButton()));
     if (answer == Button::None)
         answer = defaultButton;
@@ -172,11 +206,43 @@ void MessageBox::showDialog(QDialog &dialog, const QString &text)
             Shown{text, dialog.windowTitle(), Icon::Information, Buttons::OK, Button::OK, Button::OK});
         return;
     }
-    if (nobodyCanAnswer()) {
+    if (nobodyCanAnswer() || stopping()) {
         QTextStream(stdout) << dialog.windowTitle() << Qt::endl << text << Qt::endl;
         return;
     }
-    dialog.exec();
+    execOpen(dialog, dialog.windowTitle(), text);
+}
+
+void MessageBox::closeAllForStop()
+{
+    StopState &s = stopState();
+    s.stopping = true;
+    // Innermost first: each closed box returns to the code that showed it.
+    for (qsizetype i = s.open.size() - 1; i >= 0; --i) {
+        const OpenDialog entry = s.open.at(i);
+        if (!entry.dialog)
+            continue;
+        tellStandardError(entry.title, entry.text);
+        entry.dialog->done(QDialog::Rejected);
+    }
+}
+
+bool MessageBox::stopping()
+{
+    return stopState().stopping;
+}
+
+int MessageBox::openCount()
+{
+    int count = 0;
+    for (const OpenDialog &entry : std::as_const(stopState().open))
+        count += entry.dialog ? 1 : 0;
+    return count;
+}
+
+void MessageBox::clearStop()
+{
+    stopState().stopping = false;
 }
 
 void MessageBox::setParentWindow(QWidget *parent)

@@ -50,6 +50,16 @@ public:
     // standard output. text: what the dialog says, for those two cases.
     static void showDialog(QDialog &dialog, const QString &text);
 
+    // A stop from outside (SIGTERM, Ctrl+C): the boxes and dialogs open now
+    // close as if the user closed them, their text going to standard error,
+    // and later ones are not shown but answered as without a screen.
+    static void closeAllForStop();
+    static bool stopping();
+    // Boxes and dialogs waiting for an answer now.
+    static int openCount();
+    // Boxes are shown again (tests, a new start in one process).
+    static void clearStop();
+
     // The window the boxes belong to (may be null).
     static void setParentWindow(QWidget *parent);
 

@@ -19,7 +19,7 @@ bool NvTypeChanger::changeType(LnsRef<LnsNetworkVariable> &nv, int typeId, const
     try {
         nv->changeType(typeId);
     } catch (const AppError &error) {
-        errorText = QStringLiteral("%1 (error %2)").arg(error.description()).arg(error.number());
+        errorText = QStringLiteral("%1 (error %2)").arg(error.description(), QString::number(error.number()));
         return false;
     }
     return true;

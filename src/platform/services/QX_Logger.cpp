@@ -37,20 +37,15 @@ void QX_Logger::configure(const Config &config)
     m_config = config;
     m_filePath = m_config.fileOutput ? chooseFilePath() : QString();
     writeLine(QStringLiteral("==== %1 %2.%3.%4 started ====")
-                  .arg(m_config.productName)
-                  .arg(m_config.majorVersion)
-                  .arg(m_config.minorVersion)
-                  .arg(m_config.revision));
+                  .arg(m_config.productName, QString::number(m_config.majorVersion),
+                       QString::number(m_config.minorVersion), QString::number(m_config.revision)));
 }
 
 QString QX_Logger::errorLine(int lineNumber, long errorNumber, const QString &errorText,
                              const QString &moduleName, const QString &procedureName)
 {
     return QStringLiteral("Error %1 in %2.%3, line %4: %5")
-        .arg(errorNumber)
-        .arg(moduleName, procedureName)
-        .arg(lineNumber)
-        .arg(errorText);
+        .arg(QString::number(errorNumber), moduleName, procedureName, QString::number(lineNumber), errorText);
 }
 
 void QX_Logger::trace(const QString &text)

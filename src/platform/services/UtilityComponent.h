@@ -55,6 +55,9 @@ public:
     {
         return entryForProgramId(programId).documentationFile;
     }
+    // The section that places each CP: "Name=CP index,object index,NV index".
+    static QString cpSection() { return QStringLiteral("velto tarvinaRX24 CPs 1.0 "); }
+
     // The help file, relative to the program folder.
     QString helpPath() const;
 

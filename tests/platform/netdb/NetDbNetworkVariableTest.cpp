@@ -61,6 +61,36 @@ TEST_F(NetDbNetworkVariableTest, ElementsReadAndWriteFieldsOfStructuredValues)
     EXPECT_EQ(nv->value(), QStringLiteral("55.5 1"));
 }
 
+// A value its type cannot read would reach every reader of the NV.
+TEST_F(NetDbNetworkVariableTest, ValuesThatDoNotReadAsTheTypeAreRefused)
+{
+    auto nv = primeValue(); // SNVT_switch: value state
+    for (const char *fits : {"100.0 1", "-12.5 0", "1e2 255", ".5 +1"}) {
+        EXPECT_EQ(lnsErrorNumber([&] { nv->setValue(QString::fromUtf8(fits)); }), 0) << fits;
+        EXPECT_EQ(nv->value(), QString::fromUtf8(fits));
+    }
+    for (const char *refused :
+         {"garbage text", "1.2.3 0", "100.0", "100.0  1", "100.0 1 2", "100.0 ON", ""}) {
+        EXPECT_EQ(lnsErrorNumber([&] { nv->setValue(QString::fromUtf8(refused)); }),
+                  LnsErrorCode::InvalidValue)
+            << refused;
+    }
+    EXPECT_EQ(lnsErrorNumber([&] { nv->setElementValue(QStringLiteral("state"), QStringLiteral("ST_ON")); }),
+              LnsErrorCode::InvalidValue);
+    EXPECT_EQ(nv->value(), QStringLiteral(".5 +1"));
+
+    // An enumeration takes a name (or its number) where the type has one.
+    auto request =
+        device()->lonMarkObjects()->item(1)->networkVariables()->item(QStringLiteral("nviRequest"));
+    EXPECT_EQ(lnsErrorNumber([&] { request->setValue(QStringLiteral("3 RQ_DISABLED")); }), 0);
+    EXPECT_EQ(lnsErrorNumber([&] { request->setValue(QStringLiteral("3 5")); }), 0);
+    EXPECT_EQ(lnsErrorNumber([&] { request->setValue(QStringLiteral("RQ_DISABLED 3")); }),
+              LnsErrorCode::InvalidValue);
+    EXPECT_EQ(lnsErrorNumber([&] { request->setValue(QStringLiteral("3 RQ-DISABLED")); }),
+              LnsErrorCode::InvalidValue);
+    EXPECT_EQ(request->value(), QStringLiteral("3 5"));
+}
+
 TEST_F(NetDbNetworkVariableTest, MonitorOptionsOnlyInsideTheBracket)
 {
     auto nv = primeValue();

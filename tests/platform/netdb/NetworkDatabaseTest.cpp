@@ -245,14 +245,6 @@ TEST_F(NetworkDatabaseTest, NestedSubsystemsHangUnderTheirParent)
         LnsErrorCode::InvalidArgument);
 }
 
-TEST_F(NetworkDatabaseTest, UnreachableDeviceFailsTheTest)
-{
-    device()->test(4);
-    db->setDeviceReachable(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("RX1"),
-                           false);
-    EXPECT_EQ(lnsErrorNumber([&] { device()->test(4); }), LnsErrorCode::DeviceUnreachable);
-}
-
 TEST_F(NetworkDatabaseTest, AdministrationRefusesDuplicatesAndUnknownNames)
 {
     const auto di = DeviceInterfaceFile::parseText(kTestInterface, QStringLiteral("t.xif"));
@@ -269,31 +261,59 @@ TEST_F(NetworkDatabaseTest, AdministrationRefusesDuplicatesAndUnknownNames)
               LnsErrorCode::NotFound);
 }
 
-// No object name could reach an object whose name holds a level separator.
-TEST_F(NetworkDatabaseTest, NamesWithLevelSeparatorsAreRefused)
+// No object name could reach an object whose name holds a level separator,
+// begins or ends with a blank (the object name drops it, and a later name
+// without it would make a second object) or holds ":" (a command line ends
+// the object name there).
+TEST_F(NetworkDatabaseTest, NamesNoObjectNameCouldReachAreRefused)
 {
     const auto di = DeviceInterfaceFile::parseText(kTestInterface, QStringLiteral("t.xif"));
-    const std::function<void()> creations[] = {
-        [&] { db->createNetwork(QStringLiteral("N/1")); },
-        [&] { db->createNetwork(QStringLiteral("N2"), QStringLiteral("Sys\\A")); },
-        [&] { db->createSubsystem(QStringLiteral("Plant"), QStringLiteral("Plant.Floor 2/East")); },
-        [&] {
-            db->addDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("dev / 2"),
+    const QString separator = QStringLiteral("\"/\" or \"\\\"");
+    const QString blank = QStringLiteral("begins or ends with a blank");
+    const QString colon = QStringLiteral("contains \":\"");
+    const auto device = [&](const char *name) {
+        return [&db = db, &di, name] {
+            db->addDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QString::fromUtf8(name),
                           di);
-        },
-        [&] {
-            db->addDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("a\\b"),
-                          di);
-        },
+        };
     };
-    for (const auto &create : creations) {
+    const std::pair<std::function<void()>, QString> creations[] = {
+        {[&] { db->createNetwork(QStringLiteral("N/1")); }, separator},
+        {[&] { db->createNetwork(QStringLiteral("N2"), QStringLiteral("Sys\\A")); }, separator},
+        {[&] { db->createSubsystem(QStringLiteral("Plant"), QStringLiteral("Plant.Floor 2/East")); },
+         separator},
+        {device("dev / 2"), separator},
+        {device("a\\b"), separator},
+        {[&] { db->createNetwork(QStringLiteral(" Lobby ")); }, blank},
+        {[&] { db->createNetwork(QStringLiteral("Lobby"), QStringLiteral("Sys ")); }, blank},
+        {[&] { db->createSubsystem(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1 ")); }, blank},
+        {[&] { db->createSubsystem(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1. East")); }, blank},
+        {device(" RX2"), blank},
+        {[&] { db->createNetwork(QStringLiteral("Site:North")); }, colon},
+        {[&] { db->createSubsystem(QStringLiteral("Plant"), QStringLiteral("Plant.Hall:1")); }, colon},
+        {device("RX:2"), colon},
+    };
+    for (const auto &[create, says] : creations) {
         const QString error = lnsErrorText(create);
-        EXPECT_TRUE(error.contains(QStringLiteral("\"/\" or \"\\\""))) << error.toStdString();
+        EXPECT_TRUE(error.contains(says)) << error.toStdString();
     }
     EXPECT_EQ(db->networkNames(), QStringList{QStringLiteral("Plant")});
     EXPECT_EQ(db->subsystemPaths(QStringLiteral("Plant")), QStringList{QStringLiteral("Plant.Floor1")});
     EXPECT_EQ(db->deviceNames(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1")),
               QStringList{QStringLiteral("RX1")});
+}
+
+TEST_F(NetworkDatabaseTest, AnUnreachableDeviceFailsTheTestNamedAsItIs)
+{
+    const QString name = QStringLiteral("Boiler %1 room");
+    db->addDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), name,
+                  DeviceInterfaceFile::parseText(kTestInterface, QStringLiteral("t.xif")));
+    const auto boiler = db->device(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), name);
+    boiler->test(4);
+    db->setDeviceReachable(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), name, false);
+    EXPECT_EQ(lnsErrorNumber([&] { boiler->test(4); }), LnsErrorCode::DeviceUnreachable);
+    EXPECT_EQ(lnsErrorText([&] { boiler->test(4); }),
+              QStringLiteral("Device \"Boiler %1 room\" does not answer (test request 4)."));
 }
 
 TEST_F(NetworkDatabaseTest, RemovedDeviceIsGoneWithItsObjects)

@@ -3,7 +3,7 @@
 #include "platform/services/DeviceCandidateModel.h"
 #include "platform/services/DialogDeviceSelection.h"
 #include "platform/services/MultiDeviceSelectionDialog.h"
-#include "platform/services/ScriptedDeviceSelection.h"
+#include "support/ScriptedDeviceSelection.h"
 
 #include <QLabel>
 #include <QLineEdit>
