@@ -26,6 +26,8 @@ const QString ProgramIdKey = QStringLiteral("ProgramId");
 const QString DataFileVersionKey = QStringLiteral("DataFileVersion");
 const QString LineEnd = QStringLiteral("\r\n");
 const QString Separator = QStringLiteral(" = ");
+// "äöü" in the code page is E4 F6 FC; F6 and FC never occur in UTF-8.
+const QString CodePageNote = QStringLiteral(";  *** Windows-1252: \u00E4\u00F6\u00FC ***");
 constexpr int BlockCount = 7;
 constexpr int ValueProblemId = 1560;
 constexpr int FileProblemId = 1562;
@@ -107,6 +109,7 @@ QByteArray ParameterFile::contents(const Header &header) const
     line(PlugInNameKey + Separator + header.plugInName);
     line(ProgramIdKey + Separator + header.programId);
     line(DataFileVersionKey + Separator + header.dataFileVersion);
+    const qsizetype codePageNoteAt = text.size();
     line(QString());
     line(QStringLiteral("[Settings]"));
 
@@ -128,6 +131,13 @@ QByteArray ParameterFile::contents(const Header &header) const
         }
         line(QString());
     }
+    // Texts whose code-page bytes happen to be valid UTF-8 ("Ã¼", "ï»¿Hall")
+    // would make the whole file read back as UTF-8, as if an editor had saved
+    // it. A comment with bytes that UTF-8 never uses keeps such a file in the
+    // code page, for the reader here and for editors alike; the Windows tools
+    // skip it like any comment.
+    if (ParameterFileReader::readsAsUtf8(Windows1252::encode(text)))
+        text.insert(codePageNoteAt, CodePageNote + LineEnd);
     return Windows1252::encode(text);
 }
 

@@ -15,7 +15,9 @@ class cParams;
 // The parameter set of a collection as a "*.dat" file: a [General] header
 // that names the plug-in, the device's program id and the file version, and a
 // [Settings] section with one "Name = value" line per parameter, in blocks
-// by kind. Windows-1252 text with CR LF line ends.
+// by kind. Windows-1252 text with CR LF line ends; when the saved text would
+// also be valid UTF-8 (labels such as "Ã¼"), a comment line in [General]
+// with bytes that UTF-8 never uses makes sure it reads back as saved.
 //
 // Loading takes the file whole or not at all. Every value is first checked
 // against the field of its parameter (a 1-byte value of 300, a text-box value

@@ -1,49 +1,14 @@
 #include "params/ParameterFileReader.h"
 
 #include "params/Windows1252.h"
+#include "platform/services/Utf8Text.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace {
 QString nameKey(QStringView name)
 {
     return name.trimmed().toString().toLower();
-}
-
-bool isAscii(QByteArrayView bytes)
-{
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-// Strict UTF-8: nothing when a byte sequence is not UTF-8.
-std::optional<QString> utf8(QByteArrayView bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
-}
-
-// The line (from 1) of the first byte sequence that is not UTF-8.
-int firstInvalidUtf8Line(QByteArrayView bytes)
-{
-    int line = 1;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= bytes.size(); ++i) {
-        if (i == bytes.size() || bytes.at(i) == '\n') {
-            if (!utf8(bytes.sliced(start, i - start)))
-                return line;
-            ++line;
-            start = i + 1;
-        }
-    }
-    return line;
 }
 } // namespace
 
@@ -68,32 +33,33 @@ ParameterFileReader ParameterFileReader::fromBytes(const QByteArray &bytes, cons
 
 void ParameterFileReader::decodeAndParse(const QByteArray &bytes)
 {
-    static const QByteArray Utf8Mark("\xEF\xBB\xBF");
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+    if (Utf8Text::startsAsUtf16(bytes)) {
         m_encodingProblem = EncodingProblem::Utf16;
         m_encodingProblemLine = 1;
         return;
     }
-    if (bytes.startsWith(Utf8Mark)) {
-        const QByteArrayView body = QByteArrayView(bytes).sliced(Utf8Mark.size());
-        if (const std::optional<QString> text = utf8(body)) {
+    if (Utf8Text::startsWithByteOrderMark(bytes)) {
+        if (const std::optional<QString> text = Utf8Text::decode(bytes)) {
             parse(*text);
         } else {
             m_encodingProblem = EncodingProblem::InvalidUtf8;
-            m_encodingProblemLine = firstInvalidUtf8Line(body);
+            m_encodingProblemLine = Utf8Text::firstInvalidLine(bytes);
         }
         return;
     }
     // Text in Windows-1252 beyond ASCII is practically never valid UTF-8
     // ("Ã¼" is the only way to write "ü" in both), so a file that is valid
     // UTF-8 was saved by an editor that way.
-    if (!isAscii(bytes)) {
-        if (const std::optional<QString> text = utf8(bytes)) {
-            parse(*text);
-            return;
-        }
+    if (readsAsUtf8(bytes)) {
+        parse(*Utf8Text::decode(bytes));
+        return;
     }
     parse(Windows1252::decode(bytes));
+}
+
+bool ParameterFileReader::readsAsUtf8(QByteArrayView bytes)
+{
+    return !Utf8Text::isAscii(bytes) && Utf8Text::decode(bytes).has_value();
 }
 
 void ParameterFileReader::parse(QString text)

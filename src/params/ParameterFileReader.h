@@ -18,7 +18,8 @@
 // A file that is valid UTF-8 and holds characters beyond ASCII was written
 // by an editor in UTF-8 and is read as such, with or without a byte-order
 // mark; a file that claims an encoding it does not keep, or one in UTF-16, is
-// not read at all (encodingProblem).
+// not read at all (encodingProblem). ParameterFile's save asks readsAsUtf8()
+// so that its own files always read back in the code page.
 class ParameterFileReader
 {
 public:
@@ -35,6 +36,9 @@ public:
     // A missing, unreadable or oversized file reads as empty.
     static ParameterFileReader fromFile(const QString &path);
     static ParameterFileReader fromBytes(const QByteArray &bytes, const QString &fileName = QString());
+    // Whether bytes without a byte-order mark are taken as UTF-8 rather than
+    // Windows-1252: they hold characters beyond ASCII and are valid UTF-8.
+    static bool readsAsUtf8(QByteArrayView bytes);
 
     const QString &fileName() const { return m_fileName; }
 

@@ -96,9 +96,19 @@ void cRX24::setTemplatePath(const QString &path)
 
 // ---- reading -----------------------------------------------------------
 
+const QX_IniFile &cRX24::reader() const
+{
+    // Every module would silently have no channels; the caller's error
+    // handling says why instead.
+    const QString problem = m_reader.problem();
+    if (!problem.isEmpty())
+        throw AppError(75, QStringLiteral("cRX24"), problem);
+    return m_reader;
+}
+
 QString cRX24::readText(const QString &section, const QString &key) const
 {
-    return m_reader.read(section, key, 1);
+    return reader().read(section, key, 1);
 }
 
 double cRX24::readNumber(const QString &section, const QString &key) const
@@ -108,9 +118,10 @@ double cRX24::readNumber(const QString &section, const QString &key) const
 
 QStringList cRX24::readTextList(const QString &section, const QString &key) const
 {
+    const QX_IniFile &file = reader();
     QStringList items;
     for (int n = 1;; ++n) {
-        const QString item = m_reader.read(section, key, n);
+        const QString item = file.read(section, key, n);
         if (item.isEmpty())
             break;
         items.append(item);

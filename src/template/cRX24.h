@@ -18,7 +18,9 @@ class LocalServerLookup;
 // Number conversions follow TemplateNumber: counts, terminals and priorities
 // are bytes, NV type ids 16-bit integers; a value outside raises AppError 6
 // "Overflow". Asking for the first item of an empty list (the defaults taken
-// from a list) raises AppError 9 "Subscript out of range".
+// from a list) raises AppError 9 "Subscript out of range". A template that
+// cannot be read as written (QX_IniFile::problem) raises AppError 75 with
+// the reason from every query that reads it.
 //
 // The queries without an FPT key argument use the current key, FptIndex(),
 // which starts at 0.
@@ -124,6 +126,7 @@ public:
                                            int outType) const;
 
 private:
+    const QX_IniFile &reader() const;
     QString readText(const QString &section, const QString &key) const;
     double readNumber(const QString &section, const QString &key) const;
     QStringList readTextList(const QString &section, const QString &key) const;

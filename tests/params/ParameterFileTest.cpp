@@ -232,6 +232,24 @@ TEST_F(ParameterFileTest, TextIsWindows1252AndLineBreaksInValuesCannotSplitLines
     EXPECT_TRUE(bytes.contains("Label = B\xFCro?A?\x80,\r\n"));
 }
 
+// Code-page bytes that happen to be UTF-8 would make the file read back as an
+// editor's UTF-8 file; the note in the header keeps it in the code page.
+TEST_F(ParameterFileTest, TextWhoseBytesLookLikeUtf8LoadsBackAsSaved)
+{
+    const QString Note = QString::fromUtf8(";  *** Windows-1252: \u00E4\u00F6\u00FC ***\r\n");
+    for (const QString &label :
+         {QString::fromUtf8("\u00EF\u00BB\u00BFHall"), QString::fromUtf8("\u00C3\u00BC")}) {
+        cParams saved;
+        saved.AddAsciiParameter(QStringLiteral("Label"), fakeCp(8), QString())->setValue(label);
+        ASSERT_TRUE(saved.WriteToFile(path(), PlugIn, ProgramId, Version));
+        EXPECT_TRUE(bytesOf(path()).contains("DataFileVersion = 1\r\n" + Windows1252::encode(Note) + "\r\n"));
+        cParams loaded;
+        cParamASCII *ascii = loaded.AddAsciiParameter(QStringLiteral("Label"), fakeCp(8), QString());
+        EXPECT_EQ(load(loaded, path()), LE_NO_ERROR);
+        EXPECT_EQ(ascii->Value(), label);
+    }
+}
+
 TEST_F(ParameterFileTest, FailedSaveKeepsTheOldFile)
 {
     cParams params;

@@ -27,6 +27,22 @@ TEST_F(cRX24Modules, CountOutsideAByteOverflows)
     EXPECT_EQ(errorNumberOf([this] { rx24().ChannelCountByModuleType(7); }), 6);
 }
 
+TEST_F(cRX24Modules, TemplateTheReaderRefusesIsReportedNotReadAsNoChannels)
+{
+    QFile file(rx24().templatePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("\xFF\xFE" + templateText());
+    file.close();
+    try {
+        rx24().ChannelCountByModuleType(0);
+        ADD_FAILURE() << "no error";
+    } catch (const AppError &error) {
+        EXPECT_EQ(error.number(), 75);
+        EXPECT_TRUE(error.description().contains(rx24().templatePath())) << error.description().toStdString();
+    }
+    EXPECT_EQ(errorNumberOf([this] { rx24().SupportedFptsByModuleType(0); }), 75);
+}
+
 TEST_F(cRX24Modules, DimmingOnlyForPositiveNumbers)
 {
     EXPECT_FALSE(rx24().SupportsDimmingByModuleType(5)); // 0

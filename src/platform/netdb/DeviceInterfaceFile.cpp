@@ -183,6 +183,12 @@ private:
     {
         DeviceNvEntry entry;
         entry.name = name(words);
+        // A CP line names its NV; with two of one name it would be either.
+        for (const DeviceNvEntry &other : currentObject().nvs) {
+            if (other.name == entry.name)
+                fail(QStringLiteral("NV \"%1\" given twice in object \"%2\"")
+                         .arg(entry.name, currentObject().name));
+        }
         const auto attrs =
             attributes(words, {QStringLiteral("type"), QStringLiteral("allowed"), QStringLiteral("value")});
         entry.typeId =
@@ -293,7 +299,12 @@ DeviceInterface DeviceInterfaceFile::parse(const QString &path)
         throw LnsError(
             LnsErrorCode::InvalidArgument,
             QStringLiteral("%1: the device interface file cannot be read: %2").arg(path, file.errorString()));
-    return parseText(decodeUtf8(file.readAll(), path), path);
+    return parseBytes(file.readAll(), path);
+}
+
+DeviceInterface DeviceInterfaceFile::parseBytes(const QByteArray &bytes, const QString &path)
+{
+    return parseText(decodeUtf8(bytes, path), path);
 }
 
 DeviceInterface DeviceInterfaceFile::parseText(const QString &text, const QString &path)

@@ -10,6 +10,8 @@ class DeviceInterfaceFile
 {
 public:
     static DeviceInterface parse(const QString &path);
+    // The same from the file's bytes; path only names the source in errors.
+    static DeviceInterface parseBytes(const QByteArray &bytes, const QString &path);
     // The same from text already read; path only names the source in errors.
     static DeviceInterface parseText(const QString &text, const QString &path);
 };

@@ -1,5 +1,7 @@
 #include "platform/services/QX_IniFile.h"
 
+#include "platform/services/Utf8Text.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -7,13 +9,27 @@
 
 namespace {
 // Files written by the original tools are in the Windows 8-bit code page;
-// files written here may be UTF-8. Valid UTF-8 is taken as such.
-QString decodeFile(const QByteArray &bytes)
+// files written here may be UTF-8. Valid UTF-8 is taken as such. A file that
+// says it is UTF-8 but is not, or one in UTF-16, cannot be read as written:
+// reading it anyway would lose its first section or every key without a
+// word, so it is refused and reads as empty.
+QString decodeFile(const QString &path, const QByteArray &bytes, QString &problem)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
+    if (Utf8Text::startsAsUtf16(bytes)) {
+        problem = QStringLiteral("%1 cannot be read: it is written in UTF-16; save it as UTF-8 or in the "
+                                 "Windows code page.")
+                      .arg(path);
+        return QString();
+    }
+    if (const std::optional<QString> text = Utf8Text::decode(bytes))
+        return *text;
+    if (Utf8Text::startsWithByteOrderMark(bytes)) {
+        problem = QStringLiteral("%1 cannot be read: it is marked as UTF-8, but line %2 holds bytes that are "
+                                 "not UTF-8.")
+                      .arg(path)
+                      .arg(Utf8Text::firstInvalidLine(bytes));
+        return QString();
+    }
     QStringDecoder cp1252("windows-1252");
     if (cp1252.isValid())
         return cp1252.decode(bytes);
@@ -32,6 +48,7 @@ void QX_IniFile::setPath(const QString &path)
     m_loaded = false;
     m_stamp = Stamp();
     m_sections.clear();
+    m_problem.clear();
 }
 
 QX_IniFile::Stamp QX_IniFile::currentStamp() const
@@ -56,11 +73,12 @@ void QX_IniFile::load() const
     m_loaded = true;
     m_stamp = stamp;
     m_sections.clear();
+    m_problem.clear();
 
     QFile file(m_path);
     if (!stamp.exists || !file.open(QIODevice::ReadOnly))
         return;
-    const QString text = decodeFile(file.readAll());
+    const QString text = decodeFile(m_path, file.readAll(), m_problem);
 
     QString current; // keys before the first section header land in the unnamed section
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -91,6 +109,12 @@ void QX_IniFile::load() const
         if (!section.contains(key)) // the first definition of a key holds
             section.insert(key, rest.mid(eq + 1).trimmed().toString());
     }
+}
+
+QString QX_IniFile::problem() const
+{
+    load();
+    return m_problem;
 }
 
 QString QX_IniFile::value(const QString &section, const QString &key) const

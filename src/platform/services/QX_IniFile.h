@@ -10,6 +10,10 @@
 // or "#" are comments; CR LF and LF line ends are both read. A missing file,
 // section, key or item reads as an empty text.
 //
+// The file is UTF-8 or, when it is not valid UTF-8, Windows-1252. One marked
+// as UTF-8 that is not, or one in UTF-16, is refused: it reads as empty and
+// problem() says why.
+//
 // Every read sees the file as it is now: the parsed content is kept while
 // the file's modification time and size stay the same, and read again when
 // either changed (or the file appeared or went away), so an edit made while
@@ -29,6 +33,9 @@ public:
     // The whole value of key in section; empty when absent.
     QString value(const QString &section, const QString &key) const;
     bool hasKey(const QString &section, const QString &key) const;
+    // Why the file as it is now cannot be read, naming it and the line;
+    // empty when it can (or is missing).
+    QString problem() const;
 
 private:
     // Parses the file unless what was parsed is still the file's content.
@@ -48,4 +55,5 @@ private:
     mutable bool m_loaded = false;
     mutable Stamp m_stamp;
     mutable QHash<QString, QHash<QString, QString>> m_sections;
+    mutable QString m_problem;
 };

@@ -70,12 +70,19 @@ TEST(DeviceInterfaceFileTest, MissingProgramIdIsReported)
     EXPECT_FALSE(errorOf(kHead + kHead).isEmpty());
 }
 
-TEST(DeviceInterfaceFileTest, LinesThatNeedAnObjectOrAKnownNvAreRefused)
+TEST(DeviceInterfaceFileTest, LinesThatNeedAnObjectOrOneKnownNvAreRefused)
 {
     EXPECT_TRUE(errorOf(kHead + QStringLiteral("NV V type=95 allowed=95\n"))
                     .startsWith(QStringLiteral("dev.xif:2:")));
     EXPECT_TRUE(errorOf(kHead + QStringLiteral("Object A profile=1\nCP X length=1 default=0 nv=Nope\n"))
                     .startsWith(QStringLiteral("dev.xif:3:")));
+    // A CP of an NV could belong to either of two of one name; other objects may reuse it.
+    const QString nv = QStringLiteral("NV V type=95 allowed=95\n");
+    EXPECT_TRUE(errorOf(kHead + QStringLiteral("Object A profile=1\n") + nv + nv)
+                    .startsWith(QStringLiteral("dev.xif:4: NV \"V\" given twice")));
+    EXPECT_EQ(errorOf(kHead + QStringLiteral("Object A%n profile=1 count=2\n") + nv +
+                      QStringLiteral("Object B profile=1\n") + nv),
+              QString());
     EXPECT_FALSE(errorOf(kHead + QStringLiteral("Object A profile=1 colour=red\n")).isEmpty());
     EXPECT_FALSE(errorOf(kHead + QStringLiteral("Object A\n")).isEmpty());
 }

@@ -112,6 +112,27 @@ TEST_F(QX_IniFileTest, ReadsEightBitCodePage)
     EXPECT_EQ(utf8.read(QStringLiteral("S"), QStringLiteral("Unit")), QString::fromUtf8("\u00B0C"));
 }
 
+// Read as Windows-1252, such a file would lose its first section or every
+// key without a word.
+TEST_F(QX_IniFileTest, FileThatIsNotWhatItSaysIsRefusedWithFileAndLine)
+{
+    const QString path = write("\xEF\xBB\xBF[Modules]\r\nChannelCount_0=8\r\nName=K\xFC"
+                               "che\r\n");
+    const QX_IniFile ini(path);
+    EXPECT_EQ(ini.read(QStringLiteral("Modules"), QStringLiteral("ChannelCount_0")), QString());
+    EXPECT_TRUE(ini.problem().contains(path)) << ini.problem().toStdString();
+    EXPECT_TRUE(ini.problem().contains(QStringLiteral("marked as UTF-8, but line 3")))
+        << ini.problem().toStdString();
+
+    write(QByteArray("\xFF\xFE[\0M\0]\0", 8));
+    EXPECT_TRUE(ini.problem().contains(QStringLiteral("UTF-16"))) << ini.problem().toStdString();
+
+    write("[Modules]\r\nChannelCount_0=8\r\nName=K\xFC"
+          "che\r\n");
+    EXPECT_EQ(ini.problem(), QString());
+    EXPECT_EQ(ini.read(QStringLiteral("Modules"), QStringLiteral("Name")), QString::fromUtf8("K\u00FCche"));
+}
+
 // A device template edited while the program runs is seen at the next read.
 TEST_F(QX_IniFileTest, FileChangedOnDiskIsReadAgain)
 {

@@ -2,29 +2,8 @@
 
 #include "platform/lns/LnsConfigProperty.h"
 
-#include <QApplication>
 #include <QList>
 #include <QStringList>
-#include <cstdlib>
-
-// The widgets of the parameters need an application; the fuzzers run without
-// a display.
-inline void startOffscreenApplication()
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
-
-// Stops the run with a message the fuzzer reports as a crash.
-#define FUZZ_CHECK(condition)                                                                                \
-    do {                                                                                                     \
-        if (!(condition)) {                                                                                  \
-            qFatal("check failed: %s (%s:%d)", #condition, __FILE__, __LINE__);                              \
-        }                                                                                                    \
-    } while (false)
 
 // A CP whose value texts are given, element by element, as an LNS client
 // could hand them over. What is written to it is kept.
