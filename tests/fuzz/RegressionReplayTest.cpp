@@ -4,6 +4,7 @@
 // target's property in every test run, so a fixed finding stays fixed
 // without clang.
 #include "FuzzFailure.h"
+#include "properties/ConfigurationSetProperty.h"
 #include "properties/DescriptionFileProperty.h"
 #include "properties/DeviceInterfaceProperty.h"
 #include "properties/DeviceTemplateProperty.h"
@@ -30,6 +31,7 @@ const Target Targets[] = {
     {"fuzz_device_interface", DeviceInterfaceProperty::check, "RX24.xif"},
     {"fuzz_device_template", DeviceTemplateProperty::check, "RX24.ini"},
     {"fuzz_description_file", DescriptionFileProperty::check, "tarvinaRX24.ini"},
+    {"fuzz_configuration_set", ConfigurationSetProperty::check, nullptr},
 };
 
 // Names the target in the test's messages.
