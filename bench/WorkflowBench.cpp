@@ -1,16 +1,22 @@
-// The plug-in's own work on a fully configured controller: opening it
-// (fetching and reading its CPs), writing it back, and copying its set to
-// many devices, in generated networks.
+// The plug-in's own work on fully configured controllers, as the user waits
+// for it: opening a device (fetching and reading its whole set into the
+// model), writing a changed set back, and copying a set to many devices.
+//
+// Every figure is wall time of a first pass: each iteration starts from a
+// new connection to the network database, so nothing read by an earlier
+// iteration is kept, and every write puts a set that the device does not
+// hold yet (two sources take turns), so each target really changes and
+// commits. What an iteration needs beforehand is prepared outside the time.
 #include "BenchNetwork.h"
 #include "host/PlugInGlobals.h"
 #include "model/cLmo.h"
 #include "params/LogService.h"
-#include "platform/lns/LnsSubsystem.h"
 #include "platform/services/MessageBox.h"
 #include "support/ScriptedDeviceSelection.h"
 #include "workflows/cConfiguration.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -18,30 +24,53 @@ namespace {
 using BenchNetwork::kNetwork;
 
 // Device i of a generated network is configured like the demo's "RX24 Full"
-// when i % 4 == 2; this is the first such device from the middle on.
-int fullDevice(int devices)
+// when i % 4 == 2 and like "RX24 Partial" when i % 4 == 1.
+bool usable(int i)
 {
-    int i = devices / 2;
-    while (i % 4 != 2 || NetworkGenerator::isOtherKind(i) || NetworkGenerator::isUnreachable(i))
+    return !NetworkGenerator::isOtherKind(i) && !NetworkGenerator::isUnreachable(i);
+}
+
+int deviceFrom(int first, int state)
+{
+    int i = first;
+    while (i % 4 != state || !usable(i))
         ++i;
     return i;
 }
 
-// The plug-in started for device i: the globals the connection start fills.
-struct Session
+int fullDevice(int devices)
 {
-    Session(const QString &file, int devices, int i) : db(file)
+    return deviceFrom(devices / 2, 2);
+}
+
+int partialDevice(int devices)
+{
+    return deviceFrom(devices / 2, 1);
+}
+
+QString templatePath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/RX24.ini");
+}
+
+// The plug-in started for device i of a network: a new connection (nothing
+// read yet) and the globals the connection start fills.
+class Session
+{
+public:
+    Session(const QString &file, int devices, int i) : m_db(file)
     {
         MessageBox::setTestMode(true);
+        LogService::reset();
         PlugInGlobals::Utility = std::make_unique<UtilityComponent>(QCoreApplication::applicationDirPath() +
                                                                     QStringLiteral("/tarvinaRX24.ini"));
-        db.connectServer(0);
-        PlugInGlobals::ObjectServer = &db;
+        m_db.connectServer(0);
+        PlugInGlobals::ObjectServer = &m_db;
         LnsSession &s = PlugInGlobals::Session;
-        s.objectServer = &db;
-        s.network = db.openNetwork(kNetwork, false);
+        s.objectServer = &m_db;
+        s.network = m_db.openNetwork(kNetwork, false);
         s.system = s.network->system();
-        s.device = db.device(
+        s.device = m_db.device(
             kNetwork, NetworkGenerator::devicePath(i, devices, NetworkGenerator::defaultSubsystems(devices)),
             NetworkGenerator::deviceName(i));
         s.lonMarkObjects = s.device->lonMarkObjects();
@@ -52,70 +81,164 @@ struct Session
         PlugInGlobals::ObjectServer = nullptr;
         PlugInGlobals::Utility.reset();
     }
-    std::unique_ptr<cConfiguration> open() const
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    // The configuration as the window opens it.
+    static std::unique_ptr<cConfiguration> open()
     {
-        auto configuration = std::make_unique<cConfiguration>(QCoreApplication::applicationDirPath() +
-                                                              QStringLiteral("/RX24.ini"));
-        configuration->FetchCPs();
-        configuration->ReadSettings();
+        auto configuration = std::make_unique<cConfiguration>(templatePath());
+        if (!configuration->Open())
+            configuration.reset();
         return configuration;
     }
-    NetworkDatabase db;
+
+private:
+    NetworkDatabase m_db;
 };
 
-// Open: the configuration created, every CP fetched, the model read.
+// The sets of a fully and a partly configured device, for writes that
+// change something whichever of the two the device holds.
+std::array<ConfigurationSet, 2> twoSets(const QString &file, int devices)
+{
+    std::array<ConfigurationSet, 2> sets;
+    int k = 0;
+    for (int i : {fullDevice(devices), partialDevice(devices)}) {
+        const Session session(file, devices, i);
+        sets.at(static_cast<size_t>(k++)) = Session::open()->TakeSet();
+    }
+    return sets;
+}
+
+double seconds(const QElapsedTimer &clock)
+{
+    return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+}
+
+// Open: the configuration created, every CP fetched and read, the model built.
 void openConfiguration(benchmark::State &state)
 {
     const int devices = static_cast<int>(state.range(0));
-    const Session session(BenchNetwork::networkFile(devices), devices, fullDevice(devices));
+    const QString file = BenchNetwork::networkFile(devices);
     for (auto _ : state) {
-        auto configuration = session.open();
+        const Session session(file, devices, fullDevice(devices));
+        QElapsedTimer clock;
+        clock.start();
+        auto configuration = Session::open();
+        state.SetIterationTime(seconds(clock));
+        if (!configuration) {
+            state.SkipWithError("the device could not be opened");
+            break;
+        }
         benchmark::DoNotOptimize(configuration->Lmos().Count());
     }
 }
-BENCHMARK(openConfiguration)->Arg(10)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(openConfiguration)->Arg(10)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// A full write: the name of a channel object changes, the device's CPs and
-// names are written in one transaction.
+// Apply after the window took another set (a parameter file): slots,
+// bindings, functions, NV types and CPs change, in one transaction.
 void writeConfiguration(benchmark::State &state)
 {
-    const Session session(BenchNetwork::networkFile(10, false), 10, fullDevice(10));
-    auto configuration = session.open();
+    const int devices = 10;
+    const QString file = BenchNetwork::networkFile(devices, false);
+    const auto sets = twoSets(file, devices);
     int round = 0;
     for (auto _ : state) {
-        LogService::reset();
-        configuration->Lmos().Item(1)->setName(QStringLiteral("Light %1").arg(++round));
-        if (!configuration->WriteSettings())
+        // The device holds the set of the previous round: put the other one.
+        const Session session(file, devices, fullDevice(devices));
+        auto configuration = Session::open();
+        configuration->PutSet(sets.at(static_cast<size_t>(++round % 2)));
+        QElapsedTimer clock;
+        clock.start();
+        const bool written = configuration->WriteSettings();
+        state.SetIterationTime(seconds(clock));
+        if (!written) {
             state.SkipWithError("the write failed");
+            break;
+        }
     }
 }
-BENCHMARK(writeConfiguration)->Unit(benchmark::kMillisecond);
+BENCHMARK(writeConfiguration)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Copying the set to n devices of a network of 1,001, found by the search.
+// The scripted choice of the copy, which notes when the search ended and how
+// many devices it chose.
+class TimedSelection : public ScriptedDeviceSelection
+{
+public:
+    TimedSelection(QStringList names, const QElapsedTimer &clock, double &searchSeconds, qsizetype &chosen)
+        : ScriptedDeviceSelection(std::move(names)), m_clock(clock), m_searchSeconds(searchSeconds),
+          m_chosen(chosen)
+    {
+    }
+    QList<LnsRef<LnsAppDevice>> chooseDevices(const LnsRef<LnsNetwork> &network,
+                                              const LnsRef<LnsSystem> &system,
+                                              const LnsRef<LnsAppDevice> &current,
+                                              const UtilityComponent &description, QWidget *parent) override
+    {
+        const auto devices =
+            ScriptedDeviceSelection::chooseDevices(network, system, current, description, parent);
+        m_searchSeconds = seconds(m_clock);
+        m_chosen = devices.size();
+        return devices;
+    }
+
+private:
+    const QElapsedTimer &m_clock;
+    double &m_searchSeconds;
+    qsizetype &m_chosen;
+};
+
+// Copying a set to n devices of a network of 1,500, found by the search.
+// The targets are the first devices that answer and do not hold the first
+// round's set already. per_device leaves the search out; search is its share
+// of one copy.
 void copyConfiguration(benchmark::State &state)
 {
     const int targets = static_cast<int>(state.range(0));
-    const int devices = 1001;
-    const int source = fullDevice(devices);
-    const Session session(BenchNetwork::networkFile(devices, false), devices, source);
+    const int devices = 1500;
+    const QString file = BenchNetwork::networkFile(devices, false);
+    const std::array<int, 2> sources{fullDevice(devices), partialDevice(devices)};
     QStringList names;
-    for (int i = 0; names.size() < targets; ++i) {
-        if (i != source && !NetworkGenerator::isOtherKind(i) && !NetworkGenerator::isUnreachable(i))
+    for (int i = 0; i < devices && names.size() < targets; ++i) {
+        if (usable(i) && i % 4 != 2 && i != sources.at(1))
             names << NetworkGenerator::deviceName(i);
     }
-    MultiDeviceSelection::setFactory([names] { return std::make_unique<ScriptedDeviceSelection>(names); });
-    auto configuration = session.open();
-    for (auto _ : state) {
-        LogService::reset();
-        configuration->WriteParametersEx();
-        if (LogService::instance().ErrorLogged())
-            state.SkipWithError("a copy failed");
+    if (names.size() < targets) {
+        state.SkipWithError("the network holds too few targets");
+        return;
     }
-    state.counters["per_device"] = benchmark::Counter(targets, benchmark::Counter::kIsIterationInvariantRate |
-                                                                   benchmark::Counter::kInvert);
+    QElapsedTimer clock;
+    double search = 0.0;
+    qsizetype chosen = 0;
+    MultiDeviceSelection::setFactory(
+        [&] { return std::make_unique<TimedSelection>(names, clock, search, chosen); });
+    double searchTotal = 0.0;
+    double copyTotal = 0.0;
+    int round = 0;
+    for (auto _ : state) {
+        // The targets hold the other source's set from the previous round
+        // (the generated states before the first).
+        const Session session(file, devices, sources.at(static_cast<size_t>(round++ % 2)));
+        auto configuration = Session::open();
+        clock.start();
+        configuration->WriteParametersEx();
+        const double total = seconds(clock);
+        state.SetIterationTime(total);
+        if (chosen != targets || LogService::instance().ErrorLogged()) {
+            state.SkipWithError("not every target was written");
+            break;
+        }
+        searchTotal += search;
+        copyTotal += total - search;
+    }
     MultiDeviceSelection::setFactory({});
+    const double rounds = std::max(1, round);
+    state.counters["per_device_ms"] = copyTotal / rounds / targets * 1e3;
+    state.counters["search_ms"] = searchTotal / rounds * 1e3;
 }
-BENCHMARK(copyConfiguration)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(copyConfiguration)->Arg(10)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(copyConfiguration)->Arg(100)->Iterations(4)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(copyConfiguration)->Arg(1000)->Iterations(2)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
