@@ -13,6 +13,7 @@
 #include "model/cLmo.h"
 #include "params/LogService.h"
 #include "params/cParamComboBox.h"
+#include "platform/services/FileCheckPoint.h"
 #include "platform/services/FileDialog.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/RegistryUtility.h"
@@ -297,6 +298,9 @@ void frmMain::StartConfiguration(int commandIndex)
 {
     if (commandIndex != 1)
         return;
+    // Opening the device is an operation: the template and the description
+    // file are compared with the disk once for it.
+    FileCheckPoint::operationBegins();
     m_configuration = std::make_unique<cConfiguration>();
     m_configuration->setView(this);
     m_configuration->Context().modulePage = [this](int slot) {
@@ -377,6 +381,8 @@ void frmMain::onSlotSelected(int n)
 {
     if (m_loadingSettings || !m_configuration)
         return;
+    // A module type chosen asks the template what it offers.
+    FileCheckPoint::operationBegins();
     const int t = slotValue(n);
     cParams &params = m_configuration->Parameters();
     params.ComboBox_Change_Event(m_device->SlotList(n));
@@ -545,6 +551,7 @@ void frmMain::LaunchModulePlugIn(int slot)
 
 void frmMain::onOk()
 {
+    FileCheckPoint::operationBegins();
     if (!LogService::instance().ParametersChanged() || PlugInGlobals::CommandIndex != 1 || !m_configuration) {
         m_closeConfirmed = true;
         close();
@@ -558,6 +565,7 @@ void frmMain::onOk()
 
 void frmMain::onApply()
 {
+    FileCheckPoint::operationBegins();
     if (m_configuration && m_configuration->WriteParameters() && !LogService::instance().ApplyEnabled())
         m_buttonLine->Apply()->setEnabled(false);
 }
@@ -653,6 +661,8 @@ void frmMain::keyReleaseEvent(QKeyEvent *event)
 
 void frmMain::ExecuteMenuCommand(const QString &key)
 {
+    // Each command is an operation of its own (see StartConfiguration).
+    FileCheckPoint::operationBegins();
     if (key == QLatin1String("English") || key == QLatin1String("German")) {
         const int language = key == QLatin1String("German") ? 1000 : 0;
         if (LcaPlugIn::ReadLanguage() == language)

@@ -216,6 +216,49 @@ TEST_F(MainWindow, CopyParametersWritesTheSetToTheChosenDevices)
     }
 }
 
+// The plug-in description file says which program ids take the set; an
+// edit made while the window is open counts from the next command on.
+TEST_F(MainWindow, AnEditOfTheDescriptionFileShowsAtTheNextCommand)
+{
+    addDevice(QStringLiteral("RX24 Annex"), QStringLiteral("9000A5E0180401FF"));
+    QStringList offered;
+    MultiDeviceSelection::setFactory([&offered] {
+        struct Recording : ScriptedDeviceSelection
+        {
+            explicit Recording(QStringList &record) : m_record(record) {}
+            QList<LnsRef<LnsAppDevice>> chooseDevices(const LnsRef<LnsNetwork> &network,
+                                                      const LnsRef<LnsSystem> &system,
+                                                      const LnsRef<LnsAppDevice> &current,
+                                                      const UtilityComponent &description,
+                                                      QWidget *parent) override
+            {
+                const auto none =
+                    ScriptedDeviceSelection::chooseDevices(network, system, current, description, parent);
+                m_record = offered();
+                return none;
+            }
+            QStringList &m_record;
+        };
+        return std::make_unique<Recording>(offered);
+    });
+    start();
+    const auto copy = [this] { trigger(QStringLiteral("SpreadParameters")); };
+    copy();
+    EXPECT_FALSE(offered.contains(QStringLiteral("RX24 Annex")));
+
+    QFile description(path("prog/tarvinaRX24.ini"));
+    ASSERT_TRUE(description.open(QIODevice::ReadOnly));
+    QByteArray text = description.readAll();
+    description.close();
+    text.replace("9000A5E018040100=9000A5E018040100,", "9000A5E018040100=9000A5E018040100,9000A5E0180401FF,");
+    ASSERT_TRUE(description.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    description.write(text);
+    description.close();
+
+    copy();
+    EXPECT_TRUE(offered.contains(QStringLiteral("RX24 Annex")));
+}
+
 TEST_F(MainWindow, MenuLanguageHelpAndTheCommandsThatDoNotConfigure)
 {
     start();

@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QHash>
+#include "platform/services/IniFileContent.h"
+
 #include <QString>
+#include <memory>
 
 // Read-only INI reader. A value holds items separated by ","; items are
 // addressed from 1 and come back trimmed. Section and key names match without
@@ -14,17 +16,20 @@
 // as UTF-8 that is not, or one in UTF-16, is refused: it reads as empty and
 // problem() says why.
 //
-// Every read sees the file as it is now: the parsed content is kept while
-// the file's modification time and size stay the same, and read again when
-// either changed (or the file appeared or went away), so an edit made while
-// the program runs shows at the next read without parsing the file per key.
+// The file is compared with what was read once per operation (FileCheckPoint):
+// at the first read after an operation began, by its modification time, size
+// and inode, and read again only when one of them changed (or the file
+// appeared or went away, or was written less than a second before, when its
+// stamp cannot tell two versions apart). Every other read of the operation asks the disk
+// nothing, and an edit made while the program runs shows at the next
+// operation.
 class QX_IniFile
 {
 public:
     QX_IniFile() = default;
     explicit QX_IniFile(const QString &path) { setPath(path); }
 
-    // Sets the file path; the file is read on the first read() after it.
+    // Sets the file path; the file is looked at on the first read after it.
     void setPath(const QString &path);
     QString path() const { return m_path; }
 
@@ -33,27 +38,16 @@ public:
     // The whole value of key in section; empty when absent.
     QString value(const QString &section, const QString &key) const;
     bool hasKey(const QString &section, const QString &key) const;
-    // Why the file as it is now cannot be read, naming it and the line;
-    // empty when it can (or is missing).
+    // Why the file as this operation sees it cannot be read, naming it and
+    // the line; empty when it can (or is missing).
     QString problem() const;
 
 private:
-    // Parses the file unless what was parsed is still the file's content.
-    void load() const;
-
-    // What identifies one version of the file.
-    struct Stamp
-    {
-        bool exists = false;
-        qint64 modifiedMs = 0;
-        qint64 size = -1;
-        bool operator==(const Stamp &) const = default;
-    };
-    Stamp currentStamp() const;
+    // The content as of this operation.
+    const IniFileContent &content() const;
 
     QString m_path;
-    mutable bool m_loaded = false;
-    mutable Stamp m_stamp;
-    mutable QHash<QString, QHash<QString, QString>> m_sections;
-    mutable QString m_problem;
+    mutable std::shared_ptr<const IniFileContent> m_content;
+    mutable IniFileContent::Stamp m_stamp;
+    mutable quint64 m_comparedIn = 0; // the operation of the last comparison
 };

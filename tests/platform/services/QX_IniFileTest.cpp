@@ -1,5 +1,7 @@
 #include "platform/services/QX_IniFile.h"
 
+#include "platform/services/FileCheckPoint.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,6 +18,12 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
         return path;
+    }
+
+    static bool setModified(const QString &path, const QDateTime &time)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
     }
 
     QTemporaryDir m_dir;
@@ -125,36 +133,87 @@ TEST_F(QX_IniFileTest, FileThatIsNotWhatItSaysIsRefusedWithFileAndLine)
         << ini.problem().toStdString();
 
     write(QByteArray("\xFF\xFE[\0M\0]\0", 8));
+    FileCheckPoint::operationBegins();
     EXPECT_TRUE(ini.problem().contains(QStringLiteral("UTF-16"))) << ini.problem().toStdString();
 
     write("[Modules]\r\nChannelCount_0=8\r\nName=K\xFC"
           "che\r\n");
+    FileCheckPoint::operationBegins();
     EXPECT_EQ(ini.problem(), QString());
     EXPECT_EQ(ini.read(QStringLiteral("Modules"), QStringLiteral("Name")), QString::fromUtf8("K\u00FCche"));
 }
 
-// A device template edited while the program runs is seen at the next read.
-TEST_F(QX_IniFileTest, FileChangedOnDiskIsReadAgain)
+// A device template edited while the program runs is seen at the next
+// operation; within one operation every read sees the version it started with.
+TEST_F(QX_IniFileTest, AnEditShowsAtTheNextOperationAndNotWithinOne)
 {
     const QString path = write("[Modules]\nChannelCount_16=4\n");
     const QX_IniFile ini(path);
     const QString section = QStringLiteral("Modules");
     const QString key = QStringLiteral("ChannelCount_16");
+    FileCheckPoint::operationBegins();
     ASSERT_EQ(ini.read(section, key), QStringLiteral("4"));
 
     write("[Modules]\nChannelCount_16=12\n"); // another size
+    EXPECT_EQ(ini.read(section, key), QStringLiteral("4")) << "one operation, one version";
+    FileCheckPoint::operationBegins();
     EXPECT_EQ(ini.read(section, key), QStringLiteral("12"));
 
-    // The same size, saved later.
+    // Saved a minute ago, then again with the same size half a minute ago.
+    const QDateTime now = QDateTime::currentDateTime();
+    ASSERT_TRUE(setModified(path, now.addSecs(-60)));
+    FileCheckPoint::operationBegins();
+    ASSERT_EQ(ini.read(section, key), QStringLiteral("12"));
     write("[Modules]\nChannelCount_16=16\n");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
-    file.close();
+    ASSERT_TRUE(setModified(path, now.addSecs(-30)));
+    FileCheckPoint::operationBegins();
     EXPECT_EQ(ini.read(section, key), QStringLiteral("16"));
 
+    // An editor that saves a new file under the old name, with the same size
+    // and time to the nanosecond.
+    const QString saved = m_dir.filePath(QStringLiteral("saved.ini"));
+    {
+        QFile file(saved);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Modules]\nChannelCount_16=18\n");
+    }
+    ASSERT_TRUE(setModified(saved, now.addSecs(-30)));
     ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(saved, path));
+    FileCheckPoint::operationBegins();
+    EXPECT_EQ(ini.read(section, key), QStringLiteral("18"));
+
+    // Written twice within a moment: same size, and the file system's clock
+    // may not have moved on. What was just written is read again.
+    write("[Modules]\nChannelCount_16=20\n");
+    FileCheckPoint::operationBegins();
+    ASSERT_EQ(ini.read(section, key), QStringLiteral("20"));
+    write("[Modules]\nChannelCount_16=22\n");
+    FileCheckPoint::operationBegins();
+    EXPECT_EQ(ini.read(section, key), QStringLiteral("22"));
+
+    ASSERT_TRUE(QFile::remove(path));
+    FileCheckPoint::operationBegins();
     EXPECT_EQ(ini.read(section, key), QString());
     write("[Modules]\nChannelCount_16=2\n");
+    FileCheckPoint::operationBegins();
     EXPECT_EQ(ini.read(section, key), QStringLiteral("2"));
+}
+
+// Each copy target opens the template anew: a reader made during an
+// operation sees the file as it is, while one made before keeps its version
+// until the next operation.
+TEST_F(QX_IniFileTest, AReaderMadeDuringAnOperationSeesTheFileAsItIs)
+{
+    const QString path = write("[Modules]\nChannelCount_16=4\n");
+    FileCheckPoint::operationBegins();
+    const QX_IniFile first(path);
+    ASSERT_EQ(first.read(QStringLiteral("Modules"), QStringLiteral("ChannelCount_16")), QStringLiteral("4"));
+    write("[Modules]\nChannelCount_16=8\n");
+    const QX_IniFile second(path);
+    EXPECT_EQ(second.read(QStringLiteral("Modules"), QStringLiteral("ChannelCount_16")), QStringLiteral("8"));
+    EXPECT_EQ(first.read(QStringLiteral("Modules"), QStringLiteral("ChannelCount_16")), QStringLiteral("4"));
+    const QX_IniFile third(path);
+    EXPECT_EQ(third.read(QStringLiteral("modules"), QStringLiteral(" channelcount_16 ")),
+              QStringLiteral("8"));
 }
