@@ -31,17 +31,23 @@ QString NetDbAppDevice::programId() const
 
 LnsCollectionRef<LnsLonMarkObject> NetDbAppDevice::lonMarkObjects() const
 {
-    return NetDbObjects::objectsOfDevice(m_session, m_id);
+    if (!m_objects)
+        m_objects = NetDbObjects::objectsOfDevice(m_session, m_id);
+    return m_objects;
 }
 
 LnsCollectionRef<LnsConfigProperty> NetDbAppDevice::configProperties() const
 {
-    return NetDbObjects::cpsOfDevice(m_session, m_id);
+    if (!m_cps)
+        m_cps = NetDbObjects::cpsOfDevice(m_session, m_id);
+    return m_cps;
 }
 
 LnsCollectionRef<LnsNetworkVariable> NetDbAppDevice::networkVariables() const
 {
-    return NetDbObjects::nvsOfDevice(m_session, m_id);
+    if (!m_nvs)
+        m_nvs = NetDbObjects::nvsOfDevice(m_session, m_id);
+    return m_nvs;
 }
 
 void NetDbAppDevice::test(int request)

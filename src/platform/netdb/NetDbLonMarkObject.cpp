@@ -41,10 +41,14 @@ int NetDbLonMarkObject::functionalProfileKey() const
 
 LnsCollectionRef<LnsConfigProperty> NetDbLonMarkObject::configProperties() const
 {
-    return NetDbObjects::cpsOfObject(m_session, m_id);
+    if (!m_cps)
+        m_cps = NetDbObjects::cpsOfObject(m_session, m_id);
+    return m_cps;
 }
 
 LnsCollectionRef<LnsNetworkVariable> NetDbLonMarkObject::networkVariables() const
 {
-    return NetDbObjects::nvsOfObject(m_session, m_id);
+    if (!m_nvs)
+        m_nvs = NetDbObjects::nvsOfObject(m_session, m_id);
+    return m_nvs;
 }

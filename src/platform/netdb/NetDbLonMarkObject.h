@@ -21,4 +21,7 @@ private:
 
     NetDbSessionRef m_session;
     qint64 m_id;
+    // One collection per handle: a walk through it lists its members once.
+    mutable LnsCollectionRef<LnsConfigProperty> m_cps;
+    mutable LnsCollectionRef<LnsNetworkVariable> m_nvs;
 };

@@ -5,28 +5,14 @@
 #include "platform/netdb/NvPoller.h"
 #include "platform/netdb/SnvtCatalog.h"
 
-namespace {
-QList<int> parseTypeList(const QString &text)
-{
-    QList<int> ids;
-    for (const QString &piece : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        ids.append(piece.toInt());
-    return ids;
-}
-} // namespace
-
 NetDbNetworkVariable::NetDbNetworkVariable(NetDbSessionRef session, qint64 id)
     : m_session(std::move(session)), m_id(id)
 {
 }
 
-NetDbNetworkVariable::Row NetDbNetworkVariable::row() const
+NetDbNvRow NetDbNetworkVariable::row() const
 {
-    const QVariantList values = m_session->selectRow(
-        QStringLiteral("SELECT name, type_id, allowed_types, value FROM nvs WHERE id = ?"), {m_id},
-        QStringLiteral("The network variable no longer exists."));
-    return {values.at(0).toString(), values.at(1).toInt(), parseTypeList(values.at(2).toString()),
-            values.at(3).toString()};
+    return m_session->nvRow(m_id);
 }
 
 std::shared_ptr<LnsObject> NetDbNetworkVariable::parent() const
@@ -65,7 +51,9 @@ void NetDbNetworkVariable::changeType(int newTypeId)
 
 LnsCollectionRef<LnsConfigProperty> NetDbNetworkVariable::configProperties() const
 {
-    return NetDbObjects::cpsOfNv(m_session, m_id);
+    if (!m_cps)
+        m_cps = NetDbObjects::cpsOfNv(m_session, m_id);
+    return m_cps;
 }
 
 QString NetDbNetworkVariable::value() const

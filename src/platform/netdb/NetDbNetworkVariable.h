@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/lns/LnsNetworkVariable.h"
+#include "platform/netdb/NetDbNvRow.h"
 #include "platform/netdb/NetDbObjects.h"
 
 #include <QStringList>
@@ -36,16 +37,12 @@ public:
     bool isMonitored() const override;
 
 private:
-    struct Row
-    {
-        QString name;
-        int typeId = 0;
-        QList<int> allowed;
-        QString value;
-    };
+    using Row = NetDbNvRow;
     Row row() const;
     int elementIndex(const Row &row, const QString &elementName) const;
 
     NetDbSessionRef m_session;
     qint64 m_id;
+    // One collection per handle: a walk through it lists its members once.
+    mutable LnsCollectionRef<LnsConfigProperty> m_cps;
 };

@@ -14,9 +14,9 @@ namespace {
 // findSql takes the owner and a name and yields the id of the first member
 // of that name.
 template <class T>
-LnsCollectionRef<T> collection(const NetDbSessionRef &session, const QString &what, const QString &sql,
-                               qint64 ownerId, LnsRef<T> (*maker)(const NetDbSessionRef &, qint64),
-                               const QString &findSql = {})
+LnsCollectionRef<T>
+collection(const NetDbSessionRef &session, typename NetDbCollection<T>::Naming what, const QString &sql,
+           qint64 ownerId, LnsRef<T> (*maker)(const NetDbSessionRef &, qint64), const QString &findSql = {})
 {
     typename NetDbCollection<T>::Finder finder;
     if (!findSql.isEmpty()) {
@@ -26,17 +26,18 @@ LnsCollectionRef<T> collection(const NetDbSessionRef &session, const QString &wh
         };
     }
     return makeNetDbCollection<T>(
-        what, [session, sql, ownerId] { return session->selectIdNames(sql, {ownerId}); },
+        session, std::move(what), [session, sql, ownerId] { return session->selectIdNames(sql, {ownerId}); },
         [session, maker](qint64 id) { return maker(session, id); }, std::move(finder));
 }
 
-LnsCollectionRef<LnsConfigProperty> cpCollection(const NetDbSessionRef &session, const QString &what,
+LnsCollectionRef<LnsConfigProperty> cpCollection(const NetDbSessionRef &session,
+                                                 NetDbCollection<LnsConfigProperty>::Naming what,
                                                  NetDbCpOwner owner, qint64 ownerId)
 {
     // Listing the members reads all their rows at once; reading a member's
     // value afterwards asks the database nothing more.
     return makeNetDbCollection<LnsConfigProperty>(
-        what,
+        session, std::move(what),
         [session, owner, ownerId] {
             IdNameList members;
             for (const NetDbCpRow &row : session->cpRows(owner, ownerId))
@@ -51,6 +52,22 @@ QString ownerName(const NetDbSessionRef &session, const char *table, qint64 id)
     const QList<QVariantList> rows =
         session->select(QStringLiteral("SELECT name FROM %1 WHERE id = ?").arg(QLatin1String(table)), {id});
     return rows.isEmpty() ? QString() : rows.first().at(0).toString();
+}
+
+// The name of a collection for its errors, e.g. "AppDevices of subsystem \"Floor 1\"":
+// the owner's name is looked up only when an error needs it.
+std::function<QString()> naming(const NetDbSessionRef &session, const char *pattern, const char *table,
+                                qint64 ownerId)
+{
+    return [session, pattern, table, ownerId] {
+        QString name;
+        try {
+            name = ownerName(session, table, ownerId);
+        } catch (const LnsError &) {
+            // the owner is gone as well: the error says so without its name
+        }
+        return QString::fromLatin1(pattern).arg(name);
+    };
 }
 } // namespace
 
@@ -93,9 +110,7 @@ LnsCollectionRef<LnsSubsystem> NetDbObjects::subsystemsOfSystem(const NetDbSessi
                                                                 qint64 networkId)
 {
     return collection<LnsSubsystem>(
-        session,
-        QStringLiteral("Subsystems of the system of network \"%1\"")
-            .arg(ownerName(session, "networks", networkId)),
+        session, naming(session, "Subsystems of the system of network \"%1\"", "networks", networkId),
         QStringLiteral(
             "SELECT id, name FROM subsystems WHERE network_id = ? AND parent_id IS NULL ORDER BY id"),
         networkId, &NetDbObjects::subsystem,
@@ -107,8 +122,7 @@ LnsCollectionRef<LnsSubsystem> NetDbObjects::subsystemsOfSubsystem(const NetDbSe
                                                                    qint64 subsystemId)
 {
     return collection<LnsSubsystem>(
-        session,
-        QStringLiteral("Subsystems of subsystem \"%1\"").arg(ownerName(session, "subsystems", subsystemId)),
+        session, naming(session, "Subsystems of subsystem \"%1\"", "subsystems", subsystemId),
         QStringLiteral("SELECT id, name FROM subsystems WHERE parent_id = ? ORDER BY id"), subsystemId,
         &NetDbObjects::subsystem,
         QStringLiteral("SELECT id FROM subsystems WHERE parent_id = ? AND name = ? ORDER BY id LIMIT 1"));
@@ -118,8 +132,7 @@ LnsCollectionRef<LnsAppDevice> NetDbObjects::devicesOfSubsystem(const NetDbSessi
                                                                 qint64 subsystemId)
 {
     return collection<LnsAppDevice>(
-        session,
-        QStringLiteral("AppDevices of subsystem \"%1\"").arg(ownerName(session, "subsystems", subsystemId)),
+        session, naming(session, "AppDevices of subsystem \"%1\"", "subsystems", subsystemId),
         QStringLiteral("SELECT id, name FROM devices WHERE subsystem_id = ? ORDER BY id"), subsystemId,
         &NetDbObjects::device,
         QStringLiteral("SELECT id FROM devices WHERE subsystem_id = ? AND name = ? ORDER BY id LIMIT 1"));
@@ -129,8 +142,7 @@ LnsCollectionRef<LnsLonMarkObject> NetDbObjects::objectsOfDevice(const NetDbSess
                                                                  qint64 deviceId)
 {
     return collection<LnsLonMarkObject>(
-        session,
-        QStringLiteral("LonMarkObjects of device \"%1\"").arg(ownerName(session, "devices", deviceId)),
+        session, naming(session, "LonMarkObjects of device \"%1\"", "devices", deviceId),
         QStringLiteral("SELECT id, name FROM lonmark_objects WHERE device_id = ? ORDER BY position"),
         deviceId, &NetDbObjects::lonMarkObject,
         QStringLiteral(
@@ -141,8 +153,7 @@ LnsCollectionRef<LnsNetworkVariable> NetDbObjects::nvsOfDevice(const NetDbSessio
                                                                qint64 deviceId)
 {
     return collection<LnsNetworkVariable>(
-        session,
-        QStringLiteral("NetworkVariables of device \"%1\"").arg(ownerName(session, "devices", deviceId)),
+        session, naming(session, "NetworkVariables of device \"%1\"", "devices", deviceId),
         QStringLiteral("SELECT n.id, n.name FROM nvs n JOIN lonmark_objects o ON o.id = n.object_id "
                        "WHERE o.device_id = ? ORDER BY o.position, n.position"),
         deviceId, &NetDbObjects::networkVariable);
@@ -151,34 +162,34 @@ LnsCollectionRef<LnsNetworkVariable> NetDbObjects::nvsOfDevice(const NetDbSessio
 LnsCollectionRef<LnsNetworkVariable> NetDbObjects::nvsOfObject(const NetDbSessionRef &session,
                                                                qint64 objectId)
 {
-    return collection<LnsNetworkVariable>(
-        session,
-        QStringLiteral("NetworkVariables of LonMark object \"%1\"")
-            .arg(ownerName(session, "lonmark_objects", objectId)),
-        QStringLiteral("SELECT id, name FROM nvs WHERE object_id = ? ORDER BY position"), objectId,
-        &NetDbObjects::networkVariable);
+    // Listing the members reads all their rows at once: asking an NV its
+    // name, type or value afterwards asks the database nothing more.
+    return makeNetDbCollection<LnsNetworkVariable>(
+        session, naming(session, "NetworkVariables of LonMark object \"%1\"", "lonmark_objects", objectId),
+        [session, objectId] {
+            IdNameList members;
+            for (const NetDbNvRow &row : session->nvRows(objectId))
+                members.append({row.id, row.name});
+            return members;
+        },
+        [session](qint64 id) { return NetDbObjects::networkVariable(session, id); });
 }
 
 LnsCollectionRef<LnsConfigProperty> NetDbObjects::cpsOfDevice(const NetDbSessionRef &session, qint64 deviceId)
 {
-    return cpCollection(
-        session,
-        QStringLiteral("ConfigProperties of device \"%1\"").arg(ownerName(session, "devices", deviceId)),
-        NetDbCpOwner::Device, deviceId);
+    return cpCollection(session, naming(session, "ConfigProperties of device \"%1\"", "devices", deviceId),
+                        NetDbCpOwner::Device, deviceId);
 }
 
 LnsCollectionRef<LnsConfigProperty> NetDbObjects::cpsOfObject(const NetDbSessionRef &session, qint64 objectId)
 {
-    return cpCollection(session,
-                        QStringLiteral("ConfigProperties of LonMark object \"%1\"")
-                            .arg(ownerName(session, "lonmark_objects", objectId)),
-                        NetDbCpOwner::Object, objectId);
+    return cpCollection(
+        session, naming(session, "ConfigProperties of LonMark object \"%1\"", "lonmark_objects", objectId),
+        NetDbCpOwner::Object, objectId);
 }
 
 LnsCollectionRef<LnsConfigProperty> NetDbObjects::cpsOfNv(const NetDbSessionRef &session, qint64 nvId)
 {
-    return cpCollection(
-        session,
-        QStringLiteral("ConfigProperties of network variable \"%1\"").arg(ownerName(session, "nvs", nvId)),
-        NetDbCpOwner::Nv, nvId);
+    return cpCollection(session, naming(session, "ConfigProperties of network variable \"%1\"", "nvs", nvId),
+                        NetDbCpOwner::Nv, nvId);
 }

@@ -240,8 +240,23 @@ void NetDbSession::refresh() const
 
 void NetDbSession::dropCaches() const
 {
-    m_results.clear();
+    dropResults();
     m_cps.clear();
+}
+
+void NetDbSession::dropResults() const
+{
+    m_results.clear();
+    m_nvs.clear();
+    m_nvsOfObject.clear();
+    ++m_generation;
+}
+
+quint64 NetDbSession::readGeneration() const
+{
+    requireOpen();
+    refresh();
+    return m_generation;
 }
 
 QList<QVariantList> NetDbSession::select(const QString &sql, const QVariantList &binds) const
@@ -337,6 +352,81 @@ void NetDbSession::storeCpBytes(qint64 cpId, const QList<int> &bytes)
     m_cps.setBytes(cpId, bytes);
 }
 
+namespace {
+const QString kNvColumns = QStringLiteral("SELECT id, name, type_id, allowed_types, value FROM nvs ");
+
+NetDbNvRow nvRowOf(const QSqlQuery &query)
+{
+    NetDbNvRow row;
+    row.id = query.value(0).toLongLong();
+    row.name = query.value(1).toString();
+    row.typeId = query.value(2).toInt();
+    for (const QString &piece : query.value(3).toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
+        row.allowed.append(piece.toInt());
+    row.value = query.value(4).toString();
+    return row;
+}
+} // namespace
+
+QList<NetDbNvRow> NetDbSession::nvRows(qint64 objectId) const
+{
+    requireOpen();
+    refresh();
+    QList<NetDbNvRow> rows;
+    if (const auto kept = m_nvsOfObject.constFind(objectId); kept != m_nvsOfObject.constEnd()) {
+        for (qint64 id : *kept)
+            rows.append(m_nvs.value(id));
+        return rows;
+    }
+    QSqlQuery &query = statement(kNvColumns + QStringLiteral("WHERE object_id = ? ORDER BY position"));
+    query.bindValue(0, objectId);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        raise(error, QStringLiteral("reading"));
+    }
+    while (query.next())
+        rows.append(nvRowOf(query));
+    query.finish();
+    if (m_nvs.size() >= kMaxKeptResults) {
+        m_nvs.clear();
+        m_nvsOfObject.clear();
+    }
+    QList<qint64> ids;
+    for (const NetDbNvRow &row : std::as_const(rows)) {
+        m_nvs.insert(row.id, row);
+        ids.append(row.id);
+    }
+    m_nvsOfObject.insert(objectId, ids);
+    return rows;
+}
+
+NetDbNvRow NetDbSession::nvRow(qint64 nvId) const
+{
+    requireOpen();
+    refresh();
+    if (const auto kept = m_nvs.constFind(nvId); kept != m_nvs.constEnd())
+        return *kept;
+    QSqlQuery &query = statement(kNvColumns + QStringLiteral("WHERE id = ?"));
+    query.bindValue(0, nvId);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        raise(error, QStringLiteral("reading"));
+    }
+    const bool found = query.next();
+    const NetDbNvRow row = found ? nvRowOf(query) : NetDbNvRow();
+    query.finish();
+    if (!found)
+        throw LnsError(LnsErrorCode::NotFound, QStringLiteral("The network variable no longer exists."));
+    if (m_nvs.size() >= kMaxKeptResults) {
+        m_nvs.clear();
+        m_nvsOfObject.clear();
+    }
+    m_nvs.insert(nvId, row);
+    return row;
+}
+
 QVariantList NetDbSession::selectRow(const QString &sql, const QVariantList &binds,
                                      const QString &missing) const
 {
@@ -371,7 +461,7 @@ void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWrit
     if (scope == NetDbWriteScope::Anything)
         dropCaches();
     else if (scope == NetDbWriteScope::Values)
-        m_results.clear();
+        dropResults();
 }
 
 qint64 NetDbSession::insert(const QString &table, const QStringList &columns, const QVariantList &values)

@@ -3,6 +3,7 @@
 #include "platform/lns/LnsNetworkVariable.h"
 #include "platform/netdb/NetDbChangeWatch.h"
 #include "platform/netdb/NetDbCpCache.h"
+#include "platform/netdb/NetDbNvRow.h"
 #include "platform/netdb/NetDbOpenMode.h"
 
 #include <QHash>
@@ -77,11 +78,24 @@ public:
     // serve a server database.
     qint64 insert(const QString &table, const QStringList &columns, const QVariantList &values);
 
+    // Changes whenever what was read before may no longer hold: after a
+    // write of this client (CP bytes aside, which change no listing), a
+    // cancelled transaction, or a commit of another connection, which this
+    // call looks for first. Lists read under one generation are still valid
+    // under it.
+    quint64 readGeneration() const;
+
     // The CP rows of an owner in their order, read together.
     QList<NetDbCpRow> cpRows(NetDbCpOwner owner, qint64 ownerId) const;
     // NotFound when the CP no longer exists.
     NetDbCpRow cpRow(qint64 cpId) const;
     void storeCpBytes(qint64 cpId, const QList<int> &bytes);
+
+    // The NV rows of a LonMark object in their order, read together and
+    // kept like other reads.
+    QList<NetDbNvRow> nvRows(qint64 objectId) const;
+    // NotFound when the NV no longer exists.
+    NetDbNvRow nvRow(qint64 nvId) const;
 
     void beginTransaction();
     void commitTransaction();
@@ -108,6 +122,7 @@ private:
     // Drops what was read when another connection committed meanwhile.
     void refresh() const;
     void dropCaches() const;
+    void dropResults() const;
 
     QString m_path;
     NetDbOpenMode m_mode;
@@ -120,6 +135,9 @@ private:
     mutable QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
     mutable QHash<QString, QList<QVariantList>> m_results; // by statement and values
     mutable NetDbCpCache m_cps;
+    mutable QHash<qint64, NetDbNvRow> m_nvs;
+    mutable QHash<qint64, QList<qint64>> m_nvsOfObject;
     mutable NetDbChangeWatch m_watch;
+    mutable quint64 m_generation = 0;
     QHash<QString, qint64> m_nextIds; // by table, inside this client's transaction
 };

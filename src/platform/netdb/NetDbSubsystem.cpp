@@ -28,12 +28,16 @@ QString NetDbSubsystem::name() const
 
 LnsCollectionRef<LnsAppDevice> NetDbSubsystem::appDevices() const
 {
-    return NetDbObjects::devicesOfSubsystem(m_session, m_id);
+    if (!m_devices)
+        m_devices = NetDbObjects::devicesOfSubsystem(m_session, m_id);
+    return m_devices;
 }
 
 LnsCollectionRef<LnsSubsystem> NetDbSubsystem::subsystems() const
 {
-    return NetDbObjects::subsystemsOfSubsystem(m_session, m_id);
+    if (!m_subsystems)
+        m_subsystems = NetDbObjects::subsystemsOfSubsystem(m_session, m_id);
+    return m_subsystems;
 }
 
 QString NetDbSubsystem::path() const

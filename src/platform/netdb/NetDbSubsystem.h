@@ -21,4 +21,7 @@ private:
 
     NetDbSessionRef m_session;
     qint64 m_id;
+    // One collection per handle: a walk through it lists its members once.
+    mutable LnsCollectionRef<LnsAppDevice> m_devices;
+    mutable LnsCollectionRef<LnsSubsystem> m_subsystems;
 };

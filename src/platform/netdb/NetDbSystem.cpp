@@ -24,7 +24,9 @@ QString NetDbSystem::name() const
 
 LnsCollectionRef<LnsSubsystem> NetDbSystem::subsystems() const
 {
-    return NetDbObjects::subsystemsOfSystem(m_session, m_networkId);
+    if (!m_subsystems)
+        m_subsystems = NetDbObjects::subsystemsOfSystem(m_session, m_networkId);
+    return m_subsystems;
 }
 
 void NetDbSystem::startTransaction()

@@ -30,4 +30,6 @@ public:
 private:
     NetDbSessionRef m_session;
     qint64 m_networkId;
+    // One collection per handle: a walk through it lists its members once.
+    mutable LnsCollectionRef<LnsSubsystem> m_subsystems;
 };

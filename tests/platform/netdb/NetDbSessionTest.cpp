@@ -107,6 +107,39 @@ TEST_F(NetDbSessionTest, OtherConnectionsInTheProcessAreSeenToo)
     EXPECT_EQ(lnsErrorNumber([&] { device(); }), LnsErrorCode::NotFound);
 }
 
+// A collection lists its members once for a walk and keeps them only while
+// nothing can have changed: this client's writes, a cancelled transaction and
+// other clients' commits all show at its next call.
+TEST_F(NetDbSessionTest, AKeptCollectionListsAfreshAfterEveryChange)
+{
+    const auto rx1 = device();
+    const auto objects = rx1->lonMarkObjects();
+    const auto nvs = objects->item(2)->networkVariables();
+    ASSERT_EQ(objects->count(), 3);
+    ASSERT_EQ(nvs->item(QStringLiteral("PrimeValue"))->typeId(), 95);
+    EXPECT_EQ(rx1->lonMarkObjects(), objects) << "one collection per handle";
+
+    auto other = openSecond();
+    deviceOf(*other)->lonMarkObjects()->item(2)->networkVariables()->item(1)->changeType(81);
+    EXPECT_EQ(nvs->item(QStringLiteral("PrimeValue"))->typeId(), 81);
+    EXPECT_EQ(nvs->item(1)->value(), SnvtCatalog::defaultValue(81));
+
+    auto sys = system();
+    sys->startTransaction();
+    nvs->item(1)->changeType(95);
+    EXPECT_EQ(nvs->item(QStringLiteral("PrimeValue"))->typeId(), 95);
+    db->removeDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("RX1"));
+    EXPECT_EQ(objects->count(), 0);
+    EXPECT_EQ(nvs->count(), 0);
+    sys->cancelTransaction();
+    EXPECT_EQ(objects->count(), 3);
+    EXPECT_EQ(nvs->item(QStringLiteral("PrimeValue"))->typeId(), 81);
+
+    other->removeDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("RX1"));
+    EXPECT_EQ(objects->count(), 0);
+    EXPECT_EQ(lnsErrorNumber([&] { nvs->item(QStringLiteral("PrimeValue")); }), LnsErrorCode::NotFound);
+}
+
 TEST_F(NetDbSessionTest, RefusedWriteLeavesNoValueBehind)
 {
     auto other = openSecond();
