@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/services/RegistryUtility.h"
+#include "platform/services/SettingsBatch.h"
 #include "platform/services/SettingsLocation.h"
 
 #include <QDir>
@@ -65,24 +66,35 @@ QString ServerRegistrationStore::execLine(const QString &executable)
 void ServerRegistrationStore::write(const RegistrationRecord &record, const QString &executable)
 {
     const QString key = recordKey(record.progId());
-    RegistryUtility::write(key, ProjectNameValue, record.projectName);
-    RegistryUtility::write(key, ClassNameValue, record.className);
-    RegistryUtility::write(key, DescriptionValue, record.description);
-    RegistryUtility::write(key, VersionValue, record.version);
-    RegistryUtility::write(key, ManufacturerValue, record.manufacturer);
-    RegistryUtility::write(key, ProductLineValue, record.productLine);
-    RegistryUtility::write(key, ObjectTypeValue, record.objectType);
-    RegistryUtility::write(key, ProgramVersionValue, record.programVersion);
-    RegistryUtility::write(key, LocalServerValue, executable);
+    {
+        // Every end of the program refreshes the record: it reaches the disk
+        // once, and only when a field changed (a moved program, a new version).
+        SettingsBatch batch;
+        batch.write(key, ProjectNameValue, record.projectName);
+        batch.write(key, ClassNameValue, record.className);
+        batch.write(key, DescriptionValue, record.description);
+        batch.write(key, VersionValue, record.version);
+        batch.write(key, ManufacturerValue, record.manufacturer);
+        batch.write(key, ProductLineValue, record.productLine);
+        batch.write(key, ObjectTypeValue, record.objectType);
+        batch.write(key, ProgramVersionValue, record.programVersion);
+        batch.write(key, LocalServerValue, executable);
+        batch.commit();
+    }
 
     if (!QDir().mkpath(servicesDir()))
         throw AppError(75, Source, QStringLiteral("The folder \"%1\" cannot be created.").arg(servicesDir()));
-    QSaveFile file(serviceFilePath(record.progId()));
+    const QString path = serviceFilePath(record.progId());
+    const QByteArray text = (QStringLiteral("[D-BUS Service]\nName=") + record.progId() +
+                             QStringLiteral("\nExec=") + execLine(executable) + QLatin1Char('\n'))
+                                .toUtf8();
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == text)
+        return;
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         throw AppError(75, Source, QStringLiteral("\"%1\" cannot be written.").arg(file.fileName()));
-    const QString text = QStringLiteral("[D-BUS Service]\nName=") + record.progId() +
-                         QStringLiteral("\nExec=") + execLine(executable) + QLatin1Char('\n');
-    file.write(text.toUtf8());
+    file.write(text);
     if (!file.commit())
         throw AppError(75, Source, QStringLiteral("\"%1\" cannot be written.").arg(file.fileName()));
 }

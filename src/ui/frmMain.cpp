@@ -17,6 +17,7 @@
 #include "platform/services/FileDialog.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/RegistryUtility.h"
+#include "platform/services/SettingsBatch.h"
 #include "platform/services/UtilityComponent.h"
 #include "template/ParamEnums.h"
 #include "ui/AboutDialog.h"
@@ -736,6 +737,7 @@ void frmMain::savePosition()
     if (isMinimized())
         return;
     const QString key = LcaPlugIn::ProductKey() + QStringLiteral("\\Settings");
-    RegistryUtility::write(key, QStringLiteral("Top"), QString::number(qRound(Twips::FromPixels(y()))));
-    RegistryUtility::write(key, QStringLiteral("Left"), QString::number(qRound(Twips::FromPixels(x()))));
+    SettingsBatch batch;
+    batch.write(key, QStringLiteral("Top"), QString::number(qRound(Twips::FromPixels(y()))));
+    batch.write(key, QStringLiteral("Left"), QString::number(qRound(Twips::FromPixels(x()))));
 }

@@ -7,6 +7,7 @@
 #include "host/RegResultReceiver.h"
 #include "platform/lns/LnsNetwork.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 namespace {
@@ -49,6 +50,35 @@ TEST_F(WindowsRegistration, RegisterWritesRecordAndServiceFile)
     EXPECT_TRUE(settingsContent().contains(
         QStringLiteral("SOFTWARE/Classes/veltoTarvinaRX24.Application/LocalServer=") +
         path("bin/tarvinaRX24")));
+}
+
+// Every end of the program refreshes the registration: when nothing changed
+// it touches no file, and when the program moved both files follow.
+TEST_F(WindowsRegistration, ARefreshThatChangesNothingTouchesNoFile)
+{
+    LcaPlugIn::InitApp();
+    ServerRegistration::Register();
+    const QString settings = SettingsLocation::filePath();
+    const QString service = path("share/dbus-1/services/") + ServiceFile;
+    const QDateTime old = QDateTime::currentDateTime().addDays(-1);
+    for (const QString &file : {settings, service}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+
+    ServerRegistration::Register();
+    EXPECT_EQ(QFileInfo(settings).lastModified(), old);
+    EXPECT_EQ(QFileInfo(service).lastModified(), old);
+
+    ServerRegistration::setExecutable(path("moved/tarvinaRX24"));
+    ServerRegistration::Register();
+    EXPECT_GT(QFileInfo(settings).lastModified(), old);
+    EXPECT_GT(QFileInfo(service).lastModified(), old);
+    EXPECT_TRUE(readText(service).contains(QStringLiteral("Exec=") + path("moved/tarvinaRX24")));
+    // On disk, as the next process reads it.
+    EXPECT_TRUE(readText(settings).contains(QStringLiteral("LocalServer=") + path("moved/tarvinaRX24")));
+    EXPECT_EQ(ServerRegistrationStore::read(AppVersion::ProgId()).projectName,
+              QStringLiteral("veltoTarvinaRX24"));
 }
 
 TEST_F(WindowsRegistration, ExecutableWithBlanksIsQuoted)

@@ -1,17 +1,16 @@
 #include "platform/services/RegistryUtility.h"
 
+#include "platform/services/SettingsBatch.h"
 #include "platform/services/SettingsLocation.h"
 
 #include <QSettings>
 #include <QStringList>
 
-namespace {
-QString settingsKey(const QString &keyPath, const QString &valueName)
+QString RegistryUtility::settingsKey(const QString &keyPath, const QString &valueName)
 {
-    const QString group = RegistryUtility::groupPath(keyPath);
+    const QString group = groupPath(keyPath);
     return group.isEmpty() ? valueName : group + QLatin1Char('/') + valueName;
 }
-} // namespace
 
 QString RegistryUtility::groupPath(const QString &keyPath)
 {
@@ -29,9 +28,8 @@ QString RegistryUtility::read(const QString &keyPath, const QString &valueName, 
 
 void RegistryUtility::write(const QString &keyPath, const QString &valueName, const QString &value)
 {
-    QSettings settings(SettingsLocation::filePath(), QSettings::IniFormat);
-    settings.setValue(settingsKey(keyPath, valueName), value);
-    settings.sync();
+    SettingsBatch batch;
+    batch.write(keyPath, valueName, value);
 }
 
 bool RegistryUtility::contains(const QString &keyPath, const QString &valueName)

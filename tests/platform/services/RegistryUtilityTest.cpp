@@ -1,7 +1,11 @@
 #include "platform/services/RegistryUtility.h"
 
+#include "platform/services/SettingsBatch.h"
 #include "platform/services/SettingsLocation.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -63,4 +67,39 @@ TEST_F(RegistryUtilityTest, GroupPathDropsEmptyLevels)
 {
     EXPECT_EQ(RegistryUtility::groupPath(QStringLiteral("\\SOFTWARE\\\\velto\\")),
               QStringLiteral("SOFTWARE/velto"));
+}
+
+// Values written together reach the disk when the batch ends, all of them;
+// a batch that finds every value in place leaves the file alone.
+TEST_F(RegistryUtilityTest, ABatchWritesWhatChangedWhenItEnds)
+{
+    const QString file = SettingsLocation::filePath();
+    const QString settingsKey = ProductKey + QStringLiteral("\\Settings");
+    {
+        SettingsBatch batch;
+        batch.write(settingsKey, QStringLiteral("Top"), QStringLiteral("120"));
+        batch.write(settingsKey, QStringLiteral("Left"), QStringLiteral("240"));
+    }
+    QFile text(file);
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    const QByteArray content = text.readAll();
+    EXPECT_TRUE(content.contains("Top=120") && content.contains("Left=240")) << content.toStdString();
+    text.close();
+
+    const QDateTime old = QDateTime::currentDateTime().addDays(-1);
+    ASSERT_TRUE(text.open(QIODevice::ReadWrite) && text.setFileTime(old, QFileDevice::FileModificationTime));
+    text.close();
+    {
+        SettingsBatch batch;
+        batch.write(settingsKey, QStringLiteral("Top"), QStringLiteral("120"));
+        batch.write(settingsKey, QStringLiteral("Left"), QStringLiteral("240"));
+        EXPECT_FALSE(batch.changed());
+    }
+    RegistryUtility::write(settingsKey, QStringLiteral("Top"), QStringLiteral("120"));
+    EXPECT_EQ(QFileInfo(file).lastModified(), old);
+
+    RegistryUtility::write(settingsKey, QStringLiteral("Top"), QStringLiteral("360"));
+    EXPECT_GT(QFileInfo(file).lastModified(), old);
+    EXPECT_EQ(RegistryUtility::read(settingsKey, QStringLiteral("Top")), QStringLiteral("360"));
+    EXPECT_EQ(RegistryUtility::read(settingsKey, QStringLiteral("Left")), QStringLiteral("240"));
 }
