@@ -4,6 +4,7 @@
 #include "host/AutomationStart.h"
 #include "host/CommandLine.h"
 #include "host/CommandValidator.h"
+#include "host/DetachedStart.h"
 #include "host/DeviceConnection.h"
 #include "host/LcaPlugIn.h"
 #include "host/MainWindowHost.h"
@@ -11,7 +12,6 @@
 #include "host/ResourceStrings.h"
 #include "host/ServerRegistration.h"
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -49,7 +49,7 @@ void PlugInMain::selfRegister()
     if (starter()) {
         started = starter()(program, arguments);
     } else if (!QStandardPaths::isTestModeEnabled()) {
-        started = QProcess::startDetached(program, arguments);
+        started = DetachedStart::start(program, arguments);
     }
     if (!started)
         PlugInGlobals::Trace(QStringLiteral("Self-registration could not be started: ") + program);

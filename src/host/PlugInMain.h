@@ -15,7 +15,7 @@ public:
 
     // Starts a program without waiting for it; true when it started.
     using DetachedStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
-    // empty: QProcess::startDetached (refused under test mode, so a test run
+    // empty: DetachedStart (refused under test mode, so a test run
     // never starts programs of its own).
     static void setDetachedStarter(DetachedStarter starter);
 

@@ -56,12 +56,21 @@ int PlugInProcess::unregisterServer()
     }
 }
 
+bool PlugInProcess::isRegistrationOnly(const QStringList &arguments)
+{
+    return isOnly(arguments, PlugInMain::RegServerArgument()) ||
+           isOnly(arguments, PlugInMain::UnregServerArgument());
+}
+
+int PlugInProcess::runRegistration(const QStringList &arguments)
+{
+    return isOnly(arguments, PlugInMain::RegServerArgument()) ? registerServer() : unregisterServer();
+}
+
 int PlugInProcess::run(const QStringList &arguments, MainWindowHost &window, const EventLoop &eventLoop)
 {
-    if (isOnly(arguments, PlugInMain::RegServerArgument()))
-        return registerServer();
-    if (isOnly(arguments, PlugInMain::UnregServerArgument()))
-        return unregisterServer();
+    if (isRegistrationOnly(arguments))
+        return runRegistration(arguments);
 
     PlugInGlobals::MainWindow = &window;
     bool serving = false;

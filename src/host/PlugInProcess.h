@@ -21,6 +21,13 @@ public:
     // event loop and returns its exit code.
     static int run(const QStringList &arguments, MainWindowHost &window, const EventLoop &eventLoop);
 
+    // " /regserver" or " /unregserver" alone: they need no window, nor
+    // anything of Qt beyond its core (a start without options runs the first
+    // in a second process every time).
+    static bool isRegistrationOnly(const QStringList &arguments);
+    // Runs one of those two; the exit code.
+    static int runRegistration(const QStringList &arguments);
+
     // " /regserver": the registration record and the D-Bus service file.
     static int registerServer();
     // " /unregserver": both removed.
