@@ -4,6 +4,9 @@
 #include "platform/services/QtTranslations.h"
 #include "platform/services/TextUtility.h"
 
+#include <QHash>
+#include <QMutex>
+
 namespace {
 int &languageOffset()
 {
@@ -29,11 +32,27 @@ void ResourceStrings::SetLanguageOffset(int offset)
 
 QString ResourceStrings::LoadResString(int id, int item)
 {
-    const ResourceTable &table = ResourceTable::builtIn();
+    // The built-in table never changes: each text is split into its items
+    // once, not for every item asked (a list of 21 module types asks 21 times).
+    static QMutex lock;
+    static QHash<int, QStringList> itemsByKey;
     const int key = id + languageOffset();
-    if (!table.contains(key))
+    if (item == 0)
+        item = 1;
+    if (item < 1)
         return QString();
-    return ItemOf(table.text(key), item);
+    const QMutexLocker locker(&lock);
+    auto items = itemsByKey.constFind(key);
+    if (items == itemsByKey.constEnd()) {
+        const ResourceTable &table = ResourceTable::builtIn();
+        if (!table.contains(key))
+            return QString();
+        QStringList split = table.text(key).split(ItemSeparator);
+        for (QString &text : split)
+            text.replace(LineBreakMark, QLatin1Char('\n'));
+        items = itemsByKey.insert(key, split);
+    }
+    return item > items->size() ? QString() : items->at(item - 1);
 }
 
 QString ResourceStrings::LoadResString(int id, int item, const QStringList &values)

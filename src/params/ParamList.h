@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/AppError.h"
+#include "platform/services/FoldedNameMap.h"
 
-#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -32,8 +32,12 @@ public:
                            QStringLiteral("Invalid procedure call or argument"));
         return item;
     }
-    T *Find(const QString &name) const { return m_byKey.value(key(name), nullptr); }
-    bool Contains(const QString &name) const { return m_byKey.contains(key(name)); }
+    T *Find(const QString &name) const
+    {
+        const auto it = m_byKey.find(QStringView(name));
+        return it == m_byKey.end() ? nullptr : it->second;
+    }
+    bool Contains(const QString &name) const { return m_byKey.find(QStringView(name)) != m_byKey.end(); }
 
     // A name already in the list: AppError 457, and the list stays as it was.
     void Add(T *item, const QString &name)
@@ -43,7 +47,7 @@ public:
                 457, QStringLiteral("cParams"),
                 QStringLiteral("This key is already associated with an element of this collection"));
         m_items.append(item);
-        m_byKey.insert(key(name), item);
+        m_byKey.emplace(name, item);
     }
 
     const QList<T *> &items() const { return m_items; }
@@ -51,8 +55,6 @@ public:
     auto end() const { return m_items.cend(); }
 
 private:
-    static QString key(const QString &name) { return name.toCaseFolded(); }
-
     QList<T *> m_items;
-    QHash<QString, T *> m_byKey;
+    FoldedNameMap<T *> m_byKey;
 };

@@ -12,16 +12,23 @@ double TemplateNumber::leadingNumber(const QString &text)
         ++pos;
 
     const qsizetype start = pos;
-    if (pos < length && (text.at(pos) == QLatin1Char('+') || text.at(pos) == QLatin1Char('-')))
+    const bool negative = pos < length && text.at(pos) == QLatin1Char('-');
+    if (pos < length && (text.at(pos) == QLatin1Char('+') || negative))
         ++pos;
     const auto isDigit = [&text](qsizetype at) {
         return text.at(at) >= QLatin1Char('0') && text.at(at) <= QLatin1Char('9');
     };
     qsizetype digits = 0;
+    qint64 whole = 0;
     while (pos < length && isDigit(pos)) {
+        if (digits < 15) // exact in a double
+            whole = whole * 10 + (text.at(pos).unicode() - u'0');
         ++pos;
         ++digits;
     }
+    // Most template values are whole numbers: no text conversion for them.
+    if (digits > 0 && digits <= 15 && (pos == length || text.at(pos) != QLatin1Char('.')))
+        return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
     if (pos < length && text.at(pos) == QLatin1Char('.')) {
         ++pos;
         while (pos < length && isDigit(pos)) {
