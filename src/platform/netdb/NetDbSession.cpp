@@ -158,9 +158,11 @@ void NetDbSession::open()
             if (m_mode != NetDbOpenMode::ReadOnly) {
                 QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
                 NetDbSchema::addMissingIndexes(db);
+                m_walSync.attach(db);
             }
             m_watch.attach(db, m_mode != NetDbOpenMode::ReadOnly);
         } catch (...) {
+            m_walSync.detach();
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_connectionName);
@@ -185,6 +187,7 @@ void NetDbSession::close()
     deviceWritePrepared = false;
     dropCaches();
     m_statements.clear();
+    m_walSync.detach();
     m_watch.detach();
     {
         QSqlDatabase db = database();
@@ -462,6 +465,8 @@ void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWrit
         dropCaches();
     else if (scope == NetDbWriteScope::Values)
         dropResults();
+    if (!m_inTransaction)
+        m_walSync.committed();
 }
 
 qint64 NetDbSession::insert(const QString &table, const QStringList &columns, const QVariantList &values)
@@ -519,6 +524,7 @@ void NetDbSession::commitTransaction()
         raise(query.lastError(), QStringLiteral("committing the transaction"));
     }
     m_inTransaction = false;
+    m_walSync.committed();
 }
 
 void NetDbSession::cancelTransaction()

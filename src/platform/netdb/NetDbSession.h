@@ -5,6 +5,7 @@
 #include "platform/netdb/NetDbCpCache.h"
 #include "platform/netdb/NetDbNvRow.h"
 #include "platform/netdb/NetDbOpenMode.h"
+#include "platform/netdb/NetDbWalSync.h"
 
 #include <QHash>
 #include <QSet>
@@ -138,6 +139,7 @@ private:
     mutable QHash<qint64, NetDbNvRow> m_nvs;
     mutable QHash<qint64, QList<qint64>> m_nvsOfObject;
     mutable NetDbChangeWatch m_watch;
+    NetDbWalSync m_walSync;
     mutable quint64 m_generation = 0;
     QHash<QString, qint64> m_nextIds; // by table, inside this client's transaction
 };

@@ -28,6 +28,29 @@ TEST_F(NetDbSystemTest, CommitMakesWritesVisibleToOthers)
               QStringLiteral("00 00 00 00 00 00"));
 }
 
+// Commits reach the disk when control returns to the event loop or the
+// connection closes; a connection closed before that flushes on its way out
+// and leaves nothing scheduled behind.
+TEST_F(NetDbSystemTest, CommitsOfAConnectionClosedBeforeTheEventLoopRanAreKept)
+{
+    auto sys = system();
+    sys->startTransaction();
+    scenes()->setValue(QStringLiteral("0A 0A 0A 0A 0A 0A"));
+    sys->commitTransaction();
+    primeValue()->setValue(QStringLiteral("20.0 1")); // a write of its own, outside a transaction
+    sys.reset();
+    db.reset();
+    QCoreApplication::processEvents();
+
+    db = openSecond();
+    EXPECT_EQ(scenes()->value(), QStringLiteral("0A 0A 0A 0A 0A 0A"));
+    EXPECT_EQ(primeValue()->value(), QStringLiteral("20.0 1"));
+    scenes()->setValue(QStringLiteral("0B 0B 0B 0B 0B 0B"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(deviceOf(*openSecond())->lonMarkObjects()->item(2)->configProperties()->item(2)->value(),
+              QStringLiteral("0B 0B 0B 0B 0B 0B"));
+}
+
 TEST_F(NetDbSystemTest, CancelRestoresCpsAndNvTypes)
 {
     auto sys = system();
