@@ -2,7 +2,8 @@
 
 // Generated networks for the benchmarks: small ones in a temporary folder,
 // big ones generated once into $RX24_BENCH_CACHE (default
-// ~/.cache/rx24-bench) and reused by later runs.
+// ~/.cache/rx24-bench) and reused by later runs; benchmarks that write get
+// a copy of their own.
 #include "NetworkGenerator.h"
 #include "platform/AppError.h"
 #include "platform/netdb/NetworkDatabase.h"
@@ -53,6 +54,21 @@ inline QString networkFile(int devices, bool cached = true)
     const auto summary = NetworkGenerator(db).generate({kNetwork, devices, 0, {}, {}});
     std::fprintf(stderr, "... done in %lld ms\n", static_cast<long long>(summary.milliseconds));
     return path;
+}
+
+// A copy of the network of `devices` devices in a temporary folder of this
+// process, for benchmarks that write.
+inline QString writableCopy(int devices)
+{
+    static QTemporaryDir copies;
+    const QString source = networkFile(devices, devices > 100);
+    const QString copy = copies.filePath(QStringLiteral("network-%1.lnsdb").arg(devices));
+    QFile::remove(copy);
+    for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
+        QFile::remove(copy + suffix);
+    if (!QFile::copy(source, copy))
+        throw AppError(75, QStringLiteral("BenchNetwork"), QStringLiteral("cannot copy ") + source);
+    return copy;
 }
 
 } // namespace BenchNetwork
