@@ -46,6 +46,7 @@ cMonitorPoint *cMonitorPoints::AddMonitorPoint(const QString &name, const LnsRef
         point->setEventTag(cMonitorPoint::FirstEventTag + Count());
         point->setMonitoringType(monitoringType);
     }
+    m_byName.emplace(name, point.get());
     m_points.push_back(std::move(point));
     return m_points.back().get();
 }
@@ -57,6 +58,7 @@ void cMonitorPoints::RemoveMonitorPointByName(const QString &name)
     // another position.
     if (point->MonitoringIsActive())
         point->DeactivateMonitoring();
+    m_byName.erase(m_byName.find(QStringView(name)));
     std::erase_if(m_points, [point](const std::unique_ptr<cMonitorPoint> &p) { return p.get() == point; });
 }
 
@@ -77,11 +79,8 @@ cMonitorPoint *cMonitorPoints::GetMonitorPointByName(const QString &name) const
 
 cMonitorPoint *cMonitorPoints::FindMonitorPoint(const QString &name) const
 {
-    for (const auto &point : m_points) {
-        if (point->Name().compare(name, Qt::CaseInsensitive) == 0)
-            return point.get();
-    }
-    return nullptr;
+    const auto found = m_byName.find(QStringView(name));
+    return found == m_byName.end() ? nullptr : found->second;
 }
 
 bool cMonitorPoints::openMonitorSet()

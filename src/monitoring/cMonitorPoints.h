@@ -4,6 +4,7 @@
 #include "platform/lns/LnsAppDevice.h"
 #include "platform/lns/LnsObjectServer.h"
 #include "platform/lns/LnsSystem.h"
+#include "platform/services/FoldedNameMap.h"
 
 #include <QObject>
 #include <QPointer>
@@ -74,5 +75,8 @@ private:
 
     QPointer<LnsObjectServer> m_objectServer;
     std::vector<std::unique_ptr<cMonitorPoint>> m_points;
+    // The points by name (a point keeps the name it was added under): every
+    // channel object asks for its three points by name, again and again.
+    FoldedNameMap<cMonitorPoint *> m_byName;
     LnsRef<LnsSystem> m_monitorSet; // the system whose monitor set this collection opened
 };

@@ -4,6 +4,7 @@
 #include "platform/services/TextUtility.h"
 #include "template/TemplateNumber.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -13,6 +14,18 @@ constexpr int ProblemTextId = 1561;
 
 std::optional<double> FileNumber::number(const QString &text)
 {
+    // Whole numbers, by far the most frequent, need no text conversion:
+    // an optional sign and up to 15 digits, exact in a double.
+    const QStringView trimmed = QStringView(text).trimmed();
+    const bool hasSign = !trimmed.isEmpty() && (trimmed[0] == u'+' || trimmed[0] == u'-');
+    const QStringView digits = trimmed.mid(hasSign ? 1 : 0);
+    if (!digits.isEmpty() && digits.size() <= 15 &&
+        std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        qint64 whole = 0;
+        for (const QChar c : digits)
+            whole = whole * 10 + (c.unicode() - u'0');
+        return trimmed[0] == u'-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
     const QString normalized = TextUtility::NormalizeNumber(text);
     if (normalized.isEmpty())
         return std::nullopt;

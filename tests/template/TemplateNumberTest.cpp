@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -26,6 +27,17 @@ TEST(TemplateNumberLeading, ReadsSignDigitsAndFraction)
     EXPECT_DOUBLE_EQ(TemplateNumber::leadingNumber(QStringLiteral(".5")), 0.5);
     EXPECT_DOUBLE_EQ(TemplateNumber::leadingNumber(QStringLiteral("5.")), 5.0);
     EXPECT_DOUBLE_EQ(TemplateNumber::leadingNumber(QStringLiteral("  12")), 12.0);
+}
+
+// Whole numbers are read digit by digit, longer ones through the text
+// conversion: both agree, sign of zero included.
+TEST(TemplateNumberLeading, WholeNumbersOfEveryLengthAndTheSignOfZero)
+{
+    EXPECT_DOUBLE_EQ(TemplateNumber::leadingNumber(QStringLiteral("123456789012345")), 123456789012345.0);
+    EXPECT_DOUBLE_EQ(TemplateNumber::leadingNumber(QStringLiteral("12345678901234567")), 12345678901234567.0);
+    EXPECT_DOUBLE_EQ(TemplateNumber::leadingNumber(QStringLiteral("007,1")), 7.0);
+    EXPECT_TRUE(std::signbit(TemplateNumber::leadingNumber(QStringLiteral("-0"))));
+    EXPECT_FALSE(std::signbit(TemplateNumber::leadingNumber(QStringLiteral("+0"))));
 }
 
 TEST(TemplateNumberLeading, StopsAtTheFirstCharacterThatIsNoPartOfANumber)

@@ -3,6 +3,7 @@
 #include "platform/lns/LnsError.h"
 
 #include <QStringList>
+#include <QStringTokenizer>
 
 const QString CpValueText::Raw = QStringLiteral("RAW");
 const QString CpValueText::RawHex = QStringLiteral("RAW_HEX");
@@ -79,9 +80,10 @@ QString CpValueText::toStored(const QList<int> &bytes)
 
 QList<int> CpValueText::fromStored(const QString &stored)
 {
+    // Read for every CP row: the pieces are looked at in place, not copied.
     QList<int> bytes;
-    const QStringList pieces = stored.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString &piece : pieces)
+    bytes.reserve(stored.count(QLatin1Char(',')) + 1);
+    for (const QStringView piece : QStringView(stored).tokenize(QLatin1Char(','), Qt::SkipEmptyParts))
         bytes.append(piece.toInt());
     return bytes;
 }

@@ -29,7 +29,11 @@ void NetDbLonMarkObject::setName(const QString &name)
 {
     if (name.trimmed().isEmpty())
         throw LnsError(LnsErrorCode::InvalidValue, QStringLiteral("A LonMark object needs a name."));
-    row(); // the object must still exist
+    // The object must still exist. A write of the whole set names every
+    // object again, mostly as it is named: the same name changes nothing
+    // and costs no statement, and what was read stays valid.
+    if (row().at(0).toString() == name)
+        return;
     m_session->exec(QStringLiteral("UPDATE lonmark_objects SET name = ? WHERE id = ?"), {name, m_id},
                     NetDbWriteScope::Values);
 }

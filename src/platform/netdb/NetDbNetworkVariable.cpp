@@ -45,8 +45,7 @@ void NetDbNetworkVariable::changeType(int newTypeId)
         throw LnsError(LnsErrorCode::TypeNotAllowed,
                        QStringLiteral("Network variable \"%1\" cannot take the type %2 (%3).")
                            .arg(current.name, QString::number(newTypeId), SnvtCatalog::name(newTypeId)));
-    m_session->exec(QStringLiteral("UPDATE nvs SET type_id = ?, value = ? WHERE id = ?"),
-                    {newTypeId, SnvtCatalog::defaultValue(newTypeId), m_id}, NetDbWriteScope::Values);
+    m_session->storeNvRow(m_id, newTypeId, SnvtCatalog::defaultValue(newTypeId));
 }
 
 LnsCollectionRef<LnsConfigProperty> NetDbNetworkVariable::configProperties() const
@@ -69,8 +68,7 @@ void NetDbNetworkVariable::setValue(const QString &text)
         throw LnsError(LnsErrorCode::InvalidValue,
                        QStringLiteral("The value \"%1\" does not fit network variable \"%2\" of type %3.")
                            .arg(text, current.name, SnvtCatalog::name(current.typeId)));
-    m_session->exec(QStringLiteral("UPDATE nvs SET value = ? WHERE id = ?"), {text, m_id},
-                    NetDbWriteScope::Values);
+    m_session->storeNvRow(m_id, current.typeId, text);
 }
 
 QStringList NetDbNetworkVariable::elementNames() const
@@ -109,8 +107,7 @@ void NetDbNetworkVariable::setElementValue(const QString &elementName, const QSt
     while (pieces.size() < defaults.size())
         pieces.append(defaults.at(pieces.size()));
     pieces[index] = text;
-    m_session->exec(QStringLiteral("UPDATE nvs SET value = ? WHERE id = ?"),
-                    {pieces.join(QLatin1Char(' ')), m_id}, NetDbWriteScope::Values);
+    m_session->storeNvRow(m_id, current.typeId, pieces.join(QLatin1Char(' ')));
 }
 
 LnsMonitorOptions NetDbNetworkVariable::monitorOptions() const

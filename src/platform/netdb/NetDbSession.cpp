@@ -430,6 +430,21 @@ NetDbNvRow NetDbSession::nvRow(qint64 nvId) const
     return row;
 }
 
+void NetDbSession::storeNvRow(qint64 nvId, int typeId, const QString &value)
+{
+    const NetDbNvRow current = nvRow(nvId);
+    if (typeId == current.typeId)
+        exec(QStringLiteral("UPDATE nvs SET value = ? WHERE id = ?"), {value, nvId},
+             NetDbWriteScope::NvRowOnly);
+    else
+        exec(QStringLiteral("UPDATE nvs SET type_id = ?, value = ? WHERE id = ?"), {typeId, value, nvId},
+             NetDbWriteScope::NvRowOnly);
+    NetDbNvRow updated = current;
+    updated.typeId = typeId;
+    updated.value = value;
+    m_nvs.insert(nvId, updated);
+}
+
 QVariantList NetDbSession::selectRow(const QString &sql, const QVariantList &binds,
                                      const QString &missing) const
 {
@@ -465,6 +480,8 @@ void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWrit
         dropCaches();
     else if (scope == NetDbWriteScope::Values)
         dropResults();
+    else if (scope == NetDbWriteScope::NvRowOnly)
+        m_results.clear(); // a kept join may hold the NV; lists and CP rows do not
     if (!m_inTransaction)
         m_walSync.committed();
 }

@@ -37,6 +37,7 @@ using IdNameList = QList<std::pair<qint64, QString>>;
 enum class NetDbWriteScope {
     Anything,   // rows of any kind
     Values,     // NV types and values, names, flags: everything but the CP rows
+    NvRowOnly,  // one NV's type and value, which the caller puts into its NV row itself
     CpBytesOnly // CP bytes, which the caller puts into the CP rows itself
 };
 
@@ -97,6 +98,9 @@ public:
     QList<NetDbNvRow> nvRows(qint64 objectId) const;
     // NotFound when the NV no longer exists.
     NetDbNvRow nvRow(qint64 nvId) const;
+    // Writes an NV's type and value and keeps its row up to date: lists and
+    // the other kept rows stay, since nothing else changes.
+    void storeNvRow(qint64 nvId, int typeId, const QString &value);
 
     void beginTransaction();
     void commitTransaction();

@@ -30,7 +30,19 @@ struct FoldedNameEqual
     using is_transparent = void;
     bool operator()(QStringView a, QStringView b) const
     {
-        return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            const char16_t x = a[i].unicode();
+            const char16_t y = b[i].unicode();
+            if (x == y)
+                continue;
+            if (x >= 0x80 || y >= 0x80) // names are ASCII almost always; the rest the slow way
+                return a.mid(i).compare(b.mid(i), Qt::CaseInsensitive) == 0;
+            if ((x | 0x20) != (y | 0x20) || (x | 0x20) < u'a' || (x | 0x20) > u'z')
+                return false;
+        }
+        return true;
     }
 };
 
