@@ -254,8 +254,14 @@ void cActChannel::RemoveChannelControl()
         return;
     disconnect(m_control, nullptr, this, nullptr);
     m_control->hide();
-    // Not at once: the row may be the sender of the event that got us here.
-    m_control->deleteLater();
+    if (!m_control->parentWidget()) {
+        // A row on no page (a copy target's model) gets no user events; left
+        // to the event loop, the rows of a long copy would pile up unfreed.
+        delete m_control.data();
+    } else {
+        // Not at once: the row may be the sender of the event that got us here.
+        m_control->deleteLater();
+    }
     m_control = nullptr;
 }
 
