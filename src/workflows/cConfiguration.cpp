@@ -13,6 +13,7 @@
 #include "params/cParam1Byte.h"
 #include "params/cParamComboBox.h"
 #include "platform/services/Clock.h"
+#include "platform/services/FileCheckPoint.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/MultiDeviceSelection.h"
 #include "widgets/FocusWheelComboBox.h"
@@ -222,6 +223,9 @@ void cConfiguration::rebuildModules()
 
 bool cConfiguration::Open()
 {
+    // An edited template or description file counts from this device on,
+    // with or without a window around.
+    FileCheckPoint::operationBegins();
     if (!FetchCPs())
         return false;
     ReadSettings();
