@@ -76,8 +76,7 @@ void ConfigurationSet::putInto(cParams &params) const
             const auto it = values.constFind(param->Name());
             if (it == values.constEnd() || !param->Available())
                 continue;
-            if (param->FileTextProblem(it.value()).isEmpty())
-                param->SetValueFromFileText(it.value());
+            param->SetValueFromFileText(it.value());
         }
     }
     for (int i = 1; i <= params.ConfigPropsCount(); ++i) {

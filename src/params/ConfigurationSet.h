@@ -40,8 +40,9 @@ public:
     // Every parameter, whole CP and NV type of the collection's device.
     static ConfigurationSet fromParams(cParams &params);
     // Sets every parameter and whole CP the set holds; the others keep
-    // their values. A value the parameter cannot hold is left out (a set
-    // from a file was checked before; one from a device cannot hold one).
+    // their values. The values are not checked again: a set from a file was
+    // checked whole when it was read, one from a device holds what its
+    // parameters read.
     void putInto(cParams &params) const;
 
     // What differs from other, one line a difference ("FptIndex_3: 83,152 ->
