@@ -4,6 +4,10 @@
 #include "params/cParamBase.h"
 #include "params/cParams.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
 // FptIndex of an object without a function, as the 2-byte parameter writes it.
 const char *const UnusedFpt = "255,255";
@@ -116,4 +120,65 @@ QStringList ConfigurationSet::differences(const ConfigurationSet &other, bool wi
             byObject(other.names, QStringLiteral("Name of object ")), [](const QString &v) { return v; },
             out);
     return out;
+}
+
+QString ConfigurationSet::toText() const
+{
+    QJsonObject texts;
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+        texts.insert(it.key(), it.value());
+    QJsonObject whole;
+    for (auto it = wholeCps.constBegin(); it != wholeCps.constEnd(); ++it) {
+        QJsonArray bytes;
+        for (int byte : it.value())
+            bytes.append(byte);
+        whole.insert(it.key(), bytes);
+    }
+    QJsonObject types;
+    for (auto it = nvTypes.constBegin(); it != nvTypes.constEnd(); ++it)
+        types.insert(QString::number(it.key()), QJsonArray{it->prime, it->sec, it->out});
+    QJsonObject objectNames;
+    for (auto it = names.constBegin(); it != names.constEnd(); ++it)
+        objectNames.insert(QString::number(it.key()), it.value());
+    const QJsonObject root{{QStringLiteral("programId"), programId},
+                           {QStringLiteral("values"), texts},
+                           {QStringLiteral("wholeCps"), whole},
+                           {QStringLiteral("nvTypes"), types},
+                           {QStringLiteral("names"), objectNames}};
+    return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Compact));
+}
+
+bool ConfigurationSet::fromText(const QString &text, ConfigurationSet &set)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    const QJsonObject root = document.object();
+    if (!root.value(QStringLiteral("programId")).isString() || !root.value(QStringLiteral("values")).isObject())
+        return false;
+    ConfigurationSet read;
+    read.programId = root.value(QStringLiteral("programId")).toString();
+    const QJsonObject values = root.value(QStringLiteral("values")).toObject();
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+        read.values.insert(it.key(), it.value().toString());
+    const QJsonObject whole = root.value(QStringLiteral("wholeCps")).toObject();
+    for (auto it = whole.constBegin(); it != whole.constEnd(); ++it) {
+        QList<int> bytes;
+        for (const QJsonValue &byte : it.value().toArray())
+            bytes.append(byte.toInt());
+        read.wholeCps.insert(it.key(), bytes);
+    }
+    const QJsonObject types = root.value(QStringLiteral("nvTypes")).toObject();
+    for (auto it = types.constBegin(); it != types.constEnd(); ++it) {
+        const QJsonArray t = it.value().toArray();
+        if (t.size() != 3)
+            return false;
+        read.nvTypes.insert(it.key().toInt(), NvTypes{t.at(0).toInt(), t.at(1).toInt(), t.at(2).toInt()});
+    }
+    const QJsonObject objectNames = root.value(QStringLiteral("names")).toObject();
+    for (auto it = objectNames.constBegin(); it != objectNames.constEnd(); ++it)
+        read.names.insert(it.key().toInt(), it.value().toString());
+    set = read;
+    return true;
 }

@@ -49,6 +49,12 @@ public:
     // 87,144"); names only when withNames; NV types only when both sets hold
     // them, and only of objects that have a function. Empty: equal.
     QStringList differences(const ConfigurationSet &other, bool withNames = false) const;
+    // The whole set as one text (JSON, keys in a fixed order), as a device's
+    // history stores it; the same set always gives the same text.
+    QString toText() const;
+    // False, and set untouched, for a text toText did not make.
+    static bool fromText(const QString &text, ConfigurationSet &set);
+
     bool equals(const ConfigurationSet &other, bool withNames = false) const
     {
         return differences(other, withNames).isEmpty();

@@ -18,6 +18,7 @@
 #include "platform/services/MultiDeviceSelection.h"
 #include "widgets/FocusWheelComboBox.h"
 #include "workflows/ConfigurationView.h"
+#include "workflows/WriteHistory.h"
 
 #include <QComboBox>
 
@@ -190,6 +191,8 @@ void cConfiguration::ReadSettings()
     try {
         m_params.ReadFromLns();
         RebuildModel();
+        // What the device holds now: the history of the next write keeps it.
+        m_readSet = TakeSet();
     } catch (const std::exception &error) {
         PlugInGlobals::LogError(error, Module, QStringLiteral("ReadSettings"));
     }
@@ -371,7 +374,12 @@ bool cConfiguration::WriteSettings(bool asCopyTarget)
         if (ok) {
             m_params.ClearWriteExclusions();
             m_params.WriteToLns(!asCopyTarget);
+            // In the write's transaction: a write that fails leaves no entry,
+            // and no write goes without one.
+            ConfigurationSet written = TakeSet();
+            WriteHistory::record(*Device(), m_readSet, written);
             system->commitTransaction();
+            m_readSet = std::move(written);
             for (const auto &lmo : m_lmos.Items()) {
                 lmo->RefreshLastValues();
                 lmo->ClearPendingNvTypes();

@@ -79,6 +79,8 @@ public:
     // types and name. After PrepareDefaults it is the set a write would
     // leave on the device.
     ConfigurationSet TakeSet();
+    // The set the device held when it was last read or written.
+    const ConfigurationSet &ReadSet() const { return m_readSet; }
     // Puts a set on the model: slots, bindings and functions; the function
     // defaults where a function differs from what the device has; then the
     // set's own value for every CP it holds, so a value the user chose is
@@ -139,6 +141,8 @@ private:
     ConfigurationView *m_view = nullptr;
     // Null: the session's device.
     LnsRef<LnsAppDevice> m_device;
+    // The set as last read from or written to the device.
+    ConfigurationSet m_readSet;
     mutable LnsCollectionRef<LnsLonMarkObject> m_deviceObjects;
     LogService &m_log;
     DeviceHeading m_heading;

@@ -2,6 +2,7 @@
 
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/CpValueText.h"
+#include "platform/netdb/NetDbHistory.h"
 #include "platform/netdb/NetDbSession.h"
 
 #include <QHash>
@@ -231,6 +232,7 @@ void NetDbAdministration::removeDevice(const QString &network, const QString &su
         m_session->exec(QStringLiteral("DELETE FROM cps WHERE nv_id IN (%1)").arg(nvs), {id});
         m_session->exec(QStringLiteral("DELETE FROM cps WHERE object_id IN (%1)").arg(objects), {id});
         m_session->exec(QStringLiteral("DELETE FROM cps WHERE device_id = ?"), {id});
+        NetDbHistory(*m_session).removeDevices(QStringLiteral("?"), id);
         m_session->exec(QStringLiteral("DELETE FROM nvs WHERE object_id IN (%1)").arg(objects), {id});
         m_session->exec(QStringLiteral("DELETE FROM lonmark_objects WHERE device_id = ?"), {id});
         m_session->exec(QStringLiteral("DELETE FROM devices WHERE id = ?"), {id});
@@ -255,6 +257,7 @@ int NetDbAdministration::removeNetwork(const QString &network)
         m_session->exec(QStringLiteral("DELETE FROM cps WHERE nv_id IN (%1)").arg(nvs), {id});
         m_session->exec(QStringLiteral("DELETE FROM cps WHERE object_id IN (%1)").arg(objects), {id});
         m_session->exec(QStringLiteral("DELETE FROM cps WHERE device_id IN (%1)").arg(deviceIds), {id});
+        NetDbHistory(*m_session).removeDevices(deviceIds, id);
         m_session->exec(QStringLiteral("DELETE FROM nvs WHERE object_id IN (%1)").arg(objects), {id});
         m_session->exec(QStringLiteral("DELETE FROM lonmark_objects WHERE device_id IN (%1)").arg(deviceIds),
                         {id});

@@ -1,6 +1,7 @@
 #include "platform/netdb/NetDbAppDevice.h"
 
 #include "platform/lns/LnsError.h"
+#include "platform/netdb/NetDbHistory.h"
 #include "platform/netdb/NetDbSession.h"
 
 NetDbAppDevice::NetDbAppDevice(NetDbSessionRef session, qint64 id) : m_session(std::move(session)), m_id(id)
@@ -57,4 +58,19 @@ void NetDbAppDevice::test(int request)
         throw LnsError(LnsErrorCode::DeviceUnreachable,
                        QStringLiteral("Device \"%1\" does not answer (test request %2).")
                            .arg(values.at(0).toString(), QString::number(request)));
+}
+
+QList<LnsHistoryEntry> NetDbAppDevice::history() const
+{
+    return NetDbHistory(*m_session).list(m_id);
+}
+
+LnsHistoryEntry NetDbAppDevice::historyEntry(int number) const
+{
+    return NetDbHistory(*m_session).entry(m_id, number);
+}
+
+int NetDbAppDevice::recordHistory(const LnsHistoryEntry &entry, int keep)
+{
+    return NetDbHistory(*m_session).record(m_id, entry, keep);
 }

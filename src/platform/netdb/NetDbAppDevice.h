@@ -17,6 +17,9 @@ public:
     LnsCollectionRef<LnsConfigProperty> configProperties() const override;
     LnsCollectionRef<LnsNetworkVariable> networkVariables() const override;
     void test(int request) override;
+    QList<LnsHistoryEntry> history() const override;
+    LnsHistoryEntry historyEntry(int number) const override;
+    int recordHistory(const LnsHistoryEntry &entry, int keep) override;
 
     qint64 id() const { return m_id; }
 

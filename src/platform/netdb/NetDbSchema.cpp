@@ -43,6 +43,24 @@ const char *const kTables[] = {
     "class_name VARCHAR(255) NOT NULL, version VARCHAR(64) NOT NULL, manufacturer_id VARCHAR(64) NOT NULL)",
 };
 
+// The write history; a file of an earlier version gets these tables when a
+// client that may write opens it.
+struct Table
+{
+    const char *name;
+    const char *statement;
+};
+const Table kHistoryTables[] = {
+    {"config_sets", "CREATE TABLE IF NOT EXISTS config_sets (id INTEGER PRIMARY KEY, digest VARCHAR(64) NOT "
+                    "NULL UNIQUE, content TEXT NOT NULL)"},
+    {"config_history",
+     "CREATE TABLE IF NOT EXISTS config_history (id INTEGER PRIMARY KEY, device_id INTEGER NOT NULL "
+     "REFERENCES devices(id), number INTEGER NOT NULL, written_at VARCHAR(32) NOT NULL, user_name "
+     "VARCHAR(255) NOT NULL, host_name VARCHAR(255) NOT NULL, program VARCHAR(255) NOT NULL, summary "
+     "VARCHAR(1000) NOT NULL, before_set INTEGER NOT NULL REFERENCES config_sets(id), after_set INTEGER NOT "
+     "NULL REFERENCES config_sets(id))"},
+};
+
 // Every lookup that opening a network, subsystem, device or object makes
 // goes through one of these, so its cost does not grow with the network. A
 // CP row has one owner: each CP index holds only the rows of its kind.
@@ -64,6 +82,8 @@ const Index kIndexes[] = {
     {"cps_of_object",
      "CREATE INDEX IF NOT EXISTS cps_of_object ON cps (object_id, position) WHERE object_id IS NOT NULL"},
     {"cps_of_nv", "CREATE INDEX IF NOT EXISTS cps_of_nv ON cps (nv_id, position) WHERE nv_id IS NOT NULL"},
+    {"history_of_device",
+     "CREATE UNIQUE INDEX IF NOT EXISTS history_of_device ON config_history (device_id, number)"},
     {"registrations_of_network",
      "CREATE INDEX IF NOT EXISTS registrations_of_network ON plugin_registrations (network_id)"},
 };
@@ -95,6 +115,10 @@ bool createIfEmpty(QSqlDatabase &db, const QString &path)
         if (!query.exec(QLatin1String(statement)))
             fail(query.lastError());
     }
+    for (const Table &table : kHistoryTables) {
+        if (!query.exec(QLatin1String(table.statement)))
+            fail(query.lastError());
+    }
     for (const Index &index : kIndexes) {
         if (!query.exec(QLatin1String(index.statement)))
             fail(query.lastError());
@@ -109,17 +133,21 @@ bool createIfEmpty(QSqlDatabase &db, const QString &path)
 }
 } // namespace
 
-void NetDbSchema::addMissingIndexes(QSqlDatabase &db)
+void NetDbSchema::addMissingParts(QSqlDatabase &db)
 {
     // Files of earlier versions lack some; one that cannot take them now
-    // (locked, read-only) still works, only slower.
+    // (locked, read-only) still works, only slower and without a history.
     QSqlQuery query(db);
     QStringList present;
-    if (query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"))) {
+    if (query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('index', 'table')"))) {
         while (query.next())
             present.append(query.value(0).toString());
     }
     query.finish();
+    for (const Table &table : kHistoryTables) {
+        if (!present.contains(QLatin1String(table.name)))
+            query.exec(QLatin1String(table.statement));
+    }
     for (const Index &index : kIndexes) {
         if (!present.contains(QLatin1String(index.name)))
             query.exec(QLatin1String(index.statement));

@@ -13,7 +13,7 @@ public:
     // Checks an open connection; creates the tables in an empty file when
     // mayCreate is set, else refuses the empty file.
     static void prepare(QSqlDatabase &db, const QString &path, bool mayCreate);
-    // The lookup indexes a file of an earlier version lacks; for connections
-    // that may write.
-    static void addMissingIndexes(QSqlDatabase &db);
+    // The history tables and lookup indexes a file of an earlier version
+    // lacks; for connections that may write.
+    static void addMissingParts(QSqlDatabase &db);
 };

@@ -157,7 +157,7 @@ void NetDbSession::open()
             QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size=-32768"));
             if (m_mode != NetDbOpenMode::ReadOnly) {
                 QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-                NetDbSchema::addMissingIndexes(db);
+                NetDbSchema::addMissingParts(db);
                 m_walSync.attach(db);
             }
             m_watch.attach(db, m_mode != NetDbOpenMode::ReadOnly);
@@ -480,13 +480,14 @@ void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWrit
         dropCaches();
     else if (scope == NetDbWriteScope::Values)
         dropResults();
-    else if (scope == NetDbWriteScope::NvRowOnly)
+    else if (scope == NetDbWriteScope::NvRowOnly || scope == NetDbWriteScope::History)
         m_results.clear(); // a kept join may hold the NV; lists and CP rows do not
     if (!m_inTransaction)
         m_walSync.committed();
 }
 
-qint64 NetDbSession::insert(const QString &table, const QStringList &columns, const QVariantList &values)
+qint64 NetDbSession::insert(const QString &table, const QStringList &columns, const QVariantList &values,
+                            NetDbWriteScope scope)
 {
     qint64 id = 0;
     atomically([&] {
@@ -506,7 +507,7 @@ qint64 NetDbSession::insert(const QString &table, const QStringList &columns, co
         binds += values;
         exec(QStringLiteral("INSERT INTO %1 (id, %2) VALUES (%3)")
                  .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
-             binds);
+             binds, scope);
         m_nextIds[table] = id + 1;
     });
     return id;

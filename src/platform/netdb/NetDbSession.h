@@ -38,7 +38,8 @@ enum class NetDbWriteScope {
     Anything,   // rows of any kind
     Values,     // NV types and values, names, flags: everything but the CP rows
     NvRowOnly,  // one NV's type and value, which the caller puts into its NV row itself
-    CpBytesOnly // CP bytes, which the caller puts into the CP rows itself
+    CpBytesOnly, // CP bytes, which the caller puts into the CP rows itself
+    History      // a device's history, which no object, NV or CP row shows
 };
 
 // One client's connection to the network database file, shared by every
@@ -78,7 +79,8 @@ public:
     // Inserts one row and returns its id. Ids are handed out here, inside the
     // write lock, rather than by the database, so that the same statements
     // serve a server database.
-    qint64 insert(const QString &table, const QStringList &columns, const QVariantList &values);
+    qint64 insert(const QString &table, const QStringList &columns, const QVariantList &values,
+                  NetDbWriteScope scope = NetDbWriteScope::Anything);
 
     // Changes whenever what was read before may no longer hold: after a
     // write of this client (CP bytes aside, which change no listing), a

@@ -1,0 +1,113 @@
+#include "platform/netdb/NetDbHistory.h"
+
+#include "platform/lns/LnsError.h"
+#include "platform/netdb/NetDbSession.h"
+
+#include <QCryptographicHash>
+#include <QTimeZone>
+
+namespace {
+
+QString isoTime(const QDateTime &when)
+{
+    return when.toUTC().toString(Qt::ISODateWithMs);
+}
+
+LnsHistoryEntry fromRow(const QVariantList &row)
+{
+    LnsHistoryEntry entry;
+    entry.number = row.at(0).toInt();
+    entry.when = QDateTime::fromString(row.at(1).toString(), Qt::ISODateWithMs);
+    entry.when.setTimeZone(QTimeZone::utc());
+    entry.user = row.at(2).toString();
+    entry.host = row.at(3).toString();
+    entry.program = row.at(4).toString();
+    entry.summary = row.at(5).toString();
+    return entry;
+}
+
+} // namespace
+
+QList<LnsHistoryEntry> NetDbHistory::list(qint64 deviceId) const
+{
+    QList<LnsHistoryEntry> entries;
+    const auto rows = m_session.select(
+        QStringLiteral("SELECT number, written_at, user_name, host_name, program, summary FROM config_history "
+                       "WHERE device_id = ? ORDER BY number DESC"),
+        {deviceId});
+    entries.reserve(rows.size());
+    for (const QVariantList &row : rows)
+        entries.append(fromRow(row));
+    return entries;
+}
+
+LnsHistoryEntry NetDbHistory::entry(qint64 deviceId, int number) const
+{
+    const QVariantList row = m_session.selectRow(
+        QStringLiteral("SELECT h.number, h.written_at, h.user_name, h.host_name, h.program, h.summary, "
+                       "b.content, a.content FROM config_history h JOIN config_sets b ON b.id = h.before_set "
+                       "JOIN config_sets a ON a.id = h.after_set WHERE h.device_id = ? AND h.number = ?"),
+        {deviceId, number}, QStringLiteral("The device's history holds no entry %1.").arg(number));
+    LnsHistoryEntry entry = fromRow(row);
+    entry.before = row.at(6).toString();
+    entry.after = row.at(7).toString();
+    return entry;
+}
+
+qint64 NetDbHistory::storeSet(const QString &content)
+{
+    const QString digest = QString::fromLatin1(
+        QCryptographicHash::hash(content.toUtf8(), QCryptographicHash::Sha256).toHex());
+    const auto found =
+        m_session.select(QStringLiteral("SELECT id FROM config_sets WHERE digest = ?"), {digest});
+    if (!found.isEmpty())
+        return found.first().at(0).toLongLong();
+    return m_session.insert(QStringLiteral("config_sets"), {QStringLiteral("digest"), QStringLiteral("content")},
+                            {digest, content}, NetDbWriteScope::History);
+}
+
+void NetDbHistory::dropUnnamedSets()
+{
+    m_session.exec(QStringLiteral("DELETE FROM config_sets WHERE id NOT IN (SELECT before_set FROM "
+                                  "config_history) AND id NOT IN (SELECT after_set FROM config_history)"),
+                   {}, NetDbWriteScope::History);
+}
+
+int NetDbHistory::record(qint64 deviceId, const LnsHistoryEntry &entry, int keep)
+{
+    int number = 0;
+    m_session.atomically([&] {
+        number = m_session
+                     .selectRow(QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM config_history WHERE "
+                                               "device_id = ?"),
+                                {deviceId}, QStringLiteral("config_history"))
+                     .at(0)
+                     .toInt();
+        const qint64 before = storeSet(entry.before);
+        const qint64 after = storeSet(entry.after);
+        m_session.insert(QStringLiteral("config_history"),
+                         {QStringLiteral("device_id"), QStringLiteral("number"), QStringLiteral("written_at"),
+                          QStringLiteral("user_name"), QStringLiteral("host_name"), QStringLiteral("program"),
+                          QStringLiteral("summary"), QStringLiteral("before_set"), QStringLiteral("after_set")},
+                         {deviceId, number, isoTime(entry.when), entry.user, entry.host, entry.program,
+                          entry.summary.left(1000), before, after},
+                         NetDbWriteScope::History);
+        const int oldestKept = number - qMax(keep, 1) + 1;
+        const auto pruned = m_session.select(
+            QStringLiteral("SELECT count(*) FROM config_history WHERE device_id = ? AND number < ?"),
+            {deviceId, oldestKept});
+        if (!pruned.isEmpty() && pruned.first().at(0).toInt() > 0) {
+            m_session.exec(QStringLiteral("DELETE FROM config_history WHERE device_id = ? AND number < ?"),
+                           {deviceId, oldestKept}, NetDbWriteScope::History);
+            dropUnnamedSets();
+        }
+    });
+    return number;
+}
+
+void NetDbHistory::removeDevices(const QString &deviceIdsSubquery, const QVariant &bind)
+{
+    m_session.exec(QStringLiteral("DELETE FROM config_history WHERE device_id IN (%1)").arg(deviceIdsSubquery),
+                   {bind}, NetDbWriteScope::History);
+    dropUnnamedSets();
+}

@@ -1,0 +1,100 @@
+#include "workflows/WriteHistory.h"
+
+#include "host/LcaPlugIn.h"
+#include "platform/lns/LnsError.h"
+#include "platform/services/Clock.h"
+#include "platform/services/RegistryUtility.h"
+
+#include <QCoreApplication>
+#include <QSysInfo>
+
+namespace {
+
+WriteHistory::Summariser &summariser()
+{
+    static WriteHistory::Summariser instance;
+    return instance;
+}
+
+QString settingsKey()
+{
+    return LcaPlugIn::ProductKey() + QStringLiteral("\\Settings");
+}
+const QString DepthValue = QStringLiteral("HistoryDepth");
+
+bool entrySet(const LnsAppDevice &device, int number, bool before, ConfigurationSet &set)
+{
+    try {
+        const LnsHistoryEntry entry = device.historyEntry(number);
+        return ConfigurationSet::fromText(before ? entry.before : entry.after, set);
+    } catch (const LnsError &) {
+        return false;
+    }
+}
+
+} // namespace
+
+void WriteHistory::setSummariser(Summariser summariser_)
+{
+    summariser() = std::move(summariser_);
+}
+
+QString WriteHistory::summary(const ConfigurationSet &before, const ConfigurationSet &after)
+{
+    if (summariser())
+        return summariser()(before, after);
+    const QStringList changes = before.differences(after);
+    if (changes.isEmpty())
+        return QString();
+    return changes.size() == 1 ? changes.first() : QStringLiteral("%1 (+%2)").arg(changes.first()).arg(changes.size() - 1);
+}
+
+int WriteHistory::depth()
+{
+    bool ok = false;
+    const int stored =
+        RegistryUtility::read(settingsKey(), DepthValue, QString::number(DefaultDepth)).toInt(&ok);
+    return ok && stored >= 1 ? stored : DefaultDepth;
+}
+
+void WriteHistory::setDepth(int depth)
+{
+    RegistryUtility::write(settingsKey(), DepthValue, QString::number(depth));
+}
+
+QString WriteHistory::userName()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("LOGNAME");
+    return user.isEmpty() ? QStringLiteral("?") : user;
+}
+
+QString WriteHistory::hostName()
+{
+    const QString host = QSysInfo::machineHostName();
+    return host.isEmpty() ? QStringLiteral("?") : host;
+}
+
+int WriteHistory::record(LnsAppDevice &device, const ConfigurationSet &before, const ConfigurationSet &after)
+{
+    LnsHistoryEntry entry;
+    entry.when = Clock::now().toUTC();
+    entry.user = userName();
+    entry.host = hostName();
+    entry.program = QCoreApplication::applicationName();
+    entry.summary = summary(before, after);
+    entry.before = before.toText();
+    entry.after = after.toText();
+    return device.recordHistory(entry, depth());
+}
+
+bool WriteHistory::setBefore(const LnsAppDevice &device, int number, ConfigurationSet &set)
+{
+    return entrySet(device, number, true, set);
+}
+
+bool WriteHistory::setAfter(const LnsAppDevice &device, int number, ConfigurationSet &set)
+{
+    return entrySet(device, number, false, set);
+}
