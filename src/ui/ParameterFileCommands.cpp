@@ -39,24 +39,7 @@ bool ParameterFileCommands::LoadParameters(cConfiguration &configuration, const 
     ParameterFolder::Remember(file);
     ConfigurationSet set;
     const qint32 result = configuration.LoadSetFromFile(file, set);
-    QString message;
-    switch (result) {
-    case LE_WRONG_PLUGIN:
-        message = ResourceStrings::LoadResString(1520, 1);
-        break;
-    case LE_WRONG_PLUGIN_VERSION:
-    case LE_WRONG_DATAFILE_VERSION:
-        message = ResourceStrings::LoadResString(1521);
-        break;
-    case LE_WRONG_DEVICE:
-        message = ResourceStrings::LoadResString(1520, 2);
-        break;
-    case LE_INVALID_CONTENT:
-        message = configuration.Parameters().LoadFromFileProblem();
-        break;
-    default:
-        break;
-    }
+    const QString message = configuration.LoadSetProblem(result);
     if (!message.isEmpty())
         MessageBox::show(message, caption, MessageBox::Icon::Exclamation);
     else

@@ -279,6 +279,23 @@ qint32 cConfiguration::LoadSetFromFile(const QString &fileName, ConfigurationSet
                                     QLatin1String(DataFileVersion), set);
 }
 
+QString cConfiguration::LoadSetProblem(qint32 result) const
+{
+    switch (result) {
+    case LE_WRONG_PLUGIN:
+        return ResourceStrings::LoadResString(1520, 1);
+    case LE_WRONG_PLUGIN_VERSION:
+    case LE_WRONG_DATAFILE_VERSION:
+        return ResourceStrings::LoadResString(1521);
+    case LE_WRONG_DEVICE:
+        return ResourceStrings::LoadResString(1520, 2);
+    case LE_INVALID_CONTENT:
+        return m_params.LoadFromFileProblem();
+    default:
+        return QString();
+    }
+}
+
 bool cConfiguration::SaveSetToFile(const QString &fileName)
 {
     const LnsRef<LnsAppDevice> device = Device();
@@ -345,6 +362,7 @@ bool cConfiguration::WriteSettings(bool asCopyTarget)
     const LnsRef<LnsSystem> system = System();
     bool bracketOpen = false;
     bool ok = false;
+    m_lastWriteError.reset();
     try {
         system->prepareDeviceWrite(100);
         bracketOpen = true;
@@ -388,6 +406,8 @@ bool cConfiguration::WriteSettings(bool asCopyTarget)
     } catch (const std::exception &error) {
         PlugInGlobals::LogError(error, Module, QStringLiteral("WriteSettings"));
         m_log.WriteLogLine(QString::fromUtf8(error.what()), LogService::Red);
+        const auto *appError = dynamic_cast<const AppError *>(&error);
+        m_lastWriteError = appError ? *appError : AppError(0, Module, QString::fromUtf8(error.what()));
         ok = false;
     }
     if (!ok) {

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class ConfigurationView;
@@ -91,6 +92,8 @@ public:
     // The set of a parameter file, checked whole; an eLoadFromFileErrors code
     // (the problem in Parameters().LoadFromFileProblem()).
     qint32 LoadSetFromFile(const QString &fileName, ConfigurationSet &set);
+    // What the user is told for a LoadSetFromFile result; empty for none.
+    QString LoadSetProblem(qint32 result) const;
     // The set as a write would leave it (defaults included) to a parameter
     // file; false when the file could not be written.
     bool SaveSetToFile(const QString &fileName);
@@ -107,6 +110,8 @@ public:
     // asCopyTarget: no lists of NV and CP names, no closing message (the
     // copy logs its own per device).
     bool WriteSettings(bool asCopyTarget = false);
+    // Why the last WriteSettings wrote nothing, when an error said so.
+    const std::optional<AppError> &LastWriteError() const { return m_lastWriteError; }
     // Reads the configuration from the device again; asks first when the
     // user has changed parameters.
     void ReadParameters();
@@ -143,6 +148,7 @@ private:
     LnsRef<LnsAppDevice> m_device;
     // The set as last read from or written to the device.
     ConfigurationSet m_readSet;
+    std::optional<AppError> m_lastWriteError;
     mutable LnsCollectionRef<LnsLonMarkObject> m_deviceObjects;
     LogService &m_log;
     DeviceHeading m_heading;
