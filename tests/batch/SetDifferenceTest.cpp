@@ -2,6 +2,7 @@
 // window's places and names, values in words, never the file's numbers.
 #include "batch/SetDifference.h"
 
+#include "batch/SetWords.h"
 #include "workflows/WorkflowFixture.h"
 
 #include <QRegularExpression>
@@ -139,6 +140,28 @@ TEST_F(SetDifferenceTest, AnotherModuleInASlotNamesBothAndTheObjectsThatFollowIt
     EXPECT_EQ(rows.value(2).parameter, u("ModuleType_2, ModuleNumber_2, ModuleChannel_2"));
 }
 
+TEST_F(SetDifferenceTest, RowsRunFromTheDeviceThroughTheSlotsToTheObjectsBoundNowhere)
+{
+    const ConfigurationSet a = configured();
+    ConfigurationSet b = a;
+    b.values[QStringLiteral("SecInputPriority_2")] = QStringLiteral("7");
+    b.values[QStringLiteral("ModuleChannel_1")] = QStringLiteral("2");
+    b.values[QStringLiteral("OutputMaxSendTime_5")] = QStringLiteral("2,88"); // 600 tenths
+    b.values[QStringLiteral("Tuning")] = QStringLiteral("3");                 // no CP of the RX24
+    b.programId = QStringLiteral("9000A5E018040000");
+    const QList<SetDifferenceRow> rows = SetDifference::between(a, b);
+    EXPECT_EQ(rows, (QList<SetDifferenceRow>{
+                        {u("Device"), u("Program ID"), a.programId, b.programId, u("ProgramId")},
+                        {u("Device"), u("Tuning"), u("—"), u("3"), u("Tuning")},
+                        {u("Slot 1 (RP4), channel 2, object 1 \"Light Hall\""), u("Channel"),
+                         u("Slot 1, channel 1"), u("Slot 1, channel 2"), u("ModuleChannel_1")},
+                        {switchPlace, u("Priority of the secondary input"), u("lock"), u("safety"),
+                         u("SecInputPriority_2")},
+                        {u("Object 5 \"Channel5\""), u("Maximum send interval (heartbeat)"), u("0.0 s"),
+                         u("60.0 s"), u("OutputMaxSendTime_5")}}))
+        << dump(rows);
+}
+
 // --- names, NV types, values without a device ----------------------------------------------
 
 TEST_F(SetDifferenceTest, NamesDifferOnlyWhenAskedAndBothSetsHoldThem)
@@ -193,6 +216,26 @@ TEST_F(SetDifferenceTest, AGermanRunGivesGermanWords)
                                 u("Einschalten mit Taster"), u("nicht benutzt"), u("FptIndex_2")}));
     EXPECT_EQ(rows.at(2).before, u("Steckplatz 2, Kanal 1"));
     EXPECT_EQ(SetDifference::summary(rows), u("Steckplatz 2: KW8 → nicht benutzt; 3 weitere"));
+}
+
+// --- values in words -------------------------------------------------------------------------
+
+TEST(SetDifferenceWords, AValueIsShownInTheUnitAndStepOfItsNvType)
+{
+    EXPECT_EQ(SetWords::nvValue(95, 0xC801), u("100.0 % on"));
+    EXPECT_EQ(SetWords::nvValue(95, 0x05FF), u("2.5 % invalid"));
+    EXPECT_EQ(SetWords::nvValue(81, 20000), u("100.00 %"));
+    EXPECT_EQ(SetWords::nvValue(81, 0xFFCE), u("-0.25 %")); // signed
+    EXPECT_EQ(SetWords::nvValue(105, 0xFE0C), u("-5.00 °C"));
+    EXPECT_EQ(SetWords::nvValue(44, 100), u("10.0 V"));
+    EXPECT_EQ(SetWords::nvValue(79, 500), u("500 Lux"));
+    EXPECT_EQ(SetWords::nvValue(117, 0x04C8), u("stop 100.0 %"));
+    EXPECT_EQ(SetWords::nvValue(115, 0x0103), u("learn scene 3"));
+    EXPECT_EQ(SetWords::nvValue(22, 0x0300), u("high"));
+    EXPECT_EQ(SetWords::nvValue(8, 0x0102), u("1,2")) << "a type without words keeps its two numbers";
+    EXPECT_EQ(SetWords::event(-1), u("send invalid"));
+    EXPECT_EQ(SetWords::event(19), u("fan auto"));
+    EXPECT_EQ(SetWords::event(20), u("20"));
 }
 
 // --- the summary ---------------------------------------------------------------------------
