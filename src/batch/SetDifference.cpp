@@ -617,6 +617,7 @@ private:
 // when it names none.
 QString shortPlace(const QString &place)
 {
+    // A stand-in for the number that escaping leaves as it is.
     const QString number = QStringLiteral("XQX9");
     const QString pattern = QRegularExpression::escape(SetWords::piece(SetWords::Piece::Object, {number}))
                                 .replace(number, QStringLiteral("\\d+"));
