@@ -121,6 +121,17 @@ TEST(TextTableLists, ListsHaveTheirItemCounts)
     EXPECT_EQ(itemsOf(table().text(1372)).size(), 4);
     EXPECT_EQ(itemsOf(table().text(1373)).size(), 2);
     EXPECT_EQ(itemsOf(table().text(1374)).size(), 3);
+    // The words of what differs between two configuration sets.
+    EXPECT_EQ(itemsOf(table().text(1960)).size(), 9);
+    EXPECT_EQ(itemsOf(table().text(1961)).size(), 31); // captions, the eight events last
+    EXPECT_EQ(itemsOf(table().text(1962)).size(), 8);  // priorities 0 .. 7
+    EXPECT_EQ(itemsOf(table().text(1963)).size(), 6);
+    EXPECT_EQ(itemsOf(table().text(1964)).size(), 2);
+    EXPECT_EQ(itemsOf(table().text(1965)).size(), 21); // events -1 .. 19
+    EXPECT_EQ(itemsOf(table().text(1966)).size(), 3);
+    EXPECT_EQ(itemsOf(table().text(1967)).size(), 6);
+    EXPECT_EQ(itemsOf(table().text(1968)).size(), 2);
+    EXPECT_EQ(itemsOf(table().text(1969)).size(), 5);
 }
 
 TEST(TextTableLists, ModuleNamesFollowTheirListOrder)
