@@ -1,4 +1,5 @@
 // The tarvina RX24 plug-in program.
+#include "batch/SetDifference.h"
 #include "host/AppVersion.h"
 #include "host/DisplayConnectionGuard.h"
 #include "host/PlugInGlobals.h"
@@ -42,6 +43,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     connecting.reset();
     nameApplication();
+    SetDifference::summariseWrites();
 
     // F1 and the Help menu show the manual here; one window for the whole run.
     HelpWindowOnDemand help;

@@ -4,12 +4,14 @@
 #include "batch/BatchTexts.h"
 #include "host/LcaPlugIn.h"
 #include "host/PlugInGlobals.h"
+#include "host/ResourceStrings.h"
 #include "params/LogService.h"
 #include "params/ParameterFileReader.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/NetDbDeviceListing.h"
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/ObjectNameAnalyzer.h"
+#include "template/ParamEnums.h"
 #include "workflows/cConfiguration.h"
 
 #include <QCollator>

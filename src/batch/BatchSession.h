@@ -3,6 +3,7 @@
 #include "batch/BatchDevice.h"
 #include "params/ConfigurationSet.h"
 #include "platform/lns/LnsAppDevice.h"
+#include "platform/lns/LnsNetwork.h"
 
 #include <QHash>
 #include <functional>

@@ -60,7 +60,6 @@ public:
         ConformanceSummary,
         Restored,
         NothingToRestore,
-        DryRunHeading,
     };
 
     static QString error(Error error, const QStringList &values = {});

@@ -5,6 +5,7 @@
 #include "model/FptKeys.h"
 #include "model/M_SwitchObject.h"
 #include "template/cRX24.h"
+#include "workflows/WriteHistory.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -675,4 +676,11 @@ QString SetDifference::summary(const QList<SetDifferenceRow> &rows)
         return line + more(rows.size() - i);
     }
     return line;
+}
+
+void SetDifference::summariseWrites()
+{
+    WriteHistory::setSummariser([](const ConfigurationSet &before, const ConfigurationSet &after) {
+        return summary(between(before, after, true));
+    });
 }

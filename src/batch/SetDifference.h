@@ -52,4 +52,8 @@ public:
     static QString summary(const QList<SetDifferenceRow> &rows);
 
     static constexpr int SummaryLength = 100;
+
+    // Every later write of this process sums itself up in these words in the
+    // device's history.
+    static void summariseWrites();
 };

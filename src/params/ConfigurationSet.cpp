@@ -99,7 +99,9 @@ QStringList ConfigurationSet::differences(const ConfigurationSet &other, bool wi
     QStringList out;
     compare(
         values, other.values, [](const QString &v) { return v; }, out);
-    compare(wholeCps, other.wholeCps, bytesText, out);
+    // A parameter file holds no whole CPs: they count only when both sets have them.
+    if (!wholeCps.isEmpty() && !other.wholeCps.isEmpty())
+        compare(wholeCps, other.wholeCps, bytesText, out);
     // An object without a function sends and takes nothing: its NV types are
     // no part of the configuration (a parameter file does not hold them).
     const auto used = [](const ConfigurationSet &set) {

@@ -46,8 +46,9 @@ public:
     void putInto(cParams &params) const;
 
     // What differs from other, one line a difference ("FptIndex_3: 83,152 ->
-    // 87,144"); names only when withNames; NV types only when both sets hold
-    // them, and only of objects that have a function. Empty: equal.
+    // 87,144"); names only when withNames; whole CPs and NV types only when
+    // both sets hold them, NV types only of objects that have a function.
+    // Empty: equal.
     QStringList differences(const ConfigurationSet &other, bool withNames = false) const;
     // The whole set as one text (JSON, keys in a fixed order), as a device's
     // history stores it; the same set always gives the same text.

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QSysInfo>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -67,6 +69,11 @@ QString WriteHistory::userName()
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("LOGNAME");
+    if (user.isEmpty()) {
+        // Services and containers often run without either.
+        if (const passwd *entry = getpwuid(getuid()))
+            user = QString::fromLocal8Bit(entry->pw_name);
+    }
     return user.isEmpty() ? QStringLiteral("?") : user;
 }
 
