@@ -373,6 +373,9 @@ int Rx24CfgTool::conformance(QStringList args)
                     shown += QStringLiteral(" (") + BatchTexts::reason(fixed.reason) + QLatin1Char(')');
                 }
             }
+            // A device --fix could not even compare was not made to conform either.
+            if (fix && result.state != BatchTexts::Conforms && result.state != BatchTexts::Differs)
+                ++notFixed;
             ++counts[result.state];
             ++done;
             progress(done, device.objectName(), shown);
