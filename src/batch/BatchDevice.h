@@ -12,5 +12,8 @@ struct BatchDevice
     bool reachable = true;
 
     // The object name a director would hand over, with "/" between the levels.
-    QString objectName() const { return network + QLatin1Char('/') + subsystemPath + QLatin1Char('/') + name; }
+    QString objectName() const
+    {
+        return network + QLatin1Char('/') + subsystemPath + QLatin1Char('/') + name;
+    }
 };

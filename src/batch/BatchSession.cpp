@@ -95,8 +95,8 @@ bool BatchSession::fits(const QString &setProgramId, const QString &deviceProgra
 {
     if (setProgramId.compare(deviceProgramId, Qt::CaseInsensitive) == 0)
         return true;
-    return PlugInGlobals::Utility &&
-           PlugInGlobals::Utility->compatibleProgramIds(deviceProgramId).contains(setProgramId, Qt::CaseInsensitive);
+    return PlugInGlobals::Utility && PlugInGlobals::Utility->compatibleProgramIds(deviceProgramId)
+                                         .contains(setProgramId, Qt::CaseInsensitive);
 }
 
 void BatchSession::forEachDevice(const QString &name, const std::function<bool(const BatchDevice &)> &visit)
@@ -165,13 +165,17 @@ QString BatchSession::fileProgramId(const QString &file) const
 {
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable())
-        throw BatchError(BatchTexts::error(BatchTexts::UnreadableFile, {file, BatchTexts::error(BatchTexts::NoSuchFile)}));
+        throw BatchError(
+            BatchTexts::error(BatchTexts::UnreadableFile, {file, BatchTexts::error(BatchTexts::NoSuchFile)}));
     const ParameterFileReader reader = ParameterFileReader::fromFile(file);
     const QString general = QStringLiteral("General");
     if (reader.value(general, QStringLiteral("PlugInName")) != QLatin1String(cConfiguration::PlugInName))
-        throw BatchError(BatchTexts::error(BatchTexts::UnreadableFile, {file, ResourceStrings::LoadResString(1520, 1)}));
-    if (reader.value(general, QStringLiteral("DataFileVersion")) != QLatin1String(cConfiguration::DataFileVersion))
-        throw BatchError(BatchTexts::error(BatchTexts::UnreadableFile, {file, ResourceStrings::LoadResString(1521)}));
+        throw BatchError(
+            BatchTexts::error(BatchTexts::UnreadableFile, {file, ResourceStrings::LoadResString(1520, 1)}));
+    if (reader.value(general, QStringLiteral("DataFileVersion")) !=
+        QLatin1String(cConfiguration::DataFileVersion))
+        throw BatchError(
+            BatchTexts::error(BatchTexts::UnreadableFile, {file, ResourceStrings::LoadResString(1521)}));
     return reader.value(general, QStringLiteral("ProgramId"));
 }
 
@@ -203,6 +207,7 @@ ConfigurationSet BatchSession::loadFile(const QString &file, cConfiguration *mod
     ConfigurationSet set;
     const qint32 result = model->LoadSetFromFile(file, set);
     if (result != LE_NO_ERROR)
-        throw BatchError(BatchTexts::error(BatchTexts::UnreadableFile, {file, model->LoadSetProblem(result)}));
+        throw BatchError(
+            BatchTexts::error(BatchTexts::UnreadableFile, {file, model->LoadSetProblem(result)}));
     return set;
 }

@@ -23,8 +23,8 @@ QString BatchTexts::reason(Reason reason)
 
 QString BatchTexts::reasonKey(Reason reason)
 {
-    static const char *const keys[] = {"",      "unreachable", "program-id", "invalid-set", "busy",
-                                       "changed", "write-failed", "stopped", "unreadable"};
+    static const char *const keys[] = {"",        "unreachable",  "program-id", "invalid-set", "busy",
+                                       "changed", "write-failed", "stopped",    "unreadable"};
     return QLatin1String(keys[reason]);
 }
 
@@ -35,7 +35,7 @@ QString BatchTexts::state(State state, const QStringList &values)
 
 QString BatchTexts::stateKey(State state)
 {
-    static const char *const keys[] = {"",        "written",     "unchanged",    "would-change", "not-written",
+    static const char *const keys[] = {"",         "written", "unchanged",   "would-change", "not-written",
                                        "conforms", "differs", "unreachable", "incompatible", "failed"};
     return QLatin1String(keys[state]);
 }

@@ -51,7 +51,8 @@ ApplyResult SetApplier::applyFile(const BatchDevice &device, const QString &file
             }
             const qint32 loaded = model.LoadSetFromFile(file, set);
             if (loaded != LE_NO_ERROR) {
-                result.reason = loaded == LE_WRONG_DEVICE ? BatchTexts::OtherProgramId : BatchTexts::InvalidSet;
+                result.reason =
+                    loaded == LE_WRONG_DEVICE ? BatchTexts::OtherProgramId : BatchTexts::InvalidSet;
                 result.detail = model.LoadSetProblem(loaded);
                 return false;
             }

@@ -22,7 +22,8 @@ struct ApplyResult
 
     bool succeeded() const
     {
-        return state == BatchTexts::Written || state == BatchTexts::Unchanged || state == BatchTexts::WouldChange;
+        return state == BatchTexts::Written || state == BatchTexts::Unchanged ||
+               state == BatchTexts::WouldChange;
     }
 };
 

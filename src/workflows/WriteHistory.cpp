@@ -48,7 +48,8 @@ QString WriteHistory::summary(const ConfigurationSet &before, const Configuratio
     const QStringList changes = before.differences(after);
     if (changes.isEmpty())
         return QString();
-    return changes.size() == 1 ? changes.first() : QStringLiteral("%1 (+%2)").arg(changes.first()).arg(changes.size() - 1);
+    return changes.size() == 1 ? changes.first()
+                               : QStringLiteral("%1 (+%2)").arg(changes.first()).arg(changes.size() - 1);
 }
 
 int WriteHistory::depth()

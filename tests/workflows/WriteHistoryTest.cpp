@@ -1,6 +1,7 @@
 // Every write keeps the set the device held before it; any write can be undone.
-#include "WorkflowFixture.h"
 #include "workflows/WriteHistory.h"
+
+#include "WorkflowFixture.h"
 
 namespace {
 
@@ -11,7 +12,8 @@ protected:
     {
         NetworkDatabase other(path("net.lnsdb"));
         other.connectServer(0);
-        return other.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"), deviceName)->history();
+        return other.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"), deviceName)
+            ->history();
     }
     int storedSets()
     {

@@ -191,8 +191,8 @@ void Rx24CfgTool::finishProgress()
 }
 
 bool Rx24CfgTool::applyTo(const QStringList &targets,
-                          const std::function<ApplyResult(const BatchDevice &)> &applyOne, QJsonArray &devices,
-                          int &written, int &failed)
+                          const std::function<ApplyResult(const BatchDevice &)> &applyOne,
+                          QJsonArray &devices, int &written, int &failed)
 {
     TextTable table({BatchTexts::heading(BatchTexts::Device), BatchTexts::heading(BatchTexts::Result),
                      BatchTexts::heading(BatchTexts::Reason_)});
@@ -212,10 +212,12 @@ bool Rx24CfgTool::applyTo(const QStringList &targets,
                 if (result.state == BatchTexts::WouldChange)
                     entry.insert(QStringLiteral("changes"), rowsJson(result.before, result.after, false));
                 devices.append(entry);
-                table.add({device.objectName(), BatchTexts::state(result.state),
-                           result.succeeded() ? QString()
-                                              : (BatchTexts::reason(result.reason) +
-                                                 (result.detail.isEmpty() ? QString() : QStringLiteral(": ") + result.detail))});
+                table.add(
+                    {device.objectName(), BatchTexts::state(result.state),
+                     result.succeeded()
+                         ? QString()
+                         : (BatchTexts::reason(result.reason) +
+                            (result.detail.isEmpty() ? QString() : QStringLiteral(": ") + result.detail))});
                 if (result.state == BatchTexts::WouldChange && !m_json) {
                     finishProgress();
                     m_out << device.objectName() << '\n';
@@ -226,10 +228,11 @@ bool Rx24CfgTool::applyTo(const QStringList &targets,
         } catch (const BatchError &error) {
             // A name that names nothing: the others go on.
             ++failed;
-            devices.append(QJsonObject{{QStringLiteral("device"), target},
-                                       {QStringLiteral("result"), BatchTexts::stateKey(BatchTexts::NotWritten)},
-                                       {QStringLiteral("reason"), QStringLiteral("unknown-device")},
-                                       {QStringLiteral("detail"), error.text()}});
+            devices.append(
+                QJsonObject{{QStringLiteral("device"), target},
+                            {QStringLiteral("result"), BatchTexts::stateKey(BatchTexts::NotWritten)},
+                            {QStringLiteral("reason"), QStringLiteral("unknown-device")},
+                            {QStringLiteral("detail"), error.text()}});
             table.add({target, BatchTexts::state(BatchTexts::NotWritten), error.text()});
         }
         if (m_stopRequested)
@@ -238,9 +241,9 @@ bool Rx24CfgTool::applyTo(const QStringList &targets,
     finishProgress();
     if (!m_json) {
         table.print(m_out);
-        m_out << BatchTexts::line(BatchTexts::ApplySummary,
-                                  {QString::number(written), QString::number(written + failed),
-                                   QString::number(failed)})
+        m_out << BatchTexts::line(
+                     BatchTexts::ApplySummary,
+                     {QString::number(written), QString::number(written + failed), QString::number(failed)})
               << '\n';
         if (m_stopRequested)
             m_out << BatchTexts::line(BatchTexts::StoppedAfter, {QString::number(done)}) << '\n';
@@ -429,7 +432,8 @@ int Rx24CfgTool::history(const QStringList &args)
                      BatchTexts::heading(BatchTexts::Who), BatchTexts::heading(BatchTexts::Program),
                      BatchTexts::heading(BatchTexts::Summary)});
     for (const LnsHistoryEntry &entry : entries)
-        table.add({QString::number(entry.number), entry.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+        table.add({QString::number(entry.number),
+                   entry.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                    entry.user + QLatin1Char('@') + entry.host, entry.program, entry.summary});
     table.print(m_out);
     return Ok;
@@ -456,7 +460,8 @@ int Rx24CfgTool::restore(QStringList args)
     }
     ConfigurationSet set;
     if (!WriteHistory::setBefore(*handle, number, set))
-        throw BatchError(BatchTexts::error(BatchTexts::NoHistoryEntry, {QString::number(number), device.objectName()}));
+        throw BatchError(
+            BatchTexts::error(BatchTexts::NoHistoryEntry, {QString::number(number), device.objectName()}));
     SetApplier applier(*m_session);
     const ApplyResult result = applier.applySet(device, set, dryRun);
     if (m_json) {

@@ -51,7 +51,8 @@ private:
     void finishProgress();
     void printJson(const QJsonObject &document);
     QJsonArray rowsJson(const ConfigurationSet &a, const ConfigurationSet &b, bool withNames) const;
-    void printRows(const ConfigurationSet &a, const ConfigurationSet &b, bool withNames, const QString &indent);
+    void printRows(const ConfigurationSet &a, const ConfigurationSet &b, bool withNames,
+                   const QString &indent);
 
     QTextStream &m_out;
     QTextStream &m_err;

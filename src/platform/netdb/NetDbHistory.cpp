@@ -32,8 +32,9 @@ QList<LnsHistoryEntry> NetDbHistory::list(qint64 deviceId) const
 {
     QList<LnsHistoryEntry> entries;
     const auto rows = m_session.select(
-        QStringLiteral("SELECT number, written_at, user_name, host_name, program, summary FROM config_history "
-                       "WHERE device_id = ? ORDER BY number DESC"),
+        QStringLiteral(
+            "SELECT number, written_at, user_name, host_name, program, summary FROM config_history "
+            "WHERE device_id = ? ORDER BY number DESC"),
         {deviceId});
     entries.reserve(rows.size());
     for (const QVariantList &row : rows)
@@ -56,14 +57,15 @@ LnsHistoryEntry NetDbHistory::entry(qint64 deviceId, int number) const
 
 qint64 NetDbHistory::storeSet(const QString &content)
 {
-    const QString digest = QString::fromLatin1(
-        QCryptographicHash::hash(content.toUtf8(), QCryptographicHash::Sha256).toHex());
+    const QString digest =
+        QString::fromLatin1(QCryptographicHash::hash(content.toUtf8(), QCryptographicHash::Sha256).toHex());
     const auto found =
         m_session.select(QStringLiteral("SELECT id FROM config_sets WHERE digest = ?"), {digest});
     if (!found.isEmpty())
         return found.first().at(0).toLongLong();
-    return m_session.insert(QStringLiteral("config_sets"), {QStringLiteral("digest"), QStringLiteral("content")},
-                            {digest, content}, NetDbWriteScope::History);
+    return m_session.insert(QStringLiteral("config_sets"),
+                            {QStringLiteral("digest"), QStringLiteral("content")}, {digest, content},
+                            NetDbWriteScope::History);
 }
 
 void NetDbHistory::dropUnnamedSets()
@@ -77,18 +79,20 @@ int NetDbHistory::record(qint64 deviceId, const LnsHistoryEntry &entry, int keep
 {
     int number = 0;
     m_session.atomically([&] {
-        number = m_session
-                     .selectRow(QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM config_history WHERE "
-                                               "device_id = ?"),
-                                {deviceId}, QStringLiteral("config_history"))
-                     .at(0)
-                     .toInt();
+        number =
+            m_session
+                .selectRow(QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM config_history WHERE "
+                                          "device_id = ?"),
+                           {deviceId}, QStringLiteral("config_history"))
+                .at(0)
+                .toInt();
         const qint64 before = storeSet(entry.before);
         const qint64 after = storeSet(entry.after);
         m_session.insert(QStringLiteral("config_history"),
                          {QStringLiteral("device_id"), QStringLiteral("number"), QStringLiteral("written_at"),
                           QStringLiteral("user_name"), QStringLiteral("host_name"), QStringLiteral("program"),
-                          QStringLiteral("summary"), QStringLiteral("before_set"), QStringLiteral("after_set")},
+                          QStringLiteral("summary"), QStringLiteral("before_set"),
+                          QStringLiteral("after_set")},
                          {deviceId, number, isoTime(entry.when), entry.user, entry.host, entry.program,
                           entry.summary.left(1000), before, after},
                          NetDbWriteScope::History);
@@ -107,7 +111,8 @@ int NetDbHistory::record(qint64 deviceId, const LnsHistoryEntry &entry, int keep
 
 void NetDbHistory::removeDevices(const QString &deviceIdsSubquery, const QVariant &bind)
 {
-    m_session.exec(QStringLiteral("DELETE FROM config_history WHERE device_id IN (%1)").arg(deviceIdsSubquery),
-                   {bind}, NetDbWriteScope::History);
+    m_session.exec(
+        QStringLiteral("DELETE FROM config_history WHERE device_id IN (%1)").arg(deviceIdsSubquery), {bind},
+        NetDbWriteScope::History);
     dropUnnamedSets();
 }
