@@ -41,7 +41,6 @@ public:
         }
         for (const ObjectGroup &group : m_groups)
             expand(group);
-        requireUniqueNames();
         return m_result;
     }
 
@@ -164,6 +163,15 @@ private:
             if (!found)
                 fail(QStringLiteral("CP \"%1\": the object has no NV \"%2\"").arg(entry.name, entry.nvName));
         }
+        // CPs are looked up by name among their owner's (the device's, the
+        // object's, or one NV's): a second of one name could never be reached.
+        const QList<DeviceCpEntry> &owners = ofObject ? currentObject().cps : m_result.deviceCps;
+        for (const DeviceCpEntry &other : owners) {
+            if (other.name == entry.name && other.nvName == entry.nvName)
+                fail(ofObject ? QStringLiteral("CP \"%1\" is given twice in object \"%2\"")
+                                    .arg(entry.name, currentObject().name)
+                              : QStringLiteral("device CP \"%1\" is given twice").arg(entry.name));
+        }
         return entry;
     }
 
@@ -176,6 +184,15 @@ private:
                                          QStringLiteral("profile"), 0, 65535);
         if (attrs.contains(QStringLiteral("count")))
             group.count = number(attrs.value(QStringLiteral("count")), QStringLiteral("count"), 1, 4096);
+        // Objects are looked up by name as well.
+        for (int n = group.count == 0 ? 0 : 1; n <= group.count; ++n) {
+            QString expanded = group.object.name;
+            if (n > 0)
+                expanded.replace(QStringLiteral("%n"), QString::number(n));
+            if (m_objectNames.contains(expanded))
+                fail(QStringLiteral("object name \"%1\" is given twice").arg(expanded));
+            m_objectNames.insert(expanded);
+        }
         m_groups.append(group);
     }
 
@@ -225,47 +242,11 @@ private:
         }
     }
 
-    // Objects and CPs are looked up by name: a second of one name could never be reached.
-    void requireUniqueNames() const
-    {
-        const auto refuse = [this](const QString &message) {
-            throw LnsError(LnsErrorCode::InvalidArgument, QStringLiteral("%1: %2").arg(m_path, message));
-        };
-        const auto firstTwice = [](const QStringList &names) {
-            QSet<QString> seen;
-            for (const QString &name : names) {
-                if (seen.contains(name))
-                    return name;
-                seen.insert(name);
-            }
-            return QString();
-        };
-        QStringList names;
-        for (const DeviceCpEntry &cp : m_result.deviceCps)
-            names.append(cp.name);
-        if (const QString twice = firstTwice(names); !twice.isEmpty())
-            refuse(QStringLiteral("device CP \"%1\" is given twice").arg(twice));
-        names.clear();
-        for (const DeviceObjectEntry &object : m_result.objects) {
-            names.append(object.name);
-            // The object's own CPs and those of each NV form separate collections.
-            QHash<QString, QStringList> cpsByOwner;
-            for (const DeviceCpEntry &cp : object.cps)
-                cpsByOwner[cp.nvName].append(cp.name);
-            for (const QStringList &cps : std::as_const(cpsByOwner)) {
-                if (const QString twice = firstTwice(cps); !twice.isEmpty())
-                    refuse(
-                        QStringLiteral("CP \"%1\" is given twice in object \"%2\"").arg(twice, object.name));
-            }
-        }
-        if (const QString twice = firstTwice(names); !twice.isEmpty())
-            refuse(QStringLiteral("object name \"%1\" is given twice").arg(twice));
-    }
-
     QString m_path;
     int m_line = 0;
     DeviceInterface m_result;
     QList<ObjectGroup> m_groups;
+    QSet<QString> m_objectNames;
 };
 // The file's text; bytes that are not UTF-8 are refused with their line
 // rather than kept as replacement characters in names and values.

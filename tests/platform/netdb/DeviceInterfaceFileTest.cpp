@@ -90,19 +90,21 @@ TEST(DeviceInterfaceFileTest, LinesThatNeedAnObjectOrOneKnownNvAreRefused)
 // Objects and CPs are found by name: a second one of a name could never be reached.
 TEST(DeviceInterfaceFileTest, NamesGivenTwiceAreRefused)
 {
+    // The refusal names the line of the second one.
     const std::pair<const char *, const char *> rows[] = {
-        {"DeviceCP D length=1 default=0\nDeviceCP D length=2 default=0\n", "device CP \"D\" is given twice"},
+        {"DeviceCP D length=1 default=0\nDeviceCP D length=2 default=0\n",
+         "3: device CP \"D\" is given twice"},
         {"Object Channel%n profile=1 count=2\nObject Channel2 profile=1\n",
-         "object name \"Channel2\" is given twice"},
+         "3: object name \"Channel2\" is given twice"},
         {"Object A profile=1\nCP X length=1 default=0\nCP X length=1 default=1\n",
-         "CP \"X\" is given twice in object \"A\""},
+         "4: CP \"X\" is given twice in object \"A\""},
         {"Object A profile=1\nNV V type=95 allowed=95\nCP X length=1 default=0 nv=V\nCP X length=1 default=0 "
          "nv=V\n",
-         "CP \"X\" is given twice in object \"A\""},
+         "5: CP \"X\" is given twice in object \"A\""},
     };
     for (const auto &[lines, says] : rows) {
         const QString error = errorOf(kHead + QString::fromUtf8(lines));
-        EXPECT_EQ(error, QStringLiteral("dev.xif: ") + QString::fromUtf8(says)) << lines;
+        EXPECT_EQ(error, QStringLiteral("dev.xif:") + QString::fromUtf8(says)) << lines;
     }
     // One name on the object and on one of its NVs names two collections.
     EXPECT_EQ(errorOf(kHead + QStringLiteral("Object A profile=1\nNV V type=95 allowed=95\n"
