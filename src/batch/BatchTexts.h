@@ -17,6 +17,8 @@ public:
         NoDeviceForFile,
         NoSuchFile,
         NoHistoryEntry,
+        NotOneDevice,
+        UnwritableFile,
     };
     // Why a device was not written.
     enum Reason {

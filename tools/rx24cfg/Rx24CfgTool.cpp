@@ -11,6 +11,7 @@
 #include "host/ResourceStrings.h"
 #include "params/LogService.h"
 #include "platform/netdb/NetworkDatabase.h"
+#include "platform/services/ObjectNameAnalyzer.h"
 #include "workflows/WriteHistory.h"
 #include "workflows/cConfiguration.h"
 
@@ -91,7 +92,7 @@ int Rx24CfgTool::run(QStringList arguments)
         if (arguments.isEmpty() || takeFlag(arguments, QStringLiteral("--help")) ||
             takeFlag(arguments, QStringLiteral("-h"))) {
             m_out << BatchTexts::help() << '\n';
-            return arguments.isEmpty() ? Ok : BadUsage;
+            return Ok;
         }
         const QString command = arguments.takeFirst();
         return dispatch(command, arguments);
@@ -139,7 +140,9 @@ BatchDevice Rx24CfgTool::oneDevice(const QString &name)
         found.append(device);
         return found.size() < 2;
     });
-    if (found.size() != 1)
+    if (found.size() > 1 || ObjectNameAnalyzer::analyze(name).deviceName.isEmpty())
+        throw BatchError(BatchTexts::error(BatchTexts::NotOneDevice, {name}));
+    if (found.isEmpty())
         throw BatchError(BatchTexts::error(BatchTexts::UnknownDevice, {name}));
     if (!m_session->serves(found.first().programId))
         throw BatchError(BatchTexts::error(BatchTexts::NotServed, {name, found.first().programId}));
@@ -157,7 +160,7 @@ int Rx24CfgTool::exportSet(const QStringList &args)
     if (!model)
         throw BatchError(problem);
     if (!model->SaveSetToFile(args.at(1)))
-        throw BatchError(BatchTexts::error(BatchTexts::UnreadableFile, {args.at(1), QStringLiteral("-")}));
+        throw BatchError(BatchTexts::error(BatchTexts::UnwritableFile, {args.at(1)}));
     if (m_json)
         printJson({{QStringLiteral("command"), QStringLiteral("export")},
                    {QStringLiteral("device"), device.objectName()},
@@ -314,12 +317,12 @@ QJsonArray Rx24CfgTool::rowsJson(const ConfigurationSet &a, const ConfigurationS
 void Rx24CfgTool::printRows(const ConfigurationSet &a, const ConfigurationSet &b, bool withNames,
                             const QString &indent)
 {
-    TextTable table({indent + BatchTexts::heading(BatchTexts::Place), BatchTexts::heading(BatchTexts::Item),
+    TextTable table({BatchTexts::heading(BatchTexts::Place), BatchTexts::heading(BatchTexts::Item),
                      BatchTexts::heading(BatchTexts::Before), BatchTexts::heading(BatchTexts::After)});
     for (const SetDifferenceRow &row : SetDifference::between(a, b, withNames))
-        table.add({indent + row.place, row.item, row.before, row.after});
+        table.add({row.place, row.item, row.before, row.after});
     if (!table.isEmpty())
-        table.print(m_out);
+        table.print(m_out, indent);
 }
 
 int Rx24CfgTool::diff(QStringList args)
@@ -357,35 +360,53 @@ int Rx24CfgTool::conformance(QStringList args)
     int notFixed = 0;
     int done = 0;
     for (const QString &target : args) {
-        m_session->forEachDevice(target, [&](const BatchDevice &device) {
-            if (m_betweenDevices)
-                m_betweenDevices();
-            if (m_stopRequested)
-                return false;
-            ConformanceResult result = check.check(device);
-            QJsonObject entry{{QStringLiteral("device"), device.objectName()},
-                              {QStringLiteral("state"), BatchTexts::stateKey(result.state)},
-                              {QStringLiteral("differences"), result.differences}};
-            QString shown = BatchTexts::state(result.state, {QString::number(result.differences)});
-            if (fix && result.state == BatchTexts::Differs) {
-                const ApplyResult fixed = applier.applyFile(device, reference, false);
-                entry.insert(QStringLiteral("fix"), resultJson(fixed));
-                shown += QStringLiteral(" → ") + BatchTexts::state(fixed.state);
-                if (!fixed.succeeded()) {
-                    ++notFixed;
-                    shown += QStringLiteral(" (") + BatchTexts::reason(fixed.reason) + QLatin1Char(')');
+        try {
+            m_session->forEachDevice(target, [&](const BatchDevice &device) {
+                if (m_betweenDevices)
+                    m_betweenDevices();
+                if (m_stopRequested)
+                    return false;
+                ConformanceResult result = check.check(device);
+                QJsonObject entry{{QStringLiteral("device"), device.objectName()},
+                                  {QStringLiteral("state"), BatchTexts::stateKey(result.state)},
+                                  {QStringLiteral("differences"), result.differences}};
+                QString shown = BatchTexts::state(result.state, {QString::number(result.differences)});
+                if (!result.detail.isEmpty()) {
+                    entry.insert(QStringLiteral("detail"), result.detail);
+                    shown += QStringLiteral(": ") + result.detail;
                 }
-            }
-            // A device --fix could not even compare was not made to conform either.
-            if (fix && result.state != BatchTexts::Conforms && result.state != BatchTexts::Differs)
-                ++notFixed;
-            ++counts[result.state];
+                if (fix && result.state == BatchTexts::Differs) {
+                    const ApplyResult fixed = applier.applyFile(device, reference, false);
+                    entry.insert(QStringLiteral("fix"), resultJson(fixed));
+                    shown += QStringLiteral(" → ") + BatchTexts::state(fixed.state);
+                    if (!fixed.succeeded()) {
+                        ++notFixed;
+                        shown += QStringLiteral(" (") + BatchTexts::reason(fixed.reason) + QLatin1Char(')');
+                    }
+                }
+                // A device --fix could not even compare was not made to conform either.
+                if (fix && result.state != BatchTexts::Conforms && result.state != BatchTexts::Differs)
+                    ++notFixed;
+                ++counts[result.state];
+                ++done;
+                progress(done, device.objectName(), shown);
+                devices.append(entry);
+                table.add({device.objectName(), shown});
+                return true;
+            });
+        } catch (const BatchError &error) {
+            // A name that names nothing: the other targets go on.
+            ++counts[BatchTexts::Failed];
+            ++notFixed;
             ++done;
-            progress(done, device.objectName(), shown);
-            devices.append(entry);
-            table.add({device.objectName(), shown});
-            return true;
-        });
+            devices.append(QJsonObject{{QStringLiteral("device"), target},
+                                       {QStringLiteral("state"), QStringLiteral("unknown-device")},
+                                       {QStringLiteral("differences"), 0},
+                                       {QStringLiteral("detail"), error.text()}});
+            table.add({target, error.text()});
+        }
+        if (m_stopRequested)
+            break;
     }
     finishProgress();
     const QStringList numbers{QString::number(done), QString::number(counts[BatchTexts::Conforms]),
@@ -401,8 +422,10 @@ int Rx24CfgTool::conformance(QStringList args)
     } else {
         table.print(m_out);
         m_out << BatchTexts::line(BatchTexts::ConformanceSummary, numbers) << '\n';
+        if (m_stopRequested)
+            m_out << BatchTexts::line(BatchTexts::StoppedAfter, {QString::number(done)}) << '\n';
     }
-    if (fix)
+    if (fix || m_stopRequested)
         return notFixed == 0 && !m_stopRequested ? Ok : NotAllWritten;
     return counts[BatchTexts::Conforms] == done ? Ok : Differs;
 }
@@ -468,6 +491,7 @@ int Rx24CfgTool::restore(QStringList args)
         QJsonObject document = resultJson(result);
         document.insert(QStringLiteral("command"), QStringLiteral("restore"));
         document.insert(QStringLiteral("entry"), number);
+        document.insert(QStringLiteral("dryRun"), dryRun);
         document.insert(QStringLiteral("changes"), rowsJson(result.before, result.after, true));
         printJson(document);
     } else {

@@ -1,6 +1,6 @@
 #include "TextTable.h"
 
-void TextTable::print(QTextStream &out) const
+void TextTable::print(QTextStream &out, const QString &indent) const
 {
     QList<qsizetype> widths;
     for (const QString &heading : m_headings)
@@ -10,7 +10,7 @@ void TextTable::print(QTextStream &out) const
             widths[c] = qMax(widths.at(c), row.at(c).size());
     }
     auto line = [&](const QStringList &cells) {
-        QString text;
+        QString text = indent;
         for (qsizetype c = 0; c < cells.size() && c < widths.size(); ++c) {
             if (c + 1 < cells.size())
                 text += cells.at(c).leftJustified(widths.at(c)) + QStringLiteral("  ");

@@ -11,7 +11,8 @@ public:
     explicit TextTable(QStringList headings) : m_headings(std::move(headings)) {}
     void add(QStringList row) { m_rows.append(std::move(row)); }
     bool isEmpty() const { return m_rows.isEmpty(); }
-    void print(QTextStream &out) const;
+    // Every line starts with indent.
+    void print(QTextStream &out, const QString &indent = QString()) const;
 
 private:
     QStringList m_headings;
