@@ -13,8 +13,8 @@ MainMenu::MainMenu(QMenuBar *bar) : QObject(bar)
     m_file->setObjectName(QStringLiteral("mnuFile"));
     m_help = bar->addMenu(QString());
     m_help->setObjectName(QStringLiteral("mnuHelp"));
-    for (const char *key : {"OpenFile", "SaveFile", "FileSeperator", "ReadParameters", "WriteParameters",
-                            "SpreadParameters", "ParameterSeperator"})
+    for (const char *key : {"OpenFile", "SaveFile", "RestoreConfiguration", "FileSeperator", "ReadParameters",
+                            "WriteParameters", "SpreadParameters", "ParameterSeperator"})
         add(m_file, QLatin1String(key));
     m_language = m_file->addMenu(QString());
     m_language->setObjectName(QStringLiteral("mnuLanguage"));
@@ -59,6 +59,7 @@ void MainMenu::LoadResStringsToMenu()
                                QStringLiteral("Quit")};
     for (int i = 0; i < fileKeys.size(); ++i)
         m_tools.value(fileKeys.at(i))->setText(text(1371, i + 1));
+    m_tools.value(QStringLiteral("RestoreConfiguration"))->setText(text(1980, 1));
     m_language->setTitle(text(1371, 6));
     m_tools.value(QStringLiteral("German"))->setText(text(1373, 1));
     m_tools.value(QStringLiteral("English"))->setText(text(1373, 2));
@@ -78,7 +79,7 @@ void MainMenu::ShowLanguage(int languageOffset)
 void MainMenu::HideParameterFileTools(int commandIndex)
 {
     const bool hide = commandIndex >= 2 && commandIndex <= 4;
-    for (const char *key : {"OpenFile", "SaveFile", "FileSeperator", "ReadParameters", "WriteParameters",
-                            "SpreadParameters", "ParameterSeperator"})
+    for (const char *key : {"OpenFile", "SaveFile", "RestoreConfiguration", "FileSeperator", "ReadParameters",
+                            "WriteParameters", "SpreadParameters", "ParameterSeperator"})
         m_tools.value(QLatin1String(key))->setVisible(!hide);
 }

@@ -8,8 +8,9 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-// The menu bar of the main window: File (parameter files, read, write, copy,
-// language, exit) and Help. Every tool carries its key as objectName
+// The menu bar of the main window: File (parameter files, an earlier
+// configuration restored, read, write, copy, language, exit) and Help. Every tool carries its key as
+// objectName
 // ("mnu" + key) and is found by it; captions come from the text table.
 class MainMenu : public QObject
 {

@@ -32,6 +32,7 @@
 #include "ui/ModulePage.h"
 #include "ui/ObjectsPage.h"
 #include "ui/ParameterFileCommands.h"
+#include "ui/RestoreCommands.h"
 #include "ui/TabRows.h"
 #include "ui/TabStripControl.h"
 #include "ui/WindowLayout.h"
@@ -692,8 +693,11 @@ void frmMain::ExecuteMenuCommand(const QString &key)
         return;
     } else if (key == QLatin1String("SaveFile")) {
         ParameterFileCommands::SaveParameters(*m_configuration, windowTitle());
-    } else if (key == QLatin1String("OpenFile")) {
-        if (ParameterFileCommands::LoadParameters(*m_configuration, windowTitle())) {
+    } else if (key == QLatin1String("OpenFile") || key == QLatin1String("RestoreConfiguration")) {
+        const bool put = key == QLatin1String("OpenFile")
+                             ? ParameterFileCommands::LoadParameters(*m_configuration, windowTitle())
+                             : RestoreCommands::RestoreEarlierSet(*m_configuration, windowTitle(), this);
+        if (put) {
             const bool changed = LogService::instance().ParametersChanged();
             SetControls();
             LogService::instance().setParametersChanged(changed);
