@@ -9,6 +9,7 @@
 // reset before each run.
 #include "BenchNetwork.h"
 #include "Rx24CfgTool.h"
+#include "batch/SetDifference.h"
 #include "host/PlugInGlobals.h"
 #include "params/LogService.h"
 #include "platform/services/MessageBox.h"
@@ -78,8 +79,8 @@ QStringList twoFiles(const QString &db, int networkDevices, const QTemporaryDir 
     for (int i : {2, 5}) {
         const QString file = dir.filePath(QStringLiteral("set-%1.dat").arg(i));
         const QString device = kNetwork + QLatin1Char('/') +
-                               NetworkGenerator::devicePath(i, networkDevices, subsystems) + QLatin1Char('/') +
-                               NetworkGenerator::deviceName(i);
+                               NetworkGenerator::devicePath(i, networkDevices, subsystems) +
+                               QLatin1Char('/') + NetworkGenerator::deviceName(i);
         runTool({QStringLiteral("--db"), db, QStringLiteral("export"), device, file});
         files << file;
     }
@@ -126,8 +127,8 @@ void conformance(benchmark::State &state)
     const QStringList subsystems = subsystemsOf(targets, devices);
     double peak = 0.0;
     for (auto _ : state) {
-        QStringList args{QStringLiteral("--db"), db, QStringLiteral("conformance"), QStringLiteral("--reference"),
-                         reference};
+        QStringList args{QStringLiteral("--db"), db, QStringLiteral("conformance"),
+                         QStringLiteral("--reference"), reference};
         args += subsystems;
         resetPeak();
         QElapsedTimer clock;
@@ -140,8 +141,10 @@ void conformance(benchmark::State &state)
 }
 BENCHMARK(conformance)->Arg(1000)->Arg(10000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// What the history adds to one write: the set written taken from the model
-// and stored beside the set before, inside the write's transaction.
+// What the history adds to one write: the set written taken from the model,
+// worded against the set before, and both stored, inside the write's
+// transaction. The device held a partly configured set; the write puts a
+// fully configured one, as a parameter file would.
 void historyOfAWrite(benchmark::State &state)
 {
     const int devices = 10;
@@ -153,10 +156,22 @@ void historyOfAWrite(benchmark::State &state)
                                                                 QStringLiteral("/tarvinaRX24.ini"));
     s.network = database.openNetwork(kNetwork, false);
     s.system = s.network->system();
-    s.device = database.device(kNetwork, NetworkGenerator::devicePath(2, devices, 1), NetworkGenerator::deviceName(2));
+    const QString templateFile = QCoreApplication::applicationDirPath() + QStringLiteral("/RX24.ini");
+    ConfigurationSet full;
+    {
+        cConfiguration other(database.device(kNetwork, NetworkGenerator::devicePath(2, devices, 1),
+                                             NetworkGenerator::deviceName(2)),
+                             templateFile);
+        other.Open();
+        full = other.TakeSet();
+    }
+    s.device = database.device(kNetwork, NetworkGenerator::devicePath(1, devices, 1),
+                               NetworkGenerator::deviceName(1));
     s.lonMarkObjects = s.device->lonMarkObjects();
-    cConfiguration configuration(QCoreApplication::applicationDirPath() + QStringLiteral("/RX24.ini"));
+    cConfiguration configuration(templateFile);
     configuration.Open();
+    configuration.PutSet(full);
+    configuration.PrepareDefaults();
     for (auto _ : state) {
         s.system->startTransaction();
         QElapsedTimer clock;
@@ -177,6 +192,8 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     MessageBox::setTestMode(true);
+    // The history's line in words, as both programs write it.
+    SetDifference::summariseWrites();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

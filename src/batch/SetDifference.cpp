@@ -142,9 +142,15 @@ std::optional<int> read(const SetValues &v, const QString &name, Width width)
 // is no number compares as text).
 bool same(const SetValues &a, const SetValues &b, const QString &name, Width width)
 {
-    if (a.has(name) != b.has(name))
+    // Every write compares two whole sets for its history line: the equal
+    // texts, nearly all of them, are settled by one lookup on each side.
+    const auto &av = a.set().values;
+    const auto &bv = b.set().values;
+    const auto at = av.constFind(name);
+    const auto bt = bv.constFind(name);
+    if ((at == av.constEnd()) != (bt == bv.constEnd()))
         return false;
-    if (!a.has(name))
+    if (at == av.constEnd() || at.value() == bt.value())
         return true;
     const std::optional<int> x = read(a, name, width);
     const std::optional<int> y = read(b, name, width);
@@ -290,10 +296,13 @@ private:
             if (!same(m_a, m_b, SetValues::nameOf(cp.prefix, object), cp.width))
                 changed.append(&cp);
         }
-        const Place place = placeOf(object);
+        // Worded only for an object that has a row.
+        std::optional<Place> place;
         const auto row = [&](int order, const QString &item, const QString &x, const QString &y,
                              const QString &parameter) {
-            add(place.slot, place.channel, object, order, {place.text, item, x, y, parameter});
+            if (!place)
+                place = placeOf(object);
+            add(place->slot, place->channel, object, order, {place->text, item, x, y, parameter});
         };
 
         compareFunction(object, changed, row);

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace {
 // FptIndex of an object without a function, as the 2-byte parameter writes it.
@@ -124,30 +125,85 @@ QStringList ConfigurationSet::differences(const ConfigurationSet &other, bool wi
     return out;
 }
 
+namespace {
+// A JSON string, written by hand: the history stores a set at every write,
+// and building a QJsonObject of some 500 keys costs more than the write.
+void appendJsonString(QString &out, const QString &text)
+{
+    out += QLatin1Char('"');
+    const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\\');
+    });
+    if (plain) {
+        out += text;
+        out += QLatin1Char('"');
+        return;
+    }
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"':
+            out += QLatin1String("\\\"");
+            break;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    out += QLatin1Char('"');
+}
+
+template <class Key, class T, class Write>
+void appendJsonObject(QString &out, const char *name, const QMap<Key, T> &map, const Write &write)
+{
+    out += QLatin1Char('"') + QLatin1String(name) + QLatin1String("\":{");
+    bool first = true;
+    for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
+        if (!first)
+            out += QLatin1Char(',');
+        first = false;
+        if constexpr (std::is_same_v<Key, int>)
+            out += QLatin1Char('"') + QString::number(it.key()) + QLatin1Char('"');
+        else
+            appendJsonString(out, it.key());
+        out += QLatin1Char(':');
+        write(it.value());
+    }
+    out += QLatin1Char('}');
+}
+} // namespace
+
 QString ConfigurationSet::toText() const
 {
-    QJsonObject texts;
-    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-        texts.insert(it.key(), it.value());
-    QJsonObject whole;
-    for (auto it = wholeCps.constBegin(); it != wholeCps.constEnd(); ++it) {
-        QJsonArray bytes;
-        for (int byte : it.value())
-            bytes.append(byte);
-        whole.insert(it.key(), bytes);
-    }
-    QJsonObject types;
-    for (auto it = nvTypes.constBegin(); it != nvTypes.constEnd(); ++it)
-        types.insert(QString::number(it.key()), QJsonArray{it->prime, it->sec, it->out});
-    QJsonObject objectNames;
-    for (auto it = names.constBegin(); it != names.constEnd(); ++it)
-        objectNames.insert(QString::number(it.key()), it.value());
-    const QJsonObject root{{QStringLiteral("programId"), programId},
-                           {QStringLiteral("values"), texts},
-                           {QStringLiteral("wholeCps"), whole},
-                           {QStringLiteral("nvTypes"), types},
-                           {QStringLiteral("names"), objectNames}};
-    return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Compact));
+    QString out;
+    out.reserve(values.size() * 24 + wholeCps.size() * 64 + 256);
+    const auto numbers = [&out](const QList<int> &list) {
+        out += QLatin1Char('[');
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (i > 0)
+                out += QLatin1Char(',');
+            out += QString::number(list.at(i));
+        }
+        out += QLatin1Char(']');
+    };
+    out += QLatin1Char('{');
+    appendJsonObject(out, "names", names, [&out](const QString &v) { appendJsonString(out, v); });
+    out += QLatin1Char(',');
+    appendJsonObject(out, "nvTypes", nvTypes, [&numbers](const NvTypes &t) {
+        numbers({t.prime, t.sec, t.out});
+    });
+    out += QLatin1String(",\"programId\":");
+    appendJsonString(out, programId);
+    out += QLatin1Char(',');
+    appendJsonObject(out, "values", values, [&out](const QString &v) { appendJsonString(out, v); });
+    out += QLatin1Char(',');
+    appendJsonObject(out, "wholeCps", wholeCps, numbers);
+    out += QLatin1Char('}');
+    return out;
 }
 
 bool ConfigurationSet::fromText(const QString &text, ConfigurationSet &set)
@@ -157,7 +213,8 @@ bool ConfigurationSet::fromText(const QString &text, ConfigurationSet &set)
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return false;
     const QJsonObject root = document.object();
-    if (!root.value(QStringLiteral("programId")).isString() || !root.value(QStringLiteral("values")).isObject())
+    if (!root.value(QStringLiteral("programId")).isString() ||
+        !root.value(QStringLiteral("values")).isObject())
         return false;
     ConfigurationSet read;
     read.programId = root.value(QStringLiteral("programId")).toString();

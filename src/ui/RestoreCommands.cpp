@@ -25,7 +25,7 @@ bool RestoreCommands::RestoreEarlierSet(cConfiguration &configuration, const QSt
         return false;
     QList<LnsHistoryEntry> entries;
     try {
-        entries = device->history();
+        entries = WriteHistory::entries(*device);
     } catch (const std::exception &error) {
         PlugInGlobals::LogError(error, QStringLiteral("RestoreCommands"),
                                 QStringLiteral("RestoreEarlierSet"));

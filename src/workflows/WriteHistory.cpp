@@ -91,10 +91,22 @@ int WriteHistory::record(LnsAppDevice &device, const ConfigurationSet &before, c
     entry.user = userName();
     entry.host = hostName();
     entry.program = QCoreApplication::applicationName();
-    entry.summary = summary(before, after);
     entry.before = before.toText();
     entry.after = after.toText();
     return device.recordHistory(entry, depth());
+}
+
+QList<LnsHistoryEntry> WriteHistory::entries(const LnsAppDevice &device)
+{
+    QList<LnsHistoryEntry> list = device.history();
+    for (LnsHistoryEntry &entry : list) {
+        ConfigurationSet before;
+        ConfigurationSet after;
+        if (entry.summary.isEmpty() && setBefore(device, entry.number, before) &&
+            setAfter(device, entry.number, after))
+            entry.summary = summary(before, after);
+    }
+    return list;
 }
 
 bool WriteHistory::setBefore(const LnsAppDevice &device, int number, ConfigurationSet &set)

@@ -25,7 +25,13 @@ public:
     static void setDepth(int depth);
 
     // Adds the write to the device's history inside the open transaction.
+    // The line on what changed is worded when the history is read, in the
+    // reader's language: wording it here would cost every write more than
+    // keeping the sets does.
     static int record(LnsAppDevice &device, const ConfigurationSet &before, const ConfigurationSet &after);
+    // The device's history, newest first, each entry with its line on what
+    // changed (the entries' sets are not kept in the list).
+    static QList<LnsHistoryEntry> entries(const LnsAppDevice &device);
     // The set the device held before entry number; false when the entry is
     // not kept or its set cannot be read.
     static bool setBefore(const LnsAppDevice &device, int number, ConfigurationSet &set);

@@ -12,8 +12,8 @@ protected:
     {
         NetworkDatabase other(path("net.lnsdb"));
         other.connectServer(0);
-        return other.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"), deviceName)
-            ->history();
+        return WriteHistory::entries(
+            *other.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"), deviceName));
     }
     int storedSets()
     {

@@ -436,7 +436,7 @@ int Rx24CfgTool::history(const QStringList &args)
 {
     requireCount(args, 1, 1);
     const BatchDevice device = oneDevice(args.at(0));
-    const QList<LnsHistoryEntry> entries = m_session->enter(device)->history();
+    const QList<LnsHistoryEntry> entries = WriteHistory::entries(*m_session->enter(device));
     if (m_json) {
         QJsonArray list;
         for (const LnsHistoryEntry &entry : entries)

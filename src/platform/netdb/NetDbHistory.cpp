@@ -3,10 +3,21 @@
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/NetDbSession.h"
 
-#include <QCryptographicHash>
 #include <QTimeZone>
 
 namespace {
+
+// FNV-1a over the text's code units: the same on every machine that shares
+// the database, and cheap enough for every write.
+quint64 fnv1a(const QString &text)
+{
+    quint64 hash = 14695981039346656037ULL;
+    for (const QChar c : text) {
+        hash ^= c.unicode();
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
 
 QString isoTime(const QDateTime &when)
 {
@@ -57,14 +68,19 @@ LnsHistoryEntry NetDbHistory::entry(qint64 deviceId, int number) const
 
 qint64 NetDbHistory::storeSet(const QString &content)
 {
+    // The digest only finds a candidate quickly; the content decides.
     const QString digest =
-        QString::fromLatin1(QCryptographicHash::hash(content.toUtf8(), QCryptographicHash::Sha256).toHex());
+        QStringLiteral("%1-%2").arg(fnv1a(content), 16, 16, QLatin1Char('0')).arg(content.size());
     const auto found =
-        m_session.select(QStringLiteral("SELECT id FROM config_sets WHERE digest = ?"), {digest});
-    if (!found.isEmpty())
+        m_session.select(QStringLiteral("SELECT id, content FROM config_sets WHERE digest = ?"), {digest});
+    if (!found.isEmpty() && found.first().at(1).toString() == content)
         return found.first().at(0).toLongLong();
+    // Two sets of one digest: the later one is kept under a digest of its own.
+    const QString stored =
+        found.isEmpty() ? digest
+                        : digest + QLatin1Char('-') + QString::number(found.first().at(0).toLongLong());
     return m_session.insert(QStringLiteral("config_sets"),
-                            {QStringLiteral("digest"), QStringLiteral("content")}, {digest, content},
+                            {QStringLiteral("digest"), QStringLiteral("content")}, {stored, content},
                             NetDbWriteScope::History);
 }
 
