@@ -153,6 +153,7 @@ LnsRef<LnsAppDevice> BatchSession::enter(const BatchDevice &device)
 std::unique_ptr<cConfiguration> BatchSession::openModel(const BatchDevice &device, QString &problem)
 {
     LogService::reset();
+    m_db->forgetReadRows();
     auto model = std::make_unique<cConfiguration>(enter(device), QString());
     if (!model->Open()) {
         problem = redLines();

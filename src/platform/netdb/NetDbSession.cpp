@@ -558,6 +558,12 @@ void NetDbSession::cancelTransaction()
         raise(query.lastError(), QStringLiteral("cancelling the transaction"));
 }
 
+void NetDbSession::forgetReadRows()
+{
+    dropCaches();
+    m_monitors.removeIf([](const auto &state) { return !state.value().active; });
+}
+
 const NvMonitorState *NetDbSession::findMonitorState(qint64 nvId) const
 {
     const auto it = m_monitors.constFind(nvId);

@@ -35,9 +35,9 @@ using IdNameList = QList<std::pair<qint64, QString>>;
 
 // What a write may change, and so which of the rows read earlier it spoils.
 enum class NetDbWriteScope {
-    Anything,   // rows of any kind
-    Values,     // NV types and values, names, flags: everything but the CP rows
-    NvRowOnly,  // one NV's type and value, which the caller puts into its NV row itself
+    Anything,    // rows of any kind
+    Values,      // NV types and values, names, flags: everything but the CP rows
+    NvRowOnly,   // one NV's type and value, which the caller puts into its NV row itself
     CpBytesOnly, // CP bytes, which the caller puts into the CP rows itself
     History      // a device's history, which no object, NV or CP row shows
 };
@@ -88,6 +88,9 @@ public:
     // call looks for first. Lists read under one generation are still valid
     // under it.
     quint64 readGeneration() const;
+    // Drops every row read so far, as a commit of another client would, and
+    // the monitoring options of NVs nobody monitors.
+    void forgetReadRows();
 
     // The CP rows of an owner in their order, read together.
     QList<NetDbCpRow> cpRows(NetDbCpOwner owner, qint64 ownerId) const;

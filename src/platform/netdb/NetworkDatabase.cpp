@@ -156,3 +156,8 @@ void NetworkDatabase::atomically(const std::function<void()> &work)
 {
     m_session->atomically(work);
 }
+
+void NetworkDatabase::forgetReadRows()
+{
+    m_session->forgetReadRows();
+}

@@ -73,6 +73,9 @@ public:
     // Runs several administrative steps as one transaction: all of them
     // are stored, or none when one raises.
     void atomically(const std::function<void()> &work);
+    // Lets go of every row read so far: a batch over thousands of devices
+    // reads each device once, and keeping them would grow with the network.
+    void forgetReadRows();
 
 private:
     std::shared_ptr<NetDbSession> m_session;
