@@ -20,16 +20,6 @@
 
 namespace {
 
-QString redLines()
-{
-    QStringList lines;
-    for (const LogLine &line : LogService::instance().Lines()) {
-        if (line.colour == LogService::Red && !line.text.trimmed().isEmpty())
-            lines << line.text.trimmed();
-    }
-    return lines.join(QStringLiteral(" "));
-}
-
 bool below(const QString &path, const QString &top)
 {
     return top.isEmpty() || path.compare(top, Qt::CaseInsensitive) == 0 ||
@@ -156,7 +146,7 @@ std::unique_ptr<cConfiguration> BatchSession::openModel(const BatchDevice &devic
     m_db->forgetReadRows();
     auto model = std::make_unique<cConfiguration>(enter(device), QString());
     if (!model->Open()) {
-        problem = redLines();
+        problem = LogService::instance().RedText();
         return nullptr;
     }
     return model;

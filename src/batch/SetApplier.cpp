@@ -10,16 +10,6 @@
 
 namespace {
 
-QString redLines()
-{
-    QStringList lines;
-    for (const LogLine &line : LogService::instance().Lines()) {
-        if (line.colour == LogService::Red && !line.text.trimmed().isEmpty())
-            lines << line.text.trimmed();
-    }
-    return lines.join(QStringLiteral(" "));
-}
-
 BatchTexts::Reason writeFailure(const std::optional<AppError> &error)
 {
     if (!error)
@@ -111,12 +101,12 @@ ApplyResult SetApplier::run(const BatchDevice &device, const Loader &load, bool 
     }
     if (!model->checkValues()) {
         result.reason = BatchTexts::InvalidSet;
-        result.detail = redLines();
+        result.detail = LogService::instance().RedText();
         return result;
     }
     if (!model->PrepareDefaults()) {
         result.reason = BatchTexts::Unreadable;
-        result.detail = redLines();
+        result.detail = LogService::instance().RedText();
         return result;
     }
     result.after = model->TakeSet();
@@ -133,6 +123,6 @@ ApplyResult SetApplier::run(const BatchDevice &device, const Loader &load, bool 
         return result;
     }
     result.reason = writeFailure(model->LastWriteError());
-    result.detail = redLines();
+    result.detail = LogService::instance().RedText();
     return result;
 }

@@ -82,3 +82,13 @@ void LogService::append(const LogLine &line)
     m_lines.append(line);
     Q_EMIT lineAdded(line);
 }
+
+QString LogService::RedText() const
+{
+    QStringList lines;
+    for (const LogLine &line : m_lines) {
+        if (line.colour == Red && !line.text.trimmed().isEmpty())
+            lines << line.text.trimmed();
+    }
+    return lines.join(QLatin1Char(' '));
+}

@@ -45,6 +45,9 @@ public:
     void ShowLogger();
 
     const QList<LogLine> &Lines() const { return m_lines; }
+    // The red lines that say something, joined by blanks: why an operation
+    // without a window failed.
+    QString RedText() const;
 
     const QString &StatusText() const { return m_statusText; }
     void setStatusText(const QString &text);

@@ -193,6 +193,30 @@ void Rx24CfgTool::finishProgress()
     m_progressWidth = 0;
 }
 
+void Rx24CfgTool::forEachTarget(const QStringList &targets,
+                                const std::function<void(const BatchDevice &)> &visit,
+                                const std::function<void(const QString &, const BatchError &)> &unknown)
+{
+    for (const QString &target : targets) {
+        try {
+            m_session->forEachDevice(target, [&](const BatchDevice &device) {
+                // Ctrl+C comes in here: the device before was finished whole.
+                if (m_betweenDevices)
+                    m_betweenDevices();
+                if (m_stopRequested)
+                    return false;
+                visit(device);
+                return true;
+            });
+        } catch (const BatchError &error) {
+            // A name that names nothing: the other targets go on.
+            unknown(target, error);
+        }
+        if (m_stopRequested)
+            break;
+    }
+}
+
 bool Rx24CfgTool::applyTo(const QStringList &targets,
                           const std::function<ApplyResult(const BatchDevice &)> &applyOne,
                           QJsonArray &devices, int &written, int &failed)
@@ -200,36 +224,29 @@ bool Rx24CfgTool::applyTo(const QStringList &targets,
     TextTable table({BatchTexts::heading(BatchTexts::Device), BatchTexts::heading(BatchTexts::Result),
                      BatchTexts::heading(BatchTexts::Reason_)});
     int done = 0;
-    for (const QString &target : targets) {
-        try {
-            m_session->forEachDevice(target, [&](const BatchDevice &device) {
-                if (m_betweenDevices)
-                    m_betweenDevices();
-                if (m_stopRequested)
-                    return false;
-                const ApplyResult result = applyOne(device);
-                ++done;
-                (result.succeeded() ? written : failed) += 1;
-                progress(done, device.objectName(), BatchTexts::state(result.state));
-                QJsonObject entry = resultJson(result);
-                if (result.state == BatchTexts::WouldChange)
-                    entry.insert(QStringLiteral("changes"), rowsJson(result.before, result.after, false));
-                devices.append(entry);
-                table.add(
-                    {device.objectName(), BatchTexts::state(result.state),
-                     result.succeeded()
-                         ? QString()
-                         : (BatchTexts::reason(result.reason) +
-                            (result.detail.isEmpty() ? QString() : QStringLiteral(": ") + result.detail))});
-                if (result.state == BatchTexts::WouldChange && !m_json) {
-                    finishProgress();
-                    m_out << device.objectName() << '\n';
-                    printRows(result.before, result.after, false, QStringLiteral("  "));
-                }
-                return true;
-            });
-        } catch (const BatchError &error) {
-            // A name that names nothing: the others go on.
+    forEachTarget(
+        targets,
+        [&](const BatchDevice &device) {
+            const ApplyResult result = applyOne(device);
+            ++done;
+            (result.succeeded() ? written : failed) += 1;
+            progress(done, device.objectName(), BatchTexts::state(result.state));
+            QJsonObject entry = resultJson(result);
+            if (result.state == BatchTexts::WouldChange)
+                entry.insert(QStringLiteral("changes"), rowsJson(result.before, result.after, false));
+            devices.append(entry);
+            table.add({device.objectName(), BatchTexts::state(result.state),
+                       result.succeeded()
+                           ? QString()
+                           : (BatchTexts::reason(result.reason) +
+                              (result.detail.isEmpty() ? QString() : QStringLiteral(": ") + result.detail))});
+            if (result.state == BatchTexts::WouldChange && !m_json) {
+                finishProgress();
+                m_out << device.objectName() << '\n';
+                printRows(result.before, result.after, false, QStringLiteral("  "));
+            }
+        },
+        [&](const QString &target, const BatchError &error) {
             ++failed;
             devices.append(
                 QJsonObject{{QStringLiteral("device"), target},
@@ -237,10 +254,7 @@ bool Rx24CfgTool::applyTo(const QStringList &targets,
                             {QStringLiteral("reason"), QStringLiteral("unknown-device")},
                             {QStringLiteral("detail"), error.text()}});
             table.add({target, BatchTexts::state(BatchTexts::NotWritten), error.text()});
-        }
-        if (m_stopRequested)
-            break;
-    }
+        });
     finishProgress();
     if (!m_json) {
         table.print(m_out);
@@ -359,43 +373,37 @@ int Rx24CfgTool::conformance(QStringList args)
     int counts[BatchTexts::Failed + 1] = {};
     int notFixed = 0;
     int done = 0;
-    for (const QString &target : args) {
-        try {
-            m_session->forEachDevice(target, [&](const BatchDevice &device) {
-                if (m_betweenDevices)
-                    m_betweenDevices();
-                if (m_stopRequested)
-                    return false;
-                ConformanceResult result = check.check(device);
-                QJsonObject entry{{QStringLiteral("device"), device.objectName()},
-                                  {QStringLiteral("state"), BatchTexts::stateKey(result.state)},
-                                  {QStringLiteral("differences"), result.differences}};
-                QString shown = BatchTexts::state(result.state, {QString::number(result.differences)});
-                if (!result.detail.isEmpty()) {
-                    entry.insert(QStringLiteral("detail"), result.detail);
-                    shown += QStringLiteral(": ") + result.detail;
-                }
-                if (fix && result.state == BatchTexts::Differs) {
-                    const ApplyResult fixed = applier.applyFile(device, reference, false);
-                    entry.insert(QStringLiteral("fix"), resultJson(fixed));
-                    shown += QStringLiteral(" → ") + BatchTexts::state(fixed.state);
-                    if (!fixed.succeeded()) {
-                        ++notFixed;
-                        shown += QStringLiteral(" (") + BatchTexts::reason(fixed.reason) + QLatin1Char(')');
-                    }
-                }
-                // A device --fix could not even compare was not made to conform either.
-                if (fix && result.state != BatchTexts::Conforms && result.state != BatchTexts::Differs)
+    forEachTarget(
+        args,
+        [&](const BatchDevice &device) {
+            ConformanceResult result = check.check(device);
+            QJsonObject entry{{QStringLiteral("device"), device.objectName()},
+                              {QStringLiteral("state"), BatchTexts::stateKey(result.state)},
+                              {QStringLiteral("differences"), result.differences}};
+            QString shown = BatchTexts::state(result.state, {QString::number(result.differences)});
+            if (!result.detail.isEmpty()) {
+                entry.insert(QStringLiteral("detail"), result.detail);
+                shown += QStringLiteral(": ") + result.detail;
+            }
+            if (fix && result.state == BatchTexts::Differs) {
+                const ApplyResult fixed = applier.applyFile(device, reference, false);
+                entry.insert(QStringLiteral("fix"), resultJson(fixed));
+                shown += QStringLiteral(" → ") + BatchTexts::state(fixed.state);
+                if (!fixed.succeeded()) {
                     ++notFixed;
-                ++counts[result.state];
-                ++done;
-                progress(done, device.objectName(), shown);
-                devices.append(entry);
-                table.add({device.objectName(), shown});
-                return true;
-            });
-        } catch (const BatchError &error) {
-            // A name that names nothing: the other targets go on.
+                    shown += QStringLiteral(" (") + BatchTexts::reason(fixed.reason) + QLatin1Char(')');
+                }
+            }
+            // A device --fix could not even compare was not made to conform either.
+            if (fix && result.state != BatchTexts::Conforms && result.state != BatchTexts::Differs)
+                ++notFixed;
+            ++counts[result.state];
+            ++done;
+            progress(done, device.objectName(), shown);
+            devices.append(entry);
+            table.add({device.objectName(), shown});
+        },
+        [&](const QString &target, const BatchError &error) {
             ++counts[BatchTexts::Failed];
             ++notFixed;
             ++done;
@@ -404,10 +412,7 @@ int Rx24CfgTool::conformance(QStringList args)
                                        {QStringLiteral("differences"), 0},
                                        {QStringLiteral("detail"), error.text()}});
             table.add({target, error.text()});
-        }
-        if (m_stopRequested)
-            break;
-    }
+        });
     finishProgress();
     const QStringList numbers{QString::number(done), QString::number(counts[BatchTexts::Conforms]),
                               QString::number(counts[BatchTexts::Differs]),

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class BatchError;
 class BatchSession;
 class ConfigurationSet;
 struct ApplyResult;
@@ -45,6 +46,10 @@ private:
     // The one device name names; BatchError otherwise.
     BatchDevice oneDevice(const QString &name);
     ConfigurationSet setOf(const QString &operand, const QString &other);
+    // Every device of the targets in turn, until a stop; unknown gets a target
+    // that names nothing.
+    void forEachTarget(const QStringList &targets, const std::function<void(const BatchDevice &)> &visit,
+                       const std::function<void(const QString &, const BatchError &)> &unknown);
     bool applyTo(const QStringList &targets, const std::function<ApplyResult(const BatchDevice &)> &apply,
                  QJsonArray &devices, int &written, int &failed);
     void progress(int done, const QString &device, const QString &state);
