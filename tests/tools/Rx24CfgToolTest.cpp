@@ -253,6 +253,27 @@ TEST_F(Rx24Cfg, RestoringTheFirstOfThreeWritesGivesBackTheSetFromBeforeThem)
         Rx24CfgTool::BadUsage);
 }
 
+TEST_F(Rx24Cfg, ALockedDatabaseWritesNothingAndSaysBusy)
+{
+    ASSERT_EQ(run({QStringLiteral("export"), demo("RX24 Full"), path("full.dat")}).code, 0);
+    NetworkDatabase other(path("net.lnsdb"));
+    other.connectServer(0);
+    const auto network = other.openNetwork(QStringLiteral("Demo"), false);
+    network->system()->startTransaction();
+    const Result r =
+        run({QStringLiteral("--json"), QStringLiteral("apply"), path("full.dat"), demo("RX24 New")});
+    network->system()->cancelTransaction();
+    EXPECT_EQ(r.code, Rx24CfgTool::NotAllWritten);
+    EXPECT_EQ(devicesWith(r.json(), QStringLiteral("reason"), QStringLiteral("busy")),
+              QStringList{demo("RX24 New")});
+    EXPECT_EQ(run({QStringLiteral("diff"), demo("RX24 Full"), demo("RX24 New")}).code, Rx24CfgTool::Differs);
+    EXPECT_TRUE(run({QStringLiteral("--json"), QStringLiteral("history"), demo("RX24 New")})
+                    .json()
+                    .value(QStringLiteral("entries"))
+                    .toArray()
+                    .isEmpty());
+}
+
 TEST_F(Rx24Cfg, BadInputIsNamedAndTheJsonReportCarriesWhatTheTableShows)
 {
     ASSERT_EQ(run({QStringLiteral("export"), demo("RX24 Full"), path("full.dat")}).code, 0);
