@@ -193,7 +193,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     MessageBox::setTestMode(true);
     // The history's line in words, as both programs write it.
-    SetDifference::summariseWrites();
+    SetDifference::summariseHistory();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

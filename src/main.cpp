@@ -43,7 +43,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     connecting.reset();
     nameApplication();
-    SetDifference::summariseWrites();
+    SetDifference::summariseHistory();
 
     // F1 and the Help menu show the manual here; one window for the whole run.
     HelpWindowOnDemand help;

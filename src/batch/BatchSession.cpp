@@ -52,7 +52,8 @@ void BatchSession::open()
     const QString description = PlugInGlobals::ProgramFolder() + LcaPlugIn::PlugInIniFileName();
     PlugInGlobals::Utility = std::make_unique<UtilityComponent>(description);
     if (!PlugInGlobals::Utility->iniFileExists())
-        throw BatchError(BatchTexts::error(BatchTexts::UnreadableFile, {description, QStringLiteral("-")}));
+        throw BatchError(BatchTexts::error(BatchTexts::UnreadableFile,
+                                           {description, BatchTexts::error(BatchTexts::NoSuchFile)}));
     if (!QFileInfo::exists(m_path))
         throw BatchError(BatchTexts::error(BatchTexts::DatabaseUnusable,
                                            {m_path, BatchTexts::error(BatchTexts::NoSuchFile)}));

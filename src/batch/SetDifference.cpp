@@ -687,7 +687,7 @@ QString SetDifference::summary(const QList<SetDifferenceRow> &rows)
     return line;
 }
 
-void SetDifference::summariseWrites()
+void SetDifference::summariseHistory()
 {
     WriteHistory::setSummariser([](const ConfigurationSet &before, const ConfigurationSet &after) {
         return summary(between(before, after, true));

@@ -53,7 +53,6 @@ public:
 
     static constexpr int SummaryLength = 100;
 
-    // Every later write of this process sums itself up in these words in the
-    // device's history.
-    static void summariseWrites();
+    // The history this process reads names each write's changes in these words.
+    static void summariseHistory();
 };

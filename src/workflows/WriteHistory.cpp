@@ -24,11 +24,12 @@ QString settingsKey()
 }
 const QString DepthValue = QStringLiteral("HistoryDepth");
 
-bool entrySet(const LnsAppDevice &device, int number, bool before, ConfigurationSet &set)
+bool entrySets(const LnsAppDevice &device, int number, ConfigurationSet *before, ConfigurationSet *after)
 {
     try {
         const LnsHistoryEntry entry = device.historyEntry(number);
-        return ConfigurationSet::fromText(before ? entry.before : entry.after, set);
+        return (!before || ConfigurationSet::fromText(entry.before, *before)) &&
+               (!after || ConfigurationSet::fromText(entry.after, *after));
     } catch (const LnsError &) {
         return false;
     }
@@ -102,8 +103,7 @@ QList<LnsHistoryEntry> WriteHistory::entries(const LnsAppDevice &device)
     for (LnsHistoryEntry &entry : list) {
         ConfigurationSet before;
         ConfigurationSet after;
-        if (entry.summary.isEmpty() && setBefore(device, entry.number, before) &&
-            setAfter(device, entry.number, after))
+        if (entry.summary.isEmpty() && entrySets(device, entry.number, &before, &after))
             entry.summary = summary(before, after);
     }
     return list;
@@ -111,10 +111,10 @@ QList<LnsHistoryEntry> WriteHistory::entries(const LnsAppDevice &device)
 
 bool WriteHistory::setBefore(const LnsAppDevice &device, int number, ConfigurationSet &set)
 {
-    return entrySet(device, number, true, set);
+    return entrySets(device, number, &set, nullptr);
 }
 
 bool WriteHistory::setAfter(const LnsAppDevice &device, int number, ConfigurationSet &set)
 {
-    return entrySet(device, number, false, set);
+    return entrySets(device, number, nullptr, &set);
 }

@@ -6,8 +6,8 @@
 #include <functional>
 
 // Every write of a device keeps the set the device held before it, so any
-// write can be undone: who wrote when, from which program, and a line on
-// what changed, stored in the write's own transaction.
+// write can be undone: who wrote when, from which program, and the sets
+// before and after, stored in the write's own transaction.
 class WriteHistory
 {
 public:
@@ -16,7 +16,8 @@ public:
     using Summariser = std::function<QString(const ConfigurationSet &before, const ConfigurationSet &after)>;
 
     // The line a history entry shows; programs that can name changes in the
-    // user's words put theirs here. Empty: a count of changed values.
+    // user's words put theirs here. Empty: the first raw difference and how
+    // many more there are.
     static void setSummariser(Summariser summariser);
     static QString summary(const ConfigurationSet &before, const ConfigurationSet &after);
 

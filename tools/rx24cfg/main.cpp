@@ -14,7 +14,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rx24cfg"));
-    SetDifference::summariseWrites();
+    SetDifference::summariseHistory();
     QTextStream out(stdout);
     QTextStream err(stderr);
     Rx24CfgTool tool(out, err);
