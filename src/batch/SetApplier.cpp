@@ -2,7 +2,6 @@
 
 #include "batch/BatchError.h"
 #include "batch/BatchSession.h"
-#include "model/cLmo.h"
 #include "params/LogService.h"
 #include "platform/lns/LnsError.h"
 #include "template/ParamEnums.h"
@@ -92,13 +91,8 @@ ApplyResult SetApplier::run(const BatchDevice &device, const Loader &load, bool 
     if (!load(*model, set, result))
         return result;
     model->PutSet(set);
-    if (withNames) {
-        for (const auto &lmo : model->Lmos().Items()) {
-            const auto name = set.names.constFind(lmo->Index());
-            if (name != set.names.constEnd())
-                lmo->setName(name.value());
-        }
-    }
+    if (withNames)
+        model->PutNames(set);
     if (!model->checkValues()) {
         result.reason = BatchTexts::InvalidSet;
         result.detail = LogService::instance().RedText();

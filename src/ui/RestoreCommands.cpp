@@ -2,7 +2,6 @@
 
 #include "host/PlugInGlobals.h"
 #include "host/ResourceStrings.h"
-#include "model/cLmo.h"
 #include "params/LogService.h"
 #include "platform/services/MessageBox.h"
 #include "ui/RestoreDialog.h"
@@ -44,11 +43,7 @@ bool RestoreCommands::RestoreEarlierSet(cConfiguration &configuration, const QSt
 void RestoreCommands::PutEarlierSet(cConfiguration &configuration, const ConfigurationSet &set, int number)
 {
     configuration.PutSet(set);
-    for (const auto &lmo : configuration.Lmos().Items()) {
-        const auto name = set.names.constFind(lmo->Index());
-        if (name != set.names.constEnd())
-            lmo->setName(name.value());
-    }
+    configuration.PutNames(set);
     LogService &log = LogService::instance();
     log.setParametersChanged(true);
     log.setApplyEnabled(true);

@@ -270,6 +270,15 @@ void cConfiguration::PutSet(const ConfigurationSet &set)
     }
 }
 
+void cConfiguration::PutNames(const ConfigurationSet &set)
+{
+    for (const auto &lmo : m_lmos.Items()) {
+        const auto name = set.names.constFind(lmo->Index());
+        if (name != set.names.constEnd())
+            lmo->setName(name.value());
+    }
+}
+
 qint32 cConfiguration::LoadSetFromFile(const QString &fileName, ConfigurationSet &set)
 {
     const LnsRef<LnsAppDevice> device = Device();

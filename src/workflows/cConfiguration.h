@@ -89,6 +89,9 @@ public:
     // functions need where they changed. Names stay the device's. Nothing
     // is written; the next WriteSettings writes it.
     void PutSet(const ConfigurationSet &set);
+    // The set's object names on the objects it names: the device's own
+    // earlier set, put back whole.
+    void PutNames(const ConfigurationSet &set);
     // The set of a parameter file, checked whole; an eLoadFromFileErrors code
     // (the problem in Parameters().LoadFromFileProblem()).
     qint32 LoadSetFromFile(const QString &fileName, ConfigurationSet &set);
