@@ -116,7 +116,8 @@ ApplyResult SetApplier::run(const BatchDevice &device, const Loader &load, bool 
         result.state = BatchTexts::Written;
         return result;
     }
-    result.reason = writeFailure(model->LastWriteError());
+    result.reason =
+        model->ChangedSinceRead() ? BatchTexts::ChangedByOther : writeFailure(model->LastWriteError());
     result.detail = LogService::instance().RedText();
     return result;
 }

@@ -25,6 +25,8 @@
 namespace {
 
 const QString Module = QStringLiteral("M_PlugInSpecific");
+// The texts of a device written by someone else since it was read.
+constexpr int ChangedTexts = 1976;
 // The request that contacts a device and asks for its state.
 constexpr int DeviceStateRequest = 4;
 
@@ -191,8 +193,10 @@ void cConfiguration::ReadSettings()
     try {
         m_params.ReadFromLns();
         RebuildModel();
-        // What the device holds now: the history of the next write keeps it.
+        // What the device holds now: the history of the next write keeps it,
+        // and its last write tells whether anyone wrote it before this one does.
         m_readSet = TakeSet();
+        m_readRevision = Device()->lastWrite().number;
     } catch (const std::exception &error) {
         PlugInGlobals::LogError(error, Module, QStringLiteral("ReadSettings"));
     }
@@ -381,6 +385,13 @@ bool cConfiguration::WriteSettings(bool asCopyTarget)
         // A device that does not answer would take half a configuration:
         // ask it before anything is written.
         Device()->test(DeviceStateRequest);
+        // Another write since this configuration was read would be undone
+        // unseen: nothing is written, and the user decides.
+        m_changedSinceRead.reset();
+        if (const LnsHistoryEntry last = Device()->lastWrite(); last.number != m_readRevision) {
+            m_changedSinceRead = last;
+            throw AppError(0, Module, ChangedSinceReadText(1));
+        }
         if (!asCopyTarget)
             logNvList();
         ok = true;
@@ -404,9 +415,10 @@ bool cConfiguration::WriteSettings(bool asCopyTarget)
             // In the write's transaction: a write that fails leaves no entry,
             // and no write goes without one.
             ConfigurationSet written = TakeSet();
-            WriteHistory::record(*Device(), m_readSet, written);
+            const int revision = WriteHistory::record(*Device(), m_readSet, written);
             system->commitTransaction();
             m_readSet = std::move(written);
+            m_readRevision = revision;
             for (const auto &lmo : m_lmos.Items()) {
                 lmo->RefreshLastValues();
                 lmo->ClearPendingNvTypes();
@@ -472,6 +484,54 @@ void cConfiguration::ReadParameters()
     m_log.setStatusText(ResourceStrings::LoadResString(1517));
 }
 
+QString cConfiguration::ChangedSinceReadText(int item) const
+{
+    if (!m_changedSinceRead)
+        return QString();
+    const LnsRef<LnsAppDevice> device = Device();
+    return ResourceStrings::LoadResString(
+        ChangedTexts, item,
+        {device ? device->name() : QString(), m_changedSinceRead->user, m_changedSinceRead->host,
+         m_changedSinceRead->when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))});
+}
+
+void cConfiguration::AcceptChangesOfOthers()
+{
+    m_readRevision = Device()->lastWrite().number;
+    m_changedSinceRead.reset();
+}
+
+void cConfiguration::ReloadKeepingEdits()
+{
+    // The user's edits are what differs from the set read; they go on top of
+    // the device's set as it is now, and the window shows the result.
+    const ConfigurationSet edited = TakeSet();
+    const ConfigurationSet read = m_readSet;
+    ReadSettings();
+    ConfigurationSet merged = m_readSet;
+    for (auto it = edited.values.constBegin(); it != edited.values.constEnd(); ++it) {
+        if (read.values.value(it.key()) != it.value())
+            merged.values.insert(it.key(), it.value());
+    }
+    for (auto it = edited.wholeCps.constBegin(); it != edited.wholeCps.constEnd(); ++it) {
+        if (read.wholeCps.value(it.key()) != it.value())
+            merged.wholeCps.insert(it.key(), it.value());
+    }
+    for (auto it = edited.nvTypes.constBegin(); it != edited.nvTypes.constEnd(); ++it) {
+        if (!(read.nvTypes.value(it.key()) == it.value()))
+            merged.nvTypes.insert(it.key(), it.value());
+    }
+    for (auto it = edited.names.constBegin(); it != edited.names.constEnd(); ++it) {
+        if (read.names.value(it.key()) != it.value())
+            merged.names.insert(it.key(), it.value());
+    }
+    PutSet(merged);
+    PutNames(merged);
+    m_changedSinceRead.reset();
+    if (m_view)
+        m_view->SetControls();
+}
+
 bool cConfiguration::WriteParameters()
 {
     PlugInGlobals::Trace(QStringLiteral("[frmMain] Private Sub WriteParameters()"));
@@ -482,7 +542,19 @@ bool cConfiguration::WriteParameters()
     // Red lines of an earlier refused check say nothing about this write.
     m_log.setErrorLogged(false);
     m_log.WriteLogLine(ResourceStrings::LoadResString(1551, 1), LogService::Blue);
-    const bool written = WriteSettings();
+    bool written = WriteSettings();
+    if (!written && m_changedSinceRead) {
+        const auto answer = MessageBox::show(ChangedSinceReadText(2), caption(), MessageBox::Icon::Question,
+                                             MessageBox::Buttons::YesNoCancel, MessageBox::Button::Cancel);
+        if (answer == MessageBox::Button::Yes) {
+            ReloadKeepingEdits();
+            m_log.WriteLogLine(ResourceStrings::LoadResString(ChangedTexts, 3), LogService::Blue);
+        } else if (answer == MessageBox::Button::No) {
+            AcceptChangesOfOthers();
+            m_log.setErrorLogged(false);
+            written = WriteSettings();
+        }
+    }
     m_log.WriteLogLine(ResourceStrings::LoadResString(1551, 2), LogService::Blue);
     if (m_log.ErrorLogged())
         m_log.ShowLogger();

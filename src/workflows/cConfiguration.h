@@ -113,6 +113,17 @@ public:
     // asCopyTarget: no lists of NV and CP names, no closing message (the
     // copy logs its own per device).
     bool WriteSettings(bool asCopyTarget = false);
+    // The other write that made the last WriteSettings write nothing: the
+    // device was written (by another window, user or program) since this
+    // configuration read it.
+    const std::optional<LnsHistoryEntry> &ChangedSinceRead() const { return m_changedSinceRead; }
+    // Item 1: what happened, 2: the question to the user; empty when nothing did.
+    QString ChangedSinceReadText(int item) const;
+    // The next write overwrites the other write.
+    void AcceptChangesOfOthers();
+    // Reads the device again and puts the user's edits (what differed from
+    // the set read before) on top; nothing is written.
+    void ReloadKeepingEdits();
     // Why the last WriteSettings wrote nothing, when an error said so.
     const std::optional<AppError> &LastWriteError() const { return m_lastWriteError; }
     // Reads the configuration from the device again; asks first when the
@@ -152,6 +163,9 @@ private:
     // The set as last read from or written to the device.
     ConfigurationSet m_readSet;
     std::optional<AppError> m_lastWriteError;
+    // The device's last write when it was read; another means someone wrote.
+    int m_readRevision = 0;
+    std::optional<LnsHistoryEntry> m_changedSinceRead;
     mutable LnsCollectionRef<LnsLonMarkObject> m_deviceObjects;
     LogService &m_log;
     DeviceHeading m_heading;

@@ -19,6 +19,10 @@ public:
 
     // The device's earlier configurations, newest first, without their texts.
     virtual QList<LnsHistoryEntry> history() const = 0;
+    // The newest entry without its texts; number 0 when the device has none.
+    // Every write of the plug-in adds one, so its number tells whether the
+    // device was written since it was read.
+    virtual LnsHistoryEntry lastWrite() const = 0;
     // One entry with both configurations; NotFound when it is not kept.
     virtual LnsHistoryEntry historyEntry(int number) const = 0;
     // Adds a write to the history, as part of the open transaction, so the

@@ -65,6 +65,11 @@ QList<LnsHistoryEntry> NetDbAppDevice::history() const
     return NetDbHistory(*m_session).list(m_id);
 }
 
+LnsHistoryEntry NetDbAppDevice::lastWrite() const
+{
+    return NetDbHistory(*m_session).latest(m_id);
+}
+
 LnsHistoryEntry NetDbAppDevice::historyEntry(int number) const
 {
     return NetDbHistory(*m_session).entry(m_id, number);

@@ -18,6 +18,7 @@ public:
     LnsCollectionRef<LnsNetworkVariable> networkVariables() const override;
     void test(int request) override;
     QList<LnsHistoryEntry> history() const override;
+    LnsHistoryEntry lastWrite() const override;
     LnsHistoryEntry historyEntry(int number) const override;
     int recordHistory(const LnsHistoryEntry &entry, int keep) override;
 

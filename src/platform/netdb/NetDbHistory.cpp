@@ -39,9 +39,24 @@ LnsHistoryEntry fromRow(const QVariantList &row)
 
 } // namespace
 
+bool NetDbHistory::available() const
+{
+    // A file of an earlier version opened read-only has no history yet.
+    if (m_session.mode() != NetDbOpenMode::ReadOnly)
+        return true;
+    try {
+        m_session.select(QStringLiteral("SELECT 1 FROM config_history WHERE 0 = 1"));
+        return true;
+    } catch (const LnsError &) {
+        return false;
+    }
+}
+
 QList<LnsHistoryEntry> NetDbHistory::list(qint64 deviceId) const
 {
     QList<LnsHistoryEntry> entries;
+    if (!available())
+        return entries;
     const auto rows = m_session.select(
         QStringLiteral(
             "SELECT number, written_at, user_name, host_name, program, summary FROM config_history "
@@ -51,6 +66,18 @@ QList<LnsHistoryEntry> NetDbHistory::list(qint64 deviceId) const
     for (const QVariantList &row : rows)
         entries.append(fromRow(row));
     return entries;
+}
+
+LnsHistoryEntry NetDbHistory::latest(qint64 deviceId) const
+{
+    if (!available())
+        return LnsHistoryEntry();
+    const auto rows = m_session.select(
+        QStringLiteral(
+            "SELECT number, written_at, user_name, host_name, program, summary FROM config_history "
+            "WHERE device_id = ? ORDER BY number DESC LIMIT 1"),
+        {deviceId});
+    return rows.isEmpty() ? LnsHistoryEntry() : fromRow(rows.first());
 }
 
 LnsHistoryEntry NetDbHistory::entry(qint64 deviceId, int number) const

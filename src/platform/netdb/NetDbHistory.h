@@ -18,6 +18,8 @@ public:
 
     QList<LnsHistoryEntry> list(qint64 deviceId) const;
     LnsHistoryEntry entry(qint64 deviceId, int number) const;
+    // Number 0 when there is none.
+    LnsHistoryEntry latest(qint64 deviceId) const;
     // Inside the caller's transaction when one is open; keep < 1 keeps one.
     int record(qint64 deviceId, const LnsHistoryEntry &entry, int keep);
     // Every entry of the devices the subquery selects (it takes one bind),
@@ -25,6 +27,7 @@ public:
     void removeDevices(const QString &deviceIdsSubquery, const QVariant &bind);
 
 private:
+    bool available() const;
     qint64 storeSet(const QString &content);
     void dropUnnamedSets();
 
