@@ -497,7 +497,13 @@ QString cConfiguration::ChangedSinceReadText(int item) const
 
 void cConfiguration::AcceptChangesOfOthers()
 {
-    m_readRevision = Device()->lastWrite().number;
+    // The write about to be made replaces the other one: its history keeps
+    // what the other left on the device, so the other write can be had back.
+    const LnsHistoryEntry last = Device()->lastWrite();
+    ConfigurationSet current;
+    if (last.number > 0 && WriteHistory::setAfter(*Device(), last.number, current))
+        m_readSet = current;
+    m_readRevision = last.number;
     m_changedSinceRead.reset();
 }
 

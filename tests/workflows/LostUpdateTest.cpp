@@ -71,6 +71,10 @@ TEST_F(LostUpdate, OverwritingWritesTheWindowsSetOverTheOtherWrite)
     EXPECT_FALSE(state.contains(QStringLiteral("object 5 name: Theirs")));
     EXPECT_TRUE(state.contains(QStringLiteral("object 4 name: Mine")));
     EXPECT_EQ(entries(), 2);
+    // The overwritten write is what the history keeps from before: it can be had back.
+    ConfigurationSet before;
+    ASSERT_TRUE(WriteHistory::setBefore(*device(QStringLiteral("RX24 Hall")), 2, before));
+    EXPECT_EQ(before.names.value(4), QStringLiteral("Theirs"));
 }
 
 } // namespace
