@@ -110,4 +110,14 @@ TEST_F(History, ADatabaseWithoutHistoryGetsItWhenAWritingClientOpensIt)
     EXPECT_EQ(historyOf().size(), 1);
 }
 
+TEST_F(History, ADatabaseThatCouldNotTakeTheHistoryWhenOpenedGetsItWithTheFirstWrite)
+{
+    configureLightAndSwitch();
+    changeDatabase(QStringLiteral("DROP TABLE config_history"));
+    changeDatabase(QStringLiteral("DROP TABLE config_sets"));
+    ASSERT_TRUE(config().WriteParameters());
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
+    EXPECT_EQ(historyOf().size(), 1);
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/netdb/NetDbHistory.h"
 
 #include "platform/lns/LnsError.h"
+#include "platform/netdb/NetDbSchema.h"
 #include "platform/netdb/NetDbSession.h"
 
 #include <QTimeZone>
@@ -41,9 +42,8 @@ LnsHistoryEntry fromRow(const QVariantList &row)
 
 bool NetDbHistory::available() const
 {
-    // A file of an earlier version opened read-only has no history yet.
-    if (m_session.mode() != NetDbOpenMode::ReadOnly)
-        return true;
+    // A file of an earlier version that could not take the tables when it
+    // was opened (read-only, locked) has no history yet.
     try {
         m_session.select(QStringLiteral("SELECT 1 FROM config_history WHERE 0 = 1"));
         return true;
@@ -122,6 +122,12 @@ int NetDbHistory::record(qint64 deviceId, const LnsHistoryEntry &entry, int keep
 {
     int number = 0;
     m_session.atomically([&] {
+        // Under the write lock now: the tables a file of an earlier version
+        // could not take at its opening go in with the first write.
+        if (!available()) {
+            for (const QString &statement : NetDbSchema::historyStatements())
+                m_session.exec(statement);
+        }
         number =
             m_session
                 .selectRow(QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM config_history WHERE "

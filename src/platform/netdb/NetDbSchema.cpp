@@ -175,3 +175,15 @@ void NetDbSchema::prepare(QSqlDatabase &db, const QString &path, bool mayCreate)
     if (found < 1)
         unusable(path, DatabaseFault::SchemaVersionMissing);
 }
+
+QStringList NetDbSchema::historyStatements()
+{
+    QStringList statements;
+    for (const Table &table : kHistoryTables)
+        statements.append(QLatin1String(table.statement));
+    for (const Index &index : kIndexes) {
+        if (QLatin1String(index.statement).contains(QLatin1String("config_history")))
+            statements.append(QLatin1String(index.statement));
+    }
+    return statements;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QStringList>
 
 // The tables of the network database and their version. A file whose version
 // is newer than this program's, or that is not a network database at all, is
@@ -16,4 +17,7 @@ public:
     // The history tables and lookup indexes a file of an earlier version
     // lacks; for connections that may write.
     static void addMissingParts(QSqlDatabase &db);
+    // The statements that create the history's tables and index where they
+    // are missing, for a client that finds them missing when it writes.
+    static QStringList historyStatements();
 };
