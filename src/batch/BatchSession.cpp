@@ -141,12 +141,13 @@ LnsRef<LnsAppDevice> BatchSession::enter(const BatchDevice &device)
     return m_db->device(device.network, device.subsystemPath, device.name);
 }
 
-std::unique_ptr<cConfiguration> BatchSession::openModel(const BatchDevice &device, QString &problem)
+std::unique_ptr<cConfiguration> BatchSession::openModel(const BatchDevice &device, QString &problem,
+                                                        bool valuesOnly)
 {
     LogService::reset();
     m_db->forgetReadRows();
     auto model = std::make_unique<cConfiguration>(enter(device), QString());
-    if (!model->Open()) {
+    if (!(valuesOnly ? model->OpenValues() : model->Open())) {
         problem = LogService::instance().RedText();
         return nullptr;
     }

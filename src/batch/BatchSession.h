@@ -37,9 +37,11 @@ public:
     void forEachDevice(const QString &name, const std::function<bool(const BatchDevice &)> &visit);
     // The device's handle, the session pointed at its network.
     LnsRef<LnsAppDevice> enter(const BatchDevice &device);
-    // The device in a model of its own, read whole; null (why in problem) when
-    // it could not be read.
-    std::unique_ptr<cConfiguration> openModel(const BatchDevice &device, QString &problem);
+    // The device in a model of its own, read whole (valuesOnly: its
+    // parameters only, see cConfiguration::OpenValues); null (why in problem)
+    // when it could not be read.
+    std::unique_ptr<cConfiguration> openModel(const BatchDevice &device, QString &problem,
+                                              bool valuesOnly = false);
 
     bool serves(const QString &programId) const;
     // Whether a set of setProgramId may go on a device of deviceProgramId.

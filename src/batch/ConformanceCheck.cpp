@@ -23,7 +23,8 @@ ConformanceResult ConformanceCheck::check(const BatchDevice &device)
         return result;
     }
     QString problem;
-    const std::unique_ptr<cConfiguration> model = m_session.openModel(device, problem);
+    // The values are all a comparison with a parameter file needs.
+    const std::unique_ptr<cConfiguration> model = m_session.openModel(device, problem, true);
     if (!model) {
         result.detail = problem;
         return result;
@@ -40,7 +41,7 @@ ConformanceResult ConformanceCheck::check(const BatchDevice &device)
         }
     }
     result.reference = reference.value();
-    result.held = model->ReadSet();
+    result.held = model->TakeValues();
     result.differences = static_cast<int>(result.reference.differences(result.held).size());
     result.state = result.differences == 0 ? BatchTexts::Conforms : BatchTexts::Differs;
     return result;

@@ -132,7 +132,7 @@ void cConfiguration::setBusy(bool busy)
 
 // --- fetching and reading ------------------------------------------------------
 
-bool cConfiguration::FetchCPs()
+bool cConfiguration::FetchCPs(bool withNvs)
 {
     PlugInGlobals::Trace(QStringLiteral("[M_PlugIn] Public Sub FetchCPs()"));
     ElapsedClock clock;
@@ -140,7 +140,8 @@ bool cConfiguration::FetchCPs()
     m_channelObjectCount = 0;
     try {
         const auto objects = LonMarkObjects();
-        m_monitoring.FetchNVs(objects);
+        if (withNvs)
+            m_monitoring.FetchNVs(objects);
         const int n = objects ? objects->count() : 0;
         // The first object is the node object, never a channel.
         for (int i = 1; i <= n - 1; ++i) {
@@ -237,6 +238,28 @@ bool cConfiguration::Open()
         return false;
     ReadSettings();
     return true;
+}
+
+bool cConfiguration::OpenValues()
+{
+    FileCheckPoint::operationBegins();
+    if (!FetchCPs(false))
+        return false;
+    try {
+        m_params.ReadFromLns();
+    } catch (const std::exception &error) {
+        PlugInGlobals::LogError(error, Module, QStringLiteral("OpenValues"));
+        return false;
+    }
+    return true;
+}
+
+ConfigurationSet cConfiguration::TakeValues()
+{
+    ConfigurationSet set = ConfigurationSet::fromParams(m_params);
+    if (const LnsRef<LnsAppDevice> device = Device())
+        set.programId = device->programId();
+    return set;
 }
 
 // --- the configuration set -----------------------------------------------------

@@ -69,12 +69,17 @@ public:
     // Binds every CP of the device and of its channel objects to a parameter.
     // False after the first CP that could not be bound (the message has been
     // shown) or an error (logged).
-    bool FetchCPs();
+    bool FetchCPs(bool withNvs = true);
     // Reads the parameters and builds the modules and channels from them.
     void ReadSettings();
     // FetchCPs and ReadSettings: the device's whole set in the model. False
     // when a CP could not be bound.
     bool Open();
+    // Only the parameters, fetched and read, without NVs, objects, modules
+    // or channels: enough to compare a device's values with a set's, at a
+    // fraction of an Open. The model stays empty; TakeValues gives them.
+    bool OpenValues();
+    ConfigurationSet TakeValues();
 
     // The set the model holds: every parameter, each channel object's NV
     // types and name. After PrepareDefaults it is the set a write would

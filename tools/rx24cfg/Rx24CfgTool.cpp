@@ -1,5 +1,6 @@
 #include "Rx24CfgTool.h"
 
+#include "DeviceReport.h"
 #include "TextTable.h"
 #include "batch/BatchError.h"
 #include "batch/BatchSession.h"
@@ -219,11 +220,14 @@ void Rx24CfgTool::forEachTarget(const QStringList &targets,
 
 bool Rx24CfgTool::applyTo(const QStringList &targets,
                           const std::function<ApplyResult(const BatchDevice &)> &applyOne,
-                          QJsonArray &devices, int &written, int &failed)
+                          const QJsonObject &members)
 {
-    TextTable table({BatchTexts::heading(BatchTexts::Device), BatchTexts::heading(BatchTexts::Result),
-                     BatchTexts::heading(BatchTexts::Reason_)});
+    DeviceReport report(m_out, m_json,
+                        {BatchTexts::heading(BatchTexts::Device), BatchTexts::heading(BatchTexts::Result),
+                         BatchTexts::heading(BatchTexts::Reason_)});
     int done = 0;
+    int written = 0;
+    int failed = 0;
     forEachTarget(
         targets,
         [&](const BatchDevice &device) {
@@ -232,32 +236,35 @@ bool Rx24CfgTool::applyTo(const QStringList &targets,
             (result.succeeded() ? written : failed) += 1;
             progress(done, device.objectName(), BatchTexts::state(result.state));
             QJsonObject entry = resultJson(result);
-            if (result.state == BatchTexts::WouldChange)
+            if (result.state == BatchTexts::WouldChange && m_json)
                 entry.insert(QStringLiteral("changes"), rowsJson(result.before, result.after, false));
-            devices.append(entry);
-            table.add({device.objectName(), BatchTexts::state(result.state),
-                       result.succeeded()
-                           ? QString()
-                           : (BatchTexts::reason(result.reason) +
-                              (result.detail.isEmpty() ? QString() : QStringLiteral(": ") + result.detail))});
-            if (result.state == BatchTexts::WouldChange && !m_json) {
-                finishProgress();
-                m_out << device.objectName() << '\n';
-                printRows(result.before, result.after, false, QStringLiteral("  "));
-            }
+            finishProgress();
+            report.add({device.objectName(), BatchTexts::state(result.state),
+                        result.succeeded()
+                            ? QString()
+                            : (BatchTexts::reason(result.reason) +
+                               (result.detail.isEmpty() ? QString() : QStringLiteral(": ") + result.detail))},
+                       entry);
+            // What would change, under the device's row.
+            if (result.state == BatchTexts::WouldChange && !m_json)
+                printRows(result.before, result.after, false, QStringLiteral("    "));
         },
         [&](const QString &target, const BatchError &error) {
             ++failed;
-            devices.append(
-                QJsonObject{{QStringLiteral("device"), target},
-                            {QStringLiteral("result"), BatchTexts::stateKey(BatchTexts::NotWritten)},
-                            {QStringLiteral("reason"), QStringLiteral("unknown-device")},
-                            {QStringLiteral("detail"), error.text()}});
-            table.add({target, BatchTexts::state(BatchTexts::NotWritten), error.text()});
+            finishProgress();
+            report.add({target, BatchTexts::state(BatchTexts::NotWritten), error.text()},
+                       QJsonObject{{QStringLiteral("device"), target},
+                                   {QStringLiteral("result"), BatchTexts::stateKey(BatchTexts::NotWritten)},
+                                   {QStringLiteral("reason"), QStringLiteral("unknown-device")},
+                                   {QStringLiteral("detail"), error.text()}});
         });
     finishProgress();
+    QJsonObject all = members;
+    all.insert(QStringLiteral("stopped"), m_stopRequested);
+    all.insert(QStringLiteral("succeeded"), written);
+    all.insert(QStringLiteral("failed"), failed);
+    report.finish(all);
     if (!m_json) {
-        table.print(m_out);
         m_out << BatchTexts::line(
                      BatchTexts::ApplySummary,
                      {QString::number(written), QString::number(written + failed), QString::number(failed)})
@@ -275,20 +282,11 @@ int Rx24CfgTool::apply(QStringList args)
     const QString file = args.takeFirst();
     m_session->fileProgramId(file); // an unreadable file stops before any device
     SetApplier applier(*m_session);
-    QJsonArray devices;
-    int written = 0;
-    int failed = 0;
-    const bool all = applyTo(
-        args, [&](const BatchDevice &device) { return applier.applyFile(device, file, dryRun); }, devices,
-        written, failed);
-    if (m_json)
-        printJson({{QStringLiteral("command"), QStringLiteral("apply")},
-                   {QStringLiteral("file"), file},
-                   {QStringLiteral("dryRun"), dryRun},
-                   {QStringLiteral("stopped"), m_stopRequested},
-                   {QStringLiteral("succeeded"), written},
-                   {QStringLiteral("failed"), failed},
-                   {QStringLiteral("devices"), devices}});
+    const bool all =
+        applyTo(args, [&](const BatchDevice &device) { return applier.applyFile(device, file, dryRun); },
+                {{QStringLiteral("command"), QStringLiteral("apply")},
+                 {QStringLiteral("file"), file},
+                 {QStringLiteral("dryRun"), dryRun}});
     return all ? Ok : NotAllWritten;
 }
 
@@ -368,8 +366,8 @@ int Rx24CfgTool::conformance(QStringList args)
     requireCount(args, 1, -1);
     ConformanceCheck check(*m_session, reference);
     SetApplier applier(*m_session);
-    TextTable table({BatchTexts::heading(BatchTexts::Device), BatchTexts::heading(BatchTexts::Result)});
-    QJsonArray devices;
+    DeviceReport report(m_out, m_json,
+                        {BatchTexts::heading(BatchTexts::Device), BatchTexts::heading(BatchTexts::Result)});
     int counts[BatchTexts::Failed + 1] = {};
     int notFixed = 0;
     int done = 0;
@@ -400,32 +398,30 @@ int Rx24CfgTool::conformance(QStringList args)
             ++counts[result.state];
             ++done;
             progress(done, device.objectName(), shown);
-            devices.append(entry);
-            table.add({device.objectName(), shown});
+            finishProgress();
+            report.add({device.objectName(), shown}, entry);
         },
         [&](const QString &target, const BatchError &error) {
             ++counts[BatchTexts::Failed];
             ++notFixed;
             ++done;
-            devices.append(QJsonObject{{QStringLiteral("device"), target},
-                                       {QStringLiteral("state"), QStringLiteral("unknown-device")},
-                                       {QStringLiteral("differences"), 0},
-                                       {QStringLiteral("detail"), error.text()}});
-            table.add({target, error.text()});
+            finishProgress();
+            report.add({target, error.text()},
+                       QJsonObject{{QStringLiteral("device"), target},
+                                   {QStringLiteral("state"), QStringLiteral("unknown-device")},
+                                   {QStringLiteral("differences"), 0},
+                                   {QStringLiteral("detail"), error.text()}});
         });
     finishProgress();
     const QStringList numbers{QString::number(done), QString::number(counts[BatchTexts::Conforms]),
                               QString::number(counts[BatchTexts::Differs]),
                               QString::number(counts[BatchTexts::UnreachableState]),
                               QString::number(counts[BatchTexts::Incompatible] + counts[BatchTexts::Failed])};
-    if (m_json) {
-        printJson({{QStringLiteral("command"), QStringLiteral("conformance")},
+    report.finish({{QStringLiteral("command"), QStringLiteral("conformance")},
                    {QStringLiteral("reference"), reference},
                    {QStringLiteral("fix"), fix},
-                   {QStringLiteral("stopped"), m_stopRequested},
-                   {QStringLiteral("devices"), devices}});
-    } else {
-        table.print(m_out);
+                   {QStringLiteral("stopped"), m_stopRequested}});
+    if (!m_json) {
         m_out << BatchTexts::line(BatchTexts::ConformanceSummary, numbers) << '\n';
         if (m_stopRequested)
             m_out << BatchTexts::line(BatchTexts::StoppedAfter, {QString::number(done)}) << '\n';

@@ -50,8 +50,9 @@ private:
     // that names nothing.
     void forEachTarget(const QStringList &targets, const std::function<void(const BatchDevice &)> &visit,
                        const std::function<void(const QString &, const BatchError &)> &unknown);
+    // members: the report's members besides the devices and the counts.
     bool applyTo(const QStringList &targets, const std::function<ApplyResult(const BatchDevice &)> &apply,
-                 QJsonArray &devices, int &written, int &failed);
+                 const QJsonObject &members);
     void progress(int done, const QString &device, const QString &state);
     void finishProgress();
     void printJson(const QJsonObject &document);

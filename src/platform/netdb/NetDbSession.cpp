@@ -561,6 +561,10 @@ void NetDbSession::cancelTransaction()
 void NetDbSession::forgetReadRows()
 {
     dropCaches();
+    // The database's own page cache as well: a walk over a big network
+    // would otherwise keep every page it passed.
+    if (!m_inTransaction)
+        QSqlQuery(database()).exec(QStringLiteral("PRAGMA shrink_memory"));
     m_monitors.removeIf([](const auto &state) { return !state.value().active; });
 }
 
