@@ -50,6 +50,8 @@ void DeviceReport::add(const QStringList &cells, const QJsonObject &entry)
             if (last)
                 break;
         }
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
         m_out << line << '\n';
     }
     m_empty = false;
