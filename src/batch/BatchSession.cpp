@@ -7,7 +7,6 @@
 #include "host/ResourceStrings.h"
 #include "params/LogService.h"
 #include "params/ParameterFileReader.h"
-#include "platform/lns/LnsError.h"
 #include "platform/netdb/NetDbDeviceListing.h"
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/ObjectNameAnalyzer.h"
@@ -95,12 +94,16 @@ void BatchSession::forEachDevice(const QString &name, const std::function<bool(c
     const ObjectNameParts parts = ObjectNameAnalyzer::analyze(name);
     if (parts.networkName.isEmpty() || !parts.remainder.isEmpty())
         throw BatchError(BatchTexts::error(BatchTexts::UnknownDevice, {name}));
-    LnsRef<LnsNetwork> net;
-    try {
-        net = network(parts.networkName);
-    } catch (const LnsError &) {
-        throw BatchError(BatchTexts::error(BatchTexts::UnknownDevice, {name}));
+    // Letter case does not matter in any level of a name.
+    QString networkName;
+    for (const QString &known : m_db->networkNames()) {
+        if (known.compare(parts.networkName, Qt::CaseInsensitive) == 0 &&
+            (networkName.isEmpty() || known == parts.networkName))
+            networkName = known;
     }
+    if (networkName.isEmpty())
+        throw BatchError(BatchTexts::error(BatchTexts::UnknownDevice, {name}));
+    const LnsRef<LnsNetwork> net = network(networkName);
     const std::unique_ptr<NetDbDeviceListing> listing = NetDbDeviceListing::of(net);
     QList<NetDbDeviceListing::Subsystem> subsystems;
     for (const NetDbDeviceListing::Subsystem &subsystem : listing->subsystems()) {
@@ -124,7 +127,7 @@ void BatchSession::forEachDevice(const QString &name, const std::function<bool(c
             if (!named && !serves(device.programId))
                 continue;
             found = true;
-            if (!visit({parts.networkName, subsystem.path, device.name, device.programId, device.reachable}))
+            if (!visit({networkName, subsystem.path, device.name, device.programId, device.reachable}))
                 return;
         }
     }

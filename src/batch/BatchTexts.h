@@ -19,6 +19,7 @@ public:
         NoHistoryEntry,
         NotOneDevice,
         UnwritableFile,
+        NotAnswering,
     };
     // Why a device was not written.
     enum Reason {

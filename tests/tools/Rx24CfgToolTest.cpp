@@ -290,6 +290,16 @@ TEST_F(Rx24Cfg, BadInputIsNamedAndTheJsonReportCarriesWhatTheTableShows)
     EXPECT_EQ(r.code, Rx24CfgTool::BadUsage);
     EXPECT_TRUE(r.err.contains(QLatin1String("9000A5E0FF000001")));
     EXPECT_EQ(run({QStringLiteral("frobnicate")}).code, Rx24CfgTool::BadUsage);
+    // As the window, the tool reads only a device that answers.
+    r = run({QStringLiteral("export"), demo("RX24 Offline"), path("x.dat")});
+    EXPECT_EQ(r.code, Rx24CfgTool::BadUsage);
+    EXPECT_TRUE(r.err.contains(demo("RX24 Offline"))) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("x.dat")));
+    // Letter case does not matter in any level of a name.
+    EXPECT_EQ(
+        run({QStringLiteral("diff"), QStringLiteral("demo/lns system.floor 1/rx24 full"), path("full.dat")})
+            .code,
+        0);
 
     const QStringList targets{path("full.dat"), demo("RX24 Nowhere"), demo("Room Sensor"), kFloor};
     const Result table = run(QStringList{QStringLiteral("apply"), QStringLiteral("--dry-run")} + targets);

@@ -150,12 +150,21 @@ BatchDevice Rx24CfgTool::oneDevice(const QString &name)
     return found.first();
 }
 
+BatchDevice Rx24CfgTool::answeringDevice(const QString &name)
+{
+    // As the window, the tool reads only a device that answers.
+    const BatchDevice device = oneDevice(name);
+    if (!device.reachable)
+        throw BatchError(BatchTexts::error(BatchTexts::NotAnswering, {device.objectName()}));
+    return device;
+}
+
 // --- export ----------------------------------------------------------------------
 
 int Rx24CfgTool::exportSet(const QStringList &args)
 {
     requireCount(args, 2, 2);
-    const BatchDevice device = oneDevice(args.at(0));
+    const BatchDevice device = answeringDevice(args.at(0));
     QString problem;
     const std::unique_ptr<cConfiguration> model = m_session->openModel(device, problem);
     if (!model)
@@ -296,7 +305,7 @@ ConfigurationSet Rx24CfgTool::setOf(const QString &operand, const QString &other
 {
     if (!isFile(operand)) {
         QString problem;
-        const std::unique_ptr<cConfiguration> model = m_session->openModel(oneDevice(operand), problem);
+        const std::unique_ptr<cConfiguration> model = m_session->openModel(answeringDevice(operand), problem);
         if (!model)
             throw BatchError(problem);
         return model->ReadSet();

@@ -45,6 +45,8 @@ private:
 
     // The one device name names; BatchError otherwise.
     BatchDevice oneDevice(const QString &name);
+    // The same, and one that answers.
+    BatchDevice answeringDevice(const QString &name);
     ConfigurationSet setOf(const QString &operand, const QString &other);
     // Every device of the targets in turn, until a stop; unknown gets a target
     // that names nothing.
