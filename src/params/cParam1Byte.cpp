@@ -28,6 +28,10 @@ QString cParam1Byte::FileTextProblem(const QString &text) const
 void cParam1Byte::SetValueFromFileText(const QString &text)
 {
     if (const std::optional<qint64> value =
-            FileNumber::integer(text, FileNumber::fieldMin(1), FileNumber::fieldMax(1)))
-        setValue(static_cast<qint32>(*value));
+            FileNumber::integer(text, FileNumber::fieldMin(1), FileNumber::fieldMax(1))) {
+        // Kept as the device's byte reads back (200 and -56 are one byte), so
+        // a set taken before a write equals the set read after it.
+        const qint32 byte = static_cast<qint32>(*value) & 0xFF;
+        setValue(SignedValue() ? static_cast<qint8>(byte) : byte);
+    }
 }

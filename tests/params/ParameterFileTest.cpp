@@ -435,10 +435,14 @@ TEST_F(ParameterFileTest, BytesMayBeGivenSignedOrUnsignedAndAValueOutsideTheTypi
     c.text->setTextBoxRangeMin(15.0f);
     c.text->setTextBoxRangeMax(30.0f);
     EXPECT_EQ(loadSettings(c, "Mode_1 = -1\r\nDelay_1 = 0,-1\r\nTemp_1 = 4000\r\n"), LE_NO_ERROR);
-    EXPECT_EQ(c.oneByte->Value(), -1);
+    // The byte as the device reads it back: unsigned here.
+    EXPECT_EQ(c.oneByte->Value(), 255);
     EXPECT_EQ(c.twoByte->Value(), -1);
     EXPECT_EQ(c.text->Value(), 4000);
     EXPECT_TRUE(c.params.AnyParameterValueIsInvalid());
+    c.oneByte->setSignedValue(true);
+    EXPECT_EQ(loadSettings(c, "Mode_1 = 200\r\n"), LE_NO_ERROR);
+    EXPECT_EQ(c.oneByte->Value(), -56);
 }
 
 // A file is taken whole or not at all: one value its field cannot hold keeps
