@@ -266,9 +266,7 @@ ConfigurationSet cConfiguration::TakeValues()
 
 ConfigurationSet cConfiguration::TakeSet()
 {
-    ConfigurationSet set = ConfigurationSet::fromParams(m_params);
-    if (const LnsRef<LnsAppDevice> device = Device())
-        set.programId = device->programId();
+    ConfigurationSet set = TakeValues();
     for (const auto &lmo : m_lmos.Items()) {
         const cLmo::NvTypes types = lmo->EffectiveNvTypes();
         set.nvTypes.insert(lmo->Index(), {types.prime, types.sec, types.out});
