@@ -29,10 +29,18 @@ struct DatabaseFault
         Other,
         FolderNotCreated,
         Busy,
+        NoServer,             // no server address in the settings
+        NotAServerAddress,    // arguments: the text given
+        ServerRefused,        // arguments: host
+        ServerNotFound,       // arguments: host
+        AuthenticationFailed, // arguments: host, user
+        TlsRequired,
+        TlsFailed, // arguments: host
+        NoAnswer,  // arguments: host, seconds
     };
 
     Kind kind = None;
-    QString path;          // the database file
+    QString path;          // the database file, or the server address without password
     QStringList arguments; // what the kind's text names
     QString detail;        // the database engine's own words, as it gives them
 };

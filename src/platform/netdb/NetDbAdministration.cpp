@@ -251,7 +251,8 @@ int NetDbAdministration::removeNetwork(const QString &network)
             QStringLiteral("SELECT id FROM lonmark_objects WHERE device_id IN (%1)").arg(deviceIds);
         const QString nvs = QStringLiteral("SELECT id FROM nvs WHERE object_id IN (%1)").arg(objects);
         devices =
-            m_session->selectRow(QStringLiteral("SELECT count(*) FROM (%1)").arg(deviceIds), {id}, network)
+            m_session
+                ->selectRow(QStringLiteral("SELECT count(*) FROM (%1) AS d").arg(deviceIds), {id}, network)
                 .at(0)
                 .toInt();
         m_session->exec(QStringLiteral("DELETE FROM cps WHERE nv_id IN (%1)").arg(nvs), {id});

@@ -51,6 +51,15 @@ const char *const kEnglish[] = {
     "the database reports an error",
     "its folder cannot be created",
     "another client holds a transaction",
+    "no server is set (settings key \"SOFTWARE/velto/LNS/Server\", e.g. postgresql://user@host/lns)",
+    "\"%1\" is not a server address (postgresql://user@host:port/database)",
+    "the server %1 refuses the connection (is it running, is the port right?)",
+    "the host name of %1 is not found",
+    "the server %1 does not let the user \"%2\" in (password, or pg_hba.conf)",
+    "a connection over the Internet must be encrypted: the server address needs \"sslmode=require\" or "
+    "stronger",
+    "the encrypted connection to the server %1 fails",
+    "the server %1 does not answer within %2 seconds",
 };
 } // namespace
 

@@ -72,11 +72,15 @@ LnsHistoryEntry NetDbHistory::latest(qint64 deviceId) const
 {
     if (!available())
         return LnsHistoryEntry();
-    const auto rows = m_session.select(
-        QStringLiteral(
-            "SELECT number, written_at, user_name, host_name, program, summary FROM config_history "
-            "WHERE device_id = ? ORDER BY number DESC LIMIT 1"),
-        {deviceId});
+    // Inside a write the device is locked first and its revision read from
+    // the database itself: another client's write just committed decides.
+    const bool writing = m_session.inTransaction();
+    if (writing)
+        m_session.lockRow(QStringLiteral("devices"), deviceId);
+    const QString sql = QStringLiteral(
+        "SELECT number, written_at, user_name, host_name, program, summary FROM config_history "
+        "WHERE device_id = ? ORDER BY number DESC LIMIT 1");
+    const auto rows = writing ? m_session.selectFresh(sql, {deviceId}) : m_session.select(sql, {deviceId});
     return rows.isEmpty() ? LnsHistoryEntry() : fromRow(rows.first());
 }
 
@@ -100,8 +104,10 @@ qint64 NetDbHistory::storeSet(const QString &content)
         QStringLiteral("%1-%2").arg(fnv1a(content), 16, 16, QLatin1Char('0')).arg(content.size());
     const auto found =
         m_session.select(QStringLiteral("SELECT id, content FROM config_sets WHERE digest = ?"), {digest});
-    if (!found.isEmpty() && found.first().at(1).toString() == content)
-        return found.first().at(0).toLongLong();
+    for (const QVariantList &row : found) {
+        if (row.at(1).toString() == content)
+            return row.at(0).toLongLong();
+    }
     // Two sets of one digest: the later one is kept under a digest of its own.
     const QString stored =
         found.isEmpty() ? digest
@@ -122,19 +128,20 @@ int NetDbHistory::record(qint64 deviceId, const LnsHistoryEntry &entry, int keep
 {
     int number = 0;
     m_session.atomically([&] {
+        m_session.lockRow(QStringLiteral("devices"), deviceId);
         // Under the write lock now: the tables a file of an earlier version
         // could not take at its opening go in with the first write.
         if (!available()) {
             for (const QString &statement : NetDbSchema::historyStatements())
                 m_session.exec(statement);
         }
-        number =
-            m_session
-                .selectRow(QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM config_history WHERE "
-                                          "device_id = ?"),
-                           {deviceId}, QStringLiteral("config_history"))
-                .at(0)
-                .toInt();
+        number = m_session
+                     .selectFresh(QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM config_history "
+                                                 "WHERE device_id = ?"),
+                                  {deviceId})
+                     .value(0)
+                     .value(0)
+                     .toInt();
         const qint64 before = storeSet(entry.before);
         const qint64 after = storeSet(entry.after);
         m_session.insert(QStringLiteral("config_history"),

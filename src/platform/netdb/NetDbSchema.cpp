@@ -1,5 +1,6 @@
 #include "platform/netdb/NetDbSchema.h"
 
+#include "platform/netdb/NetDbEngine.h"
 #include "platform/netdb/NetDbFailure.h"
 
 #include <QSqlError>
@@ -51,8 +52,10 @@ struct Table
     const char *statement;
 };
 const Table kHistoryTables[] = {
+    // The digest only finds candidates: two clients of a server may store one
+    // set side by side without waiting for each other.
     {"config_sets", "CREATE TABLE IF NOT EXISTS config_sets (id INTEGER PRIMARY KEY, digest VARCHAR(64) NOT "
-                    "NULL UNIQUE, content TEXT NOT NULL)"},
+                    "NULL, content TEXT NOT NULL)"},
     {"config_history",
      "CREATE TABLE IF NOT EXISTS config_history (id INTEGER PRIMARY KEY, device_id INTEGER NOT NULL "
      "REFERENCES devices(id), number INTEGER NOT NULL, written_at VARCHAR(32) NOT NULL, user_name "
@@ -82,45 +85,41 @@ const Index kIndexes[] = {
     {"cps_of_object",
      "CREATE INDEX IF NOT EXISTS cps_of_object ON cps (object_id, position) WHERE object_id IS NOT NULL"},
     {"cps_of_nv", "CREATE INDEX IF NOT EXISTS cps_of_nv ON cps (nv_id, position) WHERE nv_id IS NOT NULL"},
+    {"sets_by_digest", "CREATE INDEX IF NOT EXISTS sets_by_digest ON config_sets (digest)"},
     {"history_of_device",
      "CREATE UNIQUE INDEX IF NOT EXISTS history_of_device ON config_history (device_id, number)"},
     {"registrations_of_network",
      "CREATE INDEX IF NOT EXISTS registrations_of_network ON plugin_registrations (network_id)"},
 };
 
-int catalogueSize(QSqlDatabase &db, const QString &path)
+// Creates the tables under the engine's creation lock; false when another
+// client created them while this one waited for the lock.
+bool createIfEmpty(QSqlDatabase &db, NetDbEngine &engine)
 {
-    QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !probe.next())
-        unusable(path, probe.lastError());
-    return probe.value(0).toInt();
-}
-
-// Creates the tables under the write lock; false when another client created
-// them while this one waited for the lock.
-bool createIfEmpty(QSqlDatabase &db, const QString &path)
-{
+    const QString path = engine.shownLocation();
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        unusable(path, query.lastError());
     auto fail = [&](const QSqlError &error) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         unusable(path, error);
     };
-    if (catalogueSize(db, path) != 0) {
+    for (const QString &statement : engine.beginCreateStatements()) {
+        if (!query.exec(statement))
+            fail(query.lastError());
+    }
+    if (engine.catalogueSize(db) != 0) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return false;
     }
-    for (const char *statement : kTables) {
-        if (!query.exec(QLatin1String(statement)))
-            fail(query.lastError());
-    }
-    for (const Table &table : kHistoryTables) {
-        if (!query.exec(QLatin1String(table.statement)))
-            fail(query.lastError());
-    }
-    for (const Index &index : kIndexes) {
-        if (!query.exec(QLatin1String(index.statement)))
+    QStringList statements;
+    for (const char *statement : kTables)
+        statements.append(QLatin1String(statement));
+    for (const Table &table : kHistoryTables)
+        statements.append(QLatin1String(table.statement));
+    for (const Index &index : kIndexes)
+        statements.append(QLatin1String(index.statement));
+    statements += engine.extraSchema();
+    for (const QString &statement : std::as_const(statements)) {
+        if (!query.exec(statement))
             fail(query.lastError());
     }
     query.prepare(QStringLiteral("INSERT INTO schema_version (version) VALUES (?)"));
@@ -133,17 +132,13 @@ bool createIfEmpty(QSqlDatabase &db, const QString &path)
 }
 } // namespace
 
-void NetDbSchema::addMissingParts(QSqlDatabase &db)
+void NetDbSchema::addMissingParts(QSqlDatabase &db, NetDbEngine &engine)
 {
-    // Files of earlier versions lack some; one that cannot take them now
-    // (locked, read-only) still works, only slower and without a history.
+    // Databases of earlier versions lack some; one that cannot take them now
+    // (locked, read-only, no right to create) still works, only slower and
+    // without a history.
+    const QStringList present = engine.catalogue(db);
     QSqlQuery query(db);
-    QStringList present;
-    if (query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('index', 'table')"))) {
-        while (query.next())
-            present.append(query.value(0).toString());
-    }
-    query.finish();
     for (const Table &table : kHistoryTables) {
         if (!present.contains(QLatin1String(table.name)))
             query.exec(QLatin1String(table.statement));
@@ -152,19 +147,20 @@ void NetDbSchema::addMissingParts(QSqlDatabase &db)
         if (!present.contains(QLatin1String(index.name)))
             query.exec(QLatin1String(index.statement));
     }
+    for (const QString &statement : engine.extraSchema())
+        query.exec(statement);
 }
 
-void NetDbSchema::prepare(QSqlDatabase &db, const QString &path, bool mayCreate)
+void NetDbSchema::prepare(QSqlDatabase &db, NetDbEngine &engine, bool mayCreate)
 {
-    // Reading the catalogue first finds a file that is no database without
-    // writing a byte to it.
-    if (catalogueSize(db, path) == 0) {
+    const QString path = engine.shownLocation();
+    if (engine.catalogueSize(db) == 0) {
         if (!mayCreate)
             unusable(path, DatabaseFault::Empty);
-        if (createIfEmpty(db, path))
+        if (createIfEmpty(db, engine))
             return;
     }
-    if (!db.tables().contains(QStringLiteral("schema_version")))
+    if (!engine.catalogue(db).contains(QStringLiteral("schema_version")))
         unusable(path, DatabaseFault::NoSchemaVersion);
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("SELECT max(version) FROM schema_version")) || !version.next())
@@ -182,7 +178,7 @@ QStringList NetDbSchema::historyStatements()
     for (const Table &table : kHistoryTables)
         statements.append(QLatin1String(table.statement));
     for (const Index &index : kIndexes) {
-        if (QLatin1String(index.statement).contains(QLatin1String("config_history")))
+        if (QLatin1String(index.statement).contains(QLatin1String(" ON config_")))
             statements.append(QLatin1String(index.statement));
     }
     return statements;

@@ -2,52 +2,22 @@
 
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/CpValueText.h"
+#include "platform/netdb/NetDbEngine.h"
 #include "platform/netdb/NetDbFailure.h"
 #include "platform/netdb/NetDbSchema.h"
 #include "platform/netdb/NvPoller.h"
 
 #include <QAtomicInt>
-#include <QDir>
-#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
 
 namespace {
-// How long a write waits for another client's transaction before giving up.
-constexpr int kBusyTimeoutMs = 2000;
-
 QString nextConnectionName()
 {
     static QAtomicInt counter;
     return QStringLiteral("rx24-netdb-%1").arg(counter.fetchAndAddRelaxed(1));
-}
-
-// Why a file that is to be read and written cannot be, before SQLite would
-// open it read-only without a word or fail later at its journal.
-DatabaseFault notWritable(const QString &path, const QFileInfo &file)
-{
-    if (!file.isWritable())
-        return NetDbFailure::fault(path, DatabaseFault::WriteProtected);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isWritable())
-        return NetDbFailure::fault(path, DatabaseFault::FolderReadOnly,
-                                   {QDir::toNativeSeparators(folder.absoluteFilePath())});
-    return {};
-}
-
-// A file in write-ahead-log mode is read through its "-shm" index, which a
-// reader creates beside it. In a folder the reader cannot write, with no
-// index and no log there, no writer can be at work either: the file is read
-// as it lies.
-bool readerNeedsImmutable(const QFileInfo &file)
-{
-    const QString path = file.absoluteFilePath();
-    if (QFileInfo(file.absolutePath()).isWritable() || QFileInfo::exists(path + QStringLiteral("-shm")))
-        return false;
-    const QFileInfo log(path + QStringLiteral("-wal"));
-    return !log.exists() || log.size() == 0;
 }
 
 // More results than this and the kept ones are dropped, so that walking a
@@ -57,10 +27,13 @@ constexpr qsizetype kMaxKeptResults = 20000;
 void bindAll(QSqlQuery &query, const QVariantList &binds)
 {
     // A null QString binds as SQL NULL; the tables keep texts as "" instead.
+    // Flags are kept as numbers, which a server does not take a truth value for.
     for (int i = 0; i < binds.size(); ++i) {
         const QVariant &value = binds.at(i);
         if (value.metaType() == QMetaType::fromType<QString>() && value.toString().isNull())
             query.bindValue(i, QStringLiteral(""));
+        else if (value.metaType() == QMetaType::fromType<bool>())
+            query.bindValue(i, value.toBool() ? 1 : 0);
         else
             query.bindValue(i, value);
     }
@@ -107,68 +80,53 @@ QSqlDatabase NetDbSession::database() const
     return QSqlDatabase::database(m_connectionName, false);
 }
 
+void NetDbSession::setLocation(const QString &location)
+{
+    if (m_open || location == m_path)
+        return;
+    m_path = location;
+    m_engine.reset();
+}
+
+QString NetDbSession::shownLocation() const
+{
+    return m_engine ? m_engine->shownLocation() : NetDbEngine::forLocation(m_path)->shownLocation();
+}
+
+bool NetDbSession::isServer() const
+{
+    return m_engine ? m_engine->isServer() : NetDbEngine::forLocation(m_path)->isServer();
+}
+
 void NetDbSession::open()
 {
     if (m_open)
         return;
-    const QFileInfo info(m_path);
-    if (m_path.isEmpty())
-        NetDbFailure::unusable(NetDbFailure::fault(m_path, DatabaseFault::NoFileName));
-    if (info.exists() && !info.isFile())
-        NetDbFailure::unusable(NetDbFailure::fault(m_path, DatabaseFault::NotAFile));
-    if (!info.exists() && m_mode != NetDbOpenMode::Create)
-        NetDbFailure::unusable(NetDbFailure::fault(m_path, DatabaseFault::Missing));
-    if (info.exists() && m_mode != NetDbOpenMode::ReadOnly) {
-        const DatabaseFault why = notWritable(m_path, info);
-        if (why.kind != DatabaseFault::None)
-            NetDbFailure::unusable(why);
-    }
+    if (!m_engine)
+        m_engine = NetDbEngine::forLocation(m_path);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
-        if (m_mode == NetDbOpenMode::Create) {
-            db.setDatabaseName(m_path);
-        } else {
-            // As a URI the file is opened without being created when it
-            // vanished meanwhile; "ro" refuses every write.
-            QUrl uri = QUrl::fromLocalFile(info.absoluteFilePath());
-            QString query =
-                m_mode == NetDbOpenMode::ReadOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw");
-            if (m_mode == NetDbOpenMode::ReadOnly && readerNeedsImmutable(info))
-                query += QStringLiteral("&immutable=1");
-            uri.setQuery(query);
-            db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-            options += QStringLiteral(";QSQLITE_OPEN_URI");
-        }
-        db.setConnectOptions(options);
+        QSqlDatabase db = m_engine->open(m_connectionName, m_mode);
         try {
-            if (!db.open()) {
-                const DatabaseFault fault = NetDbFailure::fault(m_path, db.lastError());
-                throw LnsError(LnsErrorCode::DatabaseUnusable,
-                               QStringLiteral("The network database \"%1\" cannot be opened: %2.")
-                                   .arg(m_path, NetDbFailure::describe(fault)),
-                               fault);
-            }
-            NetDbSchema::prepare(db, m_path, m_mode == NetDbOpenMode::Create);
-            // With a write-ahead log, readers (the NV polls on the event loop)
-            // never wait for another client's transaction.
-            // Room for the pages of a large transaction (a generated network)
-            // without spilling them to the log half-way.
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size=-32768"));
-            if (m_mode != NetDbOpenMode::ReadOnly) {
-                QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-                NetDbSchema::addMissingParts(db);
-                m_walSync.attach(db);
-            }
-            m_watch.attach(db, m_mode != NetDbOpenMode::ReadOnly);
+            NetDbSchema::prepare(db, *m_engine, m_mode == NetDbOpenMode::Create);
+            if (m_mode != NetDbOpenMode::ReadOnly)
+                NetDbSchema::addMissingParts(db, *m_engine);
+            m_engine->attach(db, m_mode);
         } catch (...) {
-            m_walSync.detach();
+            m_engine->detach();
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_connectionName);
             throw;
         }
     }
+    // Another client's commit announced while nobody reads: monitored values
+    // are read again now rather than at the next tick.
+    m_engine->setOtherWriteHandler([this] {
+        if (m_inTransaction)
+            return;
+        dropCaches();
+        m_poller->pollAll();
+    });
     m_open = true;
 }
 
@@ -187,8 +145,8 @@ void NetDbSession::close()
     deviceWritePrepared = false;
     dropCaches();
     m_statements.clear();
-    m_walSync.detach();
-    m_watch.detach();
+    m_engine->setOtherWriteHandler({});
+    m_engine->detach();
     {
         QSqlDatabase db = database();
         db.close();
@@ -200,24 +158,25 @@ void NetDbSession::close()
 void NetDbSession::requireOpen() const
 {
     if (!m_open)
-        throw LnsError(
-            LnsErrorCode::NotConnected,
-            QStringLiteral("The object server is not connected to the network database \"%1\".").arg(m_path));
+        throw LnsError(LnsErrorCode::NotConnected,
+                       QStringLiteral("The object server is not connected to the network database \"%1\".")
+                           .arg(shownLocation()));
 }
 
 void NetDbSession::raise(const QSqlError &error, const QString &what) const
 {
-    if (NetDbFailure::isBusy(error))
+    const QString location = m_engine->shownLocation();
+    if (m_engine->isBusy(error))
         throw LnsError(
             LnsErrorCode::Busy,
             QStringLiteral("The network database \"%1\" is busy: another client holds a transaction "
                            "(%2 gave up after %3 ms).")
-                .arg(m_path, what, QString::number(kBusyTimeoutMs)),
-            NetDbFailure::fault(m_path, DatabaseFault::Busy));
-    const DatabaseFault fault = NetDbFailure::fault(m_path, error);
+                .arg(location, what, QString::number(m_engine->busyTimeoutMs())),
+            NetDbFailure::fault(location, DatabaseFault::Busy));
+    const DatabaseFault fault = m_engine->fault(error);
     throw LnsError(LnsErrorCode::Database,
                    QStringLiteral("The network database \"%1\" failed (%2): %3.")
-                       .arg(m_path, what, NetDbFailure::describe(fault)),
+                       .arg(location, what, NetDbFailure::describe(fault)),
                    fault);
 }
 
@@ -236,8 +195,9 @@ QSqlQuery &NetDbSession::statement(const QString &sql) const
 
 void NetDbSession::refresh() const
 {
-    // Inside this client's transaction nobody else can commit.
-    if (!m_inTransaction && m_watch.otherConnectionWrote())
+    // Inside this client's transaction nobody else commits to a file; on a
+    // server others go on committing to the rows this client does not hold.
+    if ((!m_inTransaction || m_engine->isServer()) && m_engine->otherConnectionWrote())
         dropCaches();
 }
 
@@ -270,6 +230,16 @@ QList<QVariantList> NetDbSession::select(const QString &sql, const QVariantList 
     const auto kept = m_results.constFind(key);
     if (kept != m_results.constEnd())
         return kept.value();
+    QList<QVariantList> rows = selectFresh(sql, binds);
+    if (m_results.size() >= kMaxKeptResults)
+        m_results.clear();
+    m_results.insert(key, rows);
+    return rows;
+}
+
+QList<QVariantList> NetDbSession::selectFresh(const QString &sql, const QVariantList &binds) const
+{
+    requireOpen();
     QSqlQuery &query = statement(sql);
     bindAll(query, binds);
     if (!query.exec()) {
@@ -287,9 +257,6 @@ QList<QVariantList> NetDbSession::select(const QString &sql, const QVariantList 
         rows.append(row);
     }
     query.finish(); // ends the read, so that later reads see other clients' commits
-    if (m_results.size() >= kMaxKeptResults)
-        m_results.clear();
-    m_results.insert(key, rows);
     return rows;
 }
 
@@ -482,8 +449,8 @@ void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWrit
         dropResults();
     else if (scope == NetDbWriteScope::NvRowOnly || scope == NetDbWriteScope::History)
         m_results.clear(); // a kept join may hold the NV; lists and CP rows do not
-    if (!m_inTransaction)
-        m_walSync.committed();
+    QSqlDatabase db = database();
+    m_engine->wrote(db, m_inTransaction);
 }
 
 qint64 NetDbSession::insert(const QString &table, const QStringList &columns, const QVariantList &values,
@@ -491,6 +458,16 @@ qint64 NetDbSession::insert(const QString &table, const QStringList &columns, co
 {
     qint64 id = 0;
     atomically([&] {
+        if (const QString sequence = m_engine->nextIdStatement(); !sequence.isEmpty()) {
+            id = freshValue(sequence, {}).toLongLong();
+            const QStringList marks(columns.size() + 1, QStringLiteral("?"));
+            QVariantList binds{id};
+            binds += values;
+            exec(QStringLiteral("INSERT INTO %1 (id, %2) VALUES (%3)")
+                     .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+                 binds, scope);
+            return;
+        }
         // Inside the transaction nobody else inserts: after the first look at
         // the table the next id is known here.
         auto next = m_nextIds.find(table);
@@ -518,15 +495,11 @@ void NetDbSession::beginTransaction()
     requireOpen();
     if (m_inTransaction)
         throw LnsError(LnsErrorCode::TransactionOpen, QStringLiteral("A transaction is already open."));
-    // IMMEDIATE takes the write lock now, so a second client waits at its
-    // start instead of failing at commit.
-    QSqlQuery query(database());
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        raise(query.lastError(), QStringLiteral("starting a transaction"));
+    runAll(m_engine->beginStatements(), QStringLiteral("starting a transaction"));
     m_inTransaction = true;
     m_nextIds.clear();
-    // Commits of others up to now show; none can follow until the end.
-    if (m_watch.otherConnectionWrote())
+    // Commits of others up to now show.
+    if (m_engine->otherConnectionWrote())
         dropCaches();
 }
 
@@ -535,14 +508,20 @@ void NetDbSession::commitTransaction()
     requireOpen();
     if (!m_inTransaction)
         throw LnsError(LnsErrorCode::NoTransaction, QStringLiteral("There is no transaction to commit."));
-    QSqlQuery query(database());
+    QSqlDatabase db = database();
+    m_engine->beforeCommit(db);
+    QSqlQuery query(db);
     m_nextIds.clear();
     if (!query.exec(QStringLiteral("COMMIT"))) {
         dropCaches();
-        raise(query.lastError(), QStringLiteral("committing the transaction"));
+        const QSqlError error = query.lastError();
+        // A server keeps a failed transaction open until it is ended.
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        m_inTransaction = false;
+        raise(error, QStringLiteral("committing the transaction"));
     }
     m_inTransaction = false;
-    m_walSync.committed();
+    m_engine->committed();
 }
 
 void NetDbSession::cancelTransaction()
@@ -563,8 +542,10 @@ void NetDbSession::forgetReadRows()
     dropCaches();
     // The database's own page cache as well: a walk over a big network
     // would otherwise keep every page it passed.
-    if (!m_inTransaction)
-        QSqlQuery(database()).exec(QStringLiteral("PRAGMA shrink_memory"));
+    if (!m_inTransaction) {
+        QSqlDatabase db = database();
+        m_engine->shrinkMemory(db);
+    }
     m_monitors.removeIf([](const auto &state) { return !state.value().active; });
 }
 
@@ -598,4 +579,40 @@ void NetDbSession::atomically(const std::function<void()> &work)
         throw;
     }
     commitTransaction();
+}
+
+void NetDbSession::runAll(const QStringList &statements, const QString &what)
+{
+    QSqlQuery query(database());
+    for (const QString &statement : statements) {
+        if (!query.exec(statement)) {
+            const QSqlError error = query.lastError();
+            if (statement != statements.first())
+                QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
+            raise(error, what);
+        }
+    }
+}
+
+QVariant NetDbSession::freshValue(const QString &sql, const QVariantList &binds)
+{
+    QSqlQuery &query = statement(sql);
+    bindAll(query, binds);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        raise(error, QStringLiteral("reading"));
+    }
+    const QVariant value = query.next() ? query.value(0) : QVariant();
+    query.finish();
+    return value;
+}
+
+void NetDbSession::lockRow(const QString &table, qint64 id)
+{
+    requireOpen();
+    const QString sql = m_engine->lockRowStatement(table);
+    if (sql.isEmpty() || !m_inTransaction)
+        return;
+    freshValue(sql, {id});
 }

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "platform/lns/LnsNetworkVariable.h"
-#include "platform/netdb/NetDbChangeWatch.h"
 #include "platform/netdb/NetDbCpCache.h"
 #include "platform/netdb/NetDbNvRow.h"
 #include "platform/netdb/NetDbOpenMode.h"
-#include "platform/netdb/NetDbWalSync.h"
 
 #include <QHash>
 #include <QSet>
@@ -17,6 +15,7 @@
 #include <utility>
 
 class LnsObjectServer;
+class NetDbEngine;
 class NvPoller;
 
 // What this client keeps of an NV's monitoring in memory: options, tag and
@@ -42,7 +41,8 @@ enum class NetDbWriteScope {
     History      // a device's history, which no object, NV or CP row shows
 };
 
-// One client's connection to the network database file, shared by every
+// One client's connection to the network database (a file, or a project on a
+// server), shared by every
 // object handle the object server hands out. Also keeps the client-side state
 // that is not stored: the transaction, the device-write bracket, open monitor
 // sets and NV monitoring.
@@ -59,7 +59,13 @@ public:
     NetDbSession(const NetDbSession &) = delete;
     NetDbSession &operator=(const NetDbSession &) = delete;
 
+    // The file or the server URI the client opens.
     const QString &path() const { return m_path; }
+    // Another location before the next open: the server of a remote connect.
+    void setLocation(const QString &location);
+    // The location as messages name it: a server URI without its password.
+    QString shownLocation() const;
+    bool isServer() const;
     NetDbOpenMode mode() const { return m_mode; }
     LnsObjectServer *server() const { return m_server; }
 
@@ -71,6 +77,9 @@ public:
     void requireOpen() const; // raises NotConnected
 
     QList<QVariantList> select(const QString &sql, const QVariantList &binds = {}) const;
+    // As select, but asks the database even when the rows were read before:
+    // for what a write decides on (the device's revision under its lock).
+    QList<QVariantList> selectFresh(const QString &sql, const QVariantList &binds = {}) const;
     // The one row the query yields; NotFound with the given text when none.
     QVariantList selectRow(const QString &sql, const QVariantList &binds, const QString &missing) const;
     IdNameList selectIdNames(const QString &sql, const QVariantList &binds) const;
@@ -107,6 +116,11 @@ public:
     // the other kept rows stay, since nothing else changes.
     void storeNvRow(qint64 nvId, int typeId, const QString &value);
 
+    // Locks the row inside this client's transaction, so that another client
+    // writing it waits (a device written by two engineers at once). Nothing
+    // to do where the transaction holds the whole database.
+    void lockRow(const QString &table, qint64 id);
+
     void beginTransaction();
     void commitTransaction();
     void cancelTransaction();
@@ -127,6 +141,9 @@ public:
 
 private:
     [[noreturn]] void raise(const QSqlError &error, const QString &what) const;
+    // Runs a statement whose answer must never be served from what was kept.
+    QVariant freshValue(const QString &sql, const QVariantList &binds);
+    void runAll(const QStringList &statements, const QString &what);
     QSqlDatabase database() const;
     QSqlQuery &statement(const QString &sql) const;
     // Drops what was read when another connection committed meanwhile.
@@ -147,8 +164,7 @@ private:
     mutable NetDbCpCache m_cps;
     mutable QHash<qint64, NetDbNvRow> m_nvs;
     mutable QHash<qint64, QList<qint64>> m_nvsOfObject;
-    mutable NetDbChangeWatch m_watch;
-    NetDbWalSync m_walSync;
+    std::unique_ptr<NetDbEngine> m_engine;
     mutable quint64 m_generation = 0;
     QHash<QString, qint64> m_nextIds; // by table, inside this client's transaction
 };

@@ -44,6 +44,13 @@ void NvPoller::stopAll()
         stop(id);
 }
 
+void NvPoller::pollAll()
+{
+    const QList<qint64> ids = m_timers.keys();
+    for (qint64 id : ids)
+        poll(id);
+}
+
 void NvPoller::poll(qint64 nvId)
 {
     NvMonitorState &state = m_session.monitorState(nvId);

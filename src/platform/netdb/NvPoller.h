@@ -27,6 +27,9 @@ public:
 
     // One poll of the NV now, as the timer does it.
     void poll(qint64 nvId);
+    // Every polled NV now: another client committed, and its value may be
+    // new before the next tick.
+    void pollAll();
 
 private:
     NetDbSession &m_session;

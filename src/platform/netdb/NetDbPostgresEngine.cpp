@@ -1,0 +1,239 @@
+#include "platform/netdb/NetDbPostgresEngine.h"
+
+#include "platform/lns/LnsError.h"
+#include "platform/netdb/NetDbFailure.h"
+
+#include <QSqlQuery>
+
+namespace {
+bool mentions(const QString &text, std::initializer_list<const char *> words)
+{
+    for (const char *word : words) {
+        if (text.contains(QLatin1String(word), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+QString driverText(const QSqlError &error)
+{
+    return (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+}
+
+// SQL states of a client that waited for another one in vain: a lock not
+// had in time, a deadlock, a serialisation conflict.
+bool isBusyState(const QString &state)
+{
+    return state == QLatin1String("55P03") || state == QLatin1String("40P01") ||
+           state == QLatin1String("40001");
+}
+} // namespace
+
+NetDbPostgresEngine::NetDbPostgresEngine(const QString &uri)
+    : m_uri(uri), m_address(NetDbServerAddress::parse(uri))
+{
+}
+
+QString NetDbPostgresEngine::shownLocation() const
+{
+    if (m_address.isValid())
+        return m_address.shown();
+    // No URI to take the password out of: the scheme and the host part only.
+    const qsizetype at = m_uri.lastIndexOf(QLatin1Char('@'));
+    return at < 0 ? m_uri : m_uri.left(m_uri.indexOf(QLatin1String("//")) + 2) + m_uri.mid(at + 1);
+}
+
+QString NetDbPostgresEngine::userName() const
+{
+    if (!m_address.user().isEmpty())
+        return m_address.user();
+    const QString user = qEnvironmentVariable("PGUSER");
+    return user.isEmpty() ? qEnvironmentVariable("USER") : user;
+}
+
+QString NetDbPostgresEngine::withoutPassword(QString text) const
+{
+    // libpq does not repeat a password, but a message must never show one.
+    for (const QString &secret : {m_address.password(), qEnvironmentVariable("PGPASSWORD")}) {
+        if (secret.size() >= 3)
+            text.replace(secret, QStringLiteral("***"));
+    }
+    return text;
+}
+
+DatabaseFault NetDbPostgresEngine::connectFault(const QString &libpqText) const
+{
+    const QString location = shownLocation();
+    const QString host = m_address.hostText();
+    const QString detail = withoutPassword(libpqText.trimmed());
+    DatabaseFault fault{DatabaseFault::Other, location, {}, detail};
+    if (mentions(detail, {"timeout expired"})) {
+        fault.kind = DatabaseFault::NoAnswer;
+        fault.arguments = {host, QString::number(ConnectTimeoutSeconds)};
+    } else if (mentions(detail, {"could not translate host name", "Name or service not known",
+                                 "nodename nor servname", "Temporary failure in name resolution"})) {
+        fault.kind = DatabaseFault::ServerNotFound;
+        fault.arguments = {host};
+    } else if (mentions(detail, {"Connection refused", "No such file or directory"})) {
+        fault.kind = DatabaseFault::ServerRefused;
+        fault.arguments = {host};
+    } else if (mentions(detail, {"password authentication failed", "no password supplied",
+                                 "authentication failed", "no pg_hba.conf entry", "role \""})) {
+        fault.kind = DatabaseFault::AuthenticationFailed;
+        fault.arguments = {host, userName()};
+    } else if (mentions(detail, {"SSL", "certificate"})) {
+        fault.kind = DatabaseFault::TlsFailed;
+        fault.arguments = {host};
+    }
+    return fault;
+}
+
+QSqlDatabase NetDbPostgresEngine::open(const QString &connectionName, NetDbOpenMode mode)
+{
+    if (!m_address.isValid())
+        NetDbFailure::unusable(
+            NetDbFailure::fault(shownLocation(), DatabaseFault::NotAServerAddress, {shownLocation()}));
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        DatabaseFault fault{
+            DatabaseFault::Other,
+            shownLocation(),
+            {},
+            QStringLiteral("Qt's PostgreSQL driver is not installed (package libqt6sql6-psql)")};
+        NetDbFailure::unusable(fault);
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+    if (!m_address.host().isEmpty())
+        db.setHostName(m_address.host());
+    if (m_address.port() > 0)
+        db.setPort(m_address.port());
+    db.setUserName(m_address.user());
+    db.setPassword(m_address.password());
+    db.setDatabaseName(m_address.database());
+    db.setConnectOptions(m_address.connectOptions(ConnectTimeoutSeconds));
+    if (!db.open()) {
+        const DatabaseFault fault = connectFault(driverText(db.lastError()));
+        throw LnsError(LnsErrorCode::DatabaseUnusable,
+                       QStringLiteral("The network database \"%1\" cannot be opened: %2.")
+                           .arg(fault.path, NetDbFailure::describe(fault)),
+                       fault);
+    }
+    QSqlQuery setup(db);
+    // A row another client holds is waited for this long, then the write
+    // gives up as busy instead of hanging the window.
+    setup.exec(QStringLiteral("SET lock_timeout = %1").arg(LockTimeoutMs));
+    if (mode == NetDbOpenMode::ReadOnly)
+        setup.exec(QStringLiteral("SET default_transaction_read_only = on"));
+    return db;
+}
+
+void NetDbPostgresEngine::attach(QSqlDatabase &db, NetDbOpenMode)
+{
+    m_listening = m_notices.attach(db);
+}
+
+void NetDbPostgresEngine::detach()
+{
+    m_notices.detach();
+    m_listening = false;
+    m_announce = false;
+}
+
+QStringList NetDbPostgresEngine::catalogue(QSqlDatabase &db)
+{
+    QStringList present;
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral(
+            "SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema() "
+            "UNION ALL SELECT indexname FROM pg_indexes WHERE schemaname = current_schema()"))) {
+        while (query.next())
+            present.append(query.value(0).toString());
+    }
+    return present;
+}
+
+int NetDbPostgresEngine::catalogueSize(QSqlDatabase &db)
+{
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral(
+            "SELECT count(*) FROM information_schema.tables WHERE table_schema = current_schema()")) ||
+        !probe.next())
+        NetDbFailure::unusable(fault(probe.lastError()));
+    return probe.value(0).toInt();
+}
+
+QStringList NetDbPostgresEngine::beginStatements() const
+{
+    return {QStringLiteral("BEGIN")};
+}
+
+QStringList NetDbPostgresEngine::beginCreateStatements() const
+{
+    // Two first clients of an empty project database: the second waits
+    // here and then finds the tables made.
+    return {QStringLiteral("BEGIN"), QStringLiteral("SELECT pg_advisory_xact_lock(7524024)")};
+}
+
+QStringList NetDbPostgresEngine::extraSchema() const
+{
+    return {QStringLiteral("CREATE SEQUENCE IF NOT EXISTS rx24_ids")};
+}
+
+QString NetDbPostgresEngine::lockRowStatement(const QString &table) const
+{
+    return QStringLiteral("SELECT id FROM %1 WHERE id = ? FOR UPDATE").arg(table);
+}
+
+QString NetDbPostgresEngine::nextIdStatement() const
+{
+    // Never waits and never hands one id out twice, also to clients whose
+    // transactions run side by side.
+    return QStringLiteral("SELECT nextval('rx24_ids')");
+}
+
+bool NetDbPostgresEngine::otherConnectionWrote()
+{
+    return !m_listening || m_notices.otherConnectionWrote();
+}
+
+void NetDbPostgresEngine::setOtherWriteHandler(std::function<void()> handler)
+{
+    m_notices.setHandler(std::move(handler));
+}
+
+void NetDbPostgresEngine::wrote(QSqlDatabase &db, bool inTransaction)
+{
+    if (inTransaction) {
+        m_announce = true;
+        return;
+    }
+    QSqlQuery(db).exec(QStringLiteral("NOTIFY %1").arg(QLatin1String(NetDbServerNotices::Channel)));
+}
+
+void NetDbPostgresEngine::beforeCommit(QSqlDatabase &db)
+{
+    // Sent with the commit, and only if it succeeds.
+    if (!m_announce)
+        return;
+    m_announce = false;
+    QSqlQuery(db).exec(QStringLiteral("NOTIFY %1").arg(QLatin1String(NetDbServerNotices::Channel)));
+}
+
+bool NetDbPostgresEngine::isBusy(const QSqlError &error) const
+{
+    return isBusyState(error.nativeErrorCode());
+}
+
+DatabaseFault NetDbPostgresEngine::fault(const QSqlError &error) const
+{
+    const QString state = error.nativeErrorCode();
+    const QString detail = withoutPassword(driverText(error));
+    if (isBusyState(state))
+        return DatabaseFault{DatabaseFault::Busy, shownLocation(), {}, detail};
+    if (state == QLatin1String("25006") || state == QLatin1String("42501"))
+        return DatabaseFault{DatabaseFault::ReadOnly, shownLocation(), {}, detail};
+    if (state == QLatin1String("53100"))
+        return DatabaseFault{DatabaseFault::DiskFull, shownLocation(), {}, detail};
+    if (state.startsWith(QLatin1String("08")) || state.isEmpty())
+        return connectFault(detail);
+    return DatabaseFault{DatabaseFault::Other, shownLocation(), {}, detail};
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/netdb/NetDbEngine.h"
+#include "platform/netdb/NetDbServerAddress.h"
+#include "platform/netdb/NetDbServerNotices.h"
+
+// A project on a PostgreSQL server, shared by a team. A write locks the rows
+// it changes (and the device it writes) rather than the whole project, so
+// engineers writing different devices never wait for each other; ids come
+// from one sequence; commits are announced to the other clients.
+class NetDbPostgresEngine : public NetDbEngine
+{
+public:
+    // How long a client waits for a row another client holds, and for the
+    // server to answer a connect.
+    static constexpr int LockTimeoutMs = 2000;
+    static constexpr int ConnectTimeoutSeconds = 5;
+
+    explicit NetDbPostgresEngine(const QString &uri);
+
+    QString shownLocation() const override;
+    bool isServer() const override { return true; }
+    QSqlDatabase open(const QString &connectionName, NetDbOpenMode mode) override;
+    void attach(QSqlDatabase &db, NetDbOpenMode mode) override;
+    void detach() override;
+    QStringList catalogue(QSqlDatabase &db) override;
+    int catalogueSize(QSqlDatabase &db) override;
+    QStringList beginStatements() const override;
+    QStringList beginCreateStatements() const override;
+    QStringList extraSchema() const override;
+    QString lockRowStatement(const QString &table) const override;
+    QString nextIdStatement() const override;
+    bool otherConnectionWrote() override;
+    void setOtherWriteHandler(std::function<void()> handler) override;
+    void wrote(QSqlDatabase &db, bool inTransaction) override;
+    void beforeCommit(QSqlDatabase &db) override;
+    void committed() override {}
+    void shrinkMemory(QSqlDatabase &) override {}
+    bool isBusy(const QSqlError &error) const override;
+    DatabaseFault fault(const QSqlError &error) const override;
+    int busyTimeoutMs() const override { return LockTimeoutMs; }
+
+    // Why a connect failed, from libpq's words: refused, name not found,
+    // authentication, encryption, no answer.
+    DatabaseFault connectFault(const QString &libpqText) const;
+
+private:
+    QString userName() const;
+    QString withoutPassword(QString text) const;
+
+    QString m_uri;
+    NetDbServerAddress m_address;
+    NetDbServerNotices m_notices;
+    bool m_listening = false;
+    bool m_announce = false; // this client's transaction wrote
+};

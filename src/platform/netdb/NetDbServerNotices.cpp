@@ -1,0 +1,68 @@
+#include "platform/netdb/NetDbServerNotices.h"
+
+#include <QSocketNotifier>
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <libpq-fe.h>
+
+NetDbServerNotices::NetDbServerNotices() = default;
+
+NetDbServerNotices::~NetDbServerNotices()
+{
+    detach();
+}
+
+bool NetDbServerNotices::attach(QSqlDatabase &db)
+{
+    detach();
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0)
+        return false;
+    pg_conn *connection = *static_cast<pg_conn *const *>(handle.constData());
+    if (!connection || !QSqlQuery(db).exec(QStringLiteral("LISTEN %1").arg(QLatin1String(Channel))))
+        return false;
+    m_connection = connection;
+    m_seen = false;
+    m_notifier = std::make_unique<QSocketNotifier>(PQsocket(connection), QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(),
+                     [this] { onReadable(); });
+    return true;
+}
+
+void NetDbServerNotices::detach()
+{
+    m_notifier.reset();
+    m_connection = nullptr;
+}
+
+bool NetDbServerNotices::consume()
+{
+    // Notifications that came with the answer to a statement wait in
+    // libpq's queue; those still on the wire are read without waiting.
+    PQconsumeInput(m_connection);
+    const int own = PQbackendPID(m_connection);
+    bool other = false;
+    while (PGnotify *notice = PQnotifies(m_connection)) {
+        other = other || notice->be_pid != own;
+        PQfreemem(notice);
+    }
+    return other;
+}
+
+bool NetDbServerNotices::otherConnectionWrote()
+{
+    if (!m_connection)
+        return true;
+    const bool other = consume() || m_seen;
+    m_seen = false;
+    return other;
+}
+
+void NetDbServerNotices::onReadable()
+{
+    if (!m_connection || !consume())
+        return;
+    m_seen = true;
+    if (m_handler)
+        m_handler();
+}
