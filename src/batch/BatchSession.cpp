@@ -8,6 +8,7 @@
 #include "params/LogService.h"
 #include "params/ParameterFileReader.h"
 #include "platform/netdb/NetDbDeviceListing.h"
+#include "platform/netdb/NetDbServerAddress.h"
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/ObjectNameAnalyzer.h"
 #include "template/ParamEnums.h"
@@ -53,15 +54,16 @@ void BatchSession::open()
     if (!PlugInGlobals::Utility->iniFileExists())
         throw BatchError(BatchTexts::error(BatchTexts::UnreadableFile,
                                            {description, BatchTexts::error(BatchTexts::NoSuchFile)}));
-    if (!QFileInfo::exists(m_path))
+    const bool server = NetDbServerAddress::isServerAddress(m_path);
+    if (!server && !QFileInfo::exists(m_path))
         throw BatchError(BatchTexts::error(BatchTexts::DatabaseUnusable,
                                            {m_path, BatchTexts::error(BatchTexts::NoSuchFile)}));
     m_db = std::make_unique<NetworkDatabase>(m_path);
     try {
         m_db->connectServer(0);
     } catch (const std::exception &error) {
-        throw BatchError(
-            BatchTexts::error(BatchTexts::DatabaseUnusable, {m_path, QString::fromUtf8(error.what())}));
+        throw BatchError(BatchTexts::error(BatchTexts::DatabaseUnusable,
+                                           {m_db->shownLocation(), QString::fromUtf8(error.what())}));
     }
     PlugInGlobals::Session.objectServer = m_db.get();
 }

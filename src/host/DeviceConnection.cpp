@@ -34,7 +34,15 @@ void startMainWindow()
 QString databaseFile(const LnsObjectServer *server)
 {
     const auto *database = dynamic_cast<const NetworkDatabase *>(server);
-    return database ? database->databasePath() : QString();
+    return database ? database->shownLocation() : QString();
+}
+
+// The file or server the failed connect meant, as the error names it.
+QString databaseFile(const LnsObjectServer *server, const std::optional<AppError> &error)
+{
+    if (error && !error->fault().path.isEmpty())
+        return error->fault().path;
+    return databaseFile(server);
 }
 
 // The error behind a failed connect: the helper's own, else the one the
@@ -131,7 +139,7 @@ void DeviceConnection::Start(const QString &objectName, int connectMode)
         const std::optional<AppError> error = connectError(helper);
         ReportCause(ResourceStrings::LoadResString(
             1701, 1,
-            {databaseFile(ObjectServer ? ObjectServer : OwnedObjectServer.get()), causeOf(error),
+            {databaseFile(ObjectServer ? ObjectServer : OwnedObjectServer.get(), error), causeOf(error),
              numberOf(error)}));
         MessageBox::show(ResourceStrings::LoadResString(1508, 1, {AppVersion::ProductName()}), WindowTitle(),
                          MessageBox::Icon::Exclamation);

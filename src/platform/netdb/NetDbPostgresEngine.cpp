@@ -36,11 +36,7 @@ NetDbPostgresEngine::NetDbPostgresEngine(const QString &uri)
 
 QString NetDbPostgresEngine::shownLocation() const
 {
-    if (m_address.isValid())
-        return m_address.shown();
-    // No URI to take the password out of: the scheme and the host part only.
-    const qsizetype at = m_uri.lastIndexOf(QLatin1Char('@'));
-    return at < 0 ? m_uri : m_uri.left(m_uri.indexOf(QLatin1String("//")) + 2) + m_uri.mid(at + 1);
+    return m_address.isValid() ? m_address.shown() : NetDbServerAddress::withoutPassword(m_uri);
 }
 
 QString NetDbPostgresEngine::userName() const
@@ -118,6 +114,8 @@ QSqlDatabase NetDbPostgresEngine::open(const QString &connectionName, NetDbOpenM
                        fault);
     }
     QSqlQuery setup(db);
+    // The server's notices ("already exists, skipping") are no news to a user.
+    setup.exec(QStringLiteral("SET client_min_messages = warning"));
     // A row another client holds is waited for this long, then the write
     // gives up as busy instead of hanging the window.
     setup.exec(QStringLiteral("SET lock_timeout = %1").arg(LockTimeoutMs));

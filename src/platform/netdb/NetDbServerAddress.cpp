@@ -9,6 +9,18 @@ bool NetDbServerAddress::isServerAddress(const QString &location)
            location.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }
 
+QString NetDbServerAddress::withoutPassword(const QString &text)
+{
+    const qsizetype scheme = text.indexOf(QLatin1String("://"));
+    const qsizetype at = text.indexOf(QLatin1Char('@'), scheme < 0 ? 0 : scheme);
+    if (scheme < 0 || at < 0)
+        return text;
+    const qsizetype colon = text.indexOf(QLatin1Char(':'), scheme + 3);
+    if (colon < 0 || colon > at)
+        return text;
+    return text.left(colon) + text.mid(at);
+}
+
 NetDbServerAddress NetDbServerAddress::parse(const QString &uri)
 {
     NetDbServerAddress address;

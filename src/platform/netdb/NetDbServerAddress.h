@@ -14,6 +14,9 @@ public:
     // True for the "postgresql://" and "postgres://" forms; anything else
     // names a database file.
     static bool isServerAddress(const QString &location);
+    // The text with a password between "user:" and "@" taken out, for a
+    // text that may not even parse as a URI.
+    static QString withoutPassword(const QString &text);
     // An empty address (isValid() false) when the text is no server URI.
     static NetDbServerAddress parse(const QString &uri);
 

@@ -16,7 +16,8 @@ bool NetDbServerNotices::attach(QSqlDatabase &db)
 {
     detach();
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0)
+    if (!handle.isValid() ||
+        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
         return false;
     pg_conn *connection = *static_cast<pg_conn *const *>(handle.constData());
     if (!connection || !QSqlQuery(db).exec(QStringLiteral("LISTEN %1").arg(QLatin1String(Channel))))

@@ -2,7 +2,9 @@
 
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/NetDbAdministration.h"
+#include "platform/netdb/NetDbFailure.h"
 #include "platform/netdb/NetDbNetwork.h"
+#include "platform/netdb/NetDbServerAddress.h"
 #include "platform/netdb/NetDbSession.h"
 #include "platform/services/SettingsLocation.h"
 
@@ -36,22 +38,33 @@ QString NetworkDatabase::databasePath() const
     return m_session->path();
 }
 
+QString NetworkDatabase::shownLocation() const
+{
+    return m_session->shownLocation();
+}
+
 NetworkDatabase::OpenMode NetworkDatabase::openMode() const
 {
     return m_session->mode();
 }
 
+QString NetworkDatabase::configuredServer()
+{
+    const QSettings settings(SettingsLocation::filePath(), QSettings::IniFormat);
+    return settings.value(QStringLiteral("SOFTWARE/velto/LNS/Server")).toString().trimmed();
+}
+
 void NetworkDatabase::connectServer(int connectMode)
 {
-    if (connectMode == 1 || connectMode == 2)
-        throw LnsError(
-            LnsErrorCode::RemoteUnsupported,
-            QStringLiteral("Connect mode %1 needs a server database; only the local network database "
-                           "(mode 0) is available.")
-                .arg(connectMode));
-    if (connectMode != 0)
+    if (connectMode < 0 || connectMode > 2)
         throw LnsError(LnsErrorCode::InvalidArgument,
                        QStringLiteral("%1 is not a connect mode.").arg(connectMode));
+    if (connectMode != 0 && !m_session->isOpen())
+        useServer(connectMode);
+    if (m_session->isServer()) {
+        m_session->open();
+        return;
+    }
     const QString folder = QFileInfo(m_session->path()).absolutePath();
     if (m_session->mode() == OpenMode::Create && !m_session->path().isEmpty() && !QDir().mkpath(folder))
         throw LnsError(LnsErrorCode::DatabaseUnusable,
@@ -59,6 +72,26 @@ void NetworkDatabase::connectServer(int connectMode)
                            .arg(m_session->path()),
                        DatabaseFault{DatabaseFault::FolderNotCreated, m_session->path(), {}, {}});
     m_session->open();
+}
+
+void NetworkDatabase::useServer(int connectMode)
+{
+    // A remote connect opens the team's project on the server the settings
+    // name, unless this client was given a server already.
+    QString uri = m_session->isServer() ? m_session->path() : configuredServer();
+    if (uri.isEmpty())
+        NetDbFailure::unusable(
+            NetDbFailure::fault(QStringLiteral("SOFTWARE/velto/LNS/Server"), DatabaseFault::NoServer));
+    const NetDbServerAddress address = NetDbServerAddress::parse(uri);
+    if (!address.isValid())
+        NetDbFailure::unusable(NetDbFailure::fault(QStringLiteral("SOFTWARE/velto/LNS/Server"),
+                                                   DatabaseFault::NotAServerAddress,
+                                                   {NetDbServerAddress::withoutPassword(uri)}));
+    // Over the Internet the configuration and the engineers' names travel
+    // encrypted or not at all.
+    if (connectMode == 2 && !address.requiresTls())
+        NetDbFailure::unusable(NetDbFailure::fault(address.shown(), DatabaseFault::TlsRequired));
+    m_session->setLocation(uri);
 }
 
 bool NetworkDatabase::isConnected() const

@@ -10,11 +10,16 @@
 class NetDbSession;
 
 // The object server of this build: networks, devices, LonMark objects, NVs
-// and CPs kept in one SQLite file through Qt Sql.
+// and CPs kept through Qt Sql, in one SQLite file on the engineer's desk or
+// in a team's project database on a PostgreSQL server.
 //
 // Where the file is: the settings store (SettingsLocation) may name it under
 // the key "SOFTWARE/velto/LNS/DatabasePath"; otherwise it is
-// <generic data dir>/velto/lns/networks.lnsdb.
+// <generic data dir>/velto/lns/networks.lnsdb. A location given as a server
+// URI ("postgresql://anna@db.site.example/lns") opens that server instead.
+// Connect modes 1 and 2 (remote) open the server the settings name under
+// "SOFTWARE/velto/LNS/Server"; mode 2 (over the Internet) only with an
+// encrypted connection ("sslmode=require" or stronger in the URI).
 //
 // Only a client opened with OpenMode::Create makes a new database (a missing
 // or empty file); every other one refuses such a file and names it. Errors
@@ -37,16 +42,19 @@ public:
 
     static QString defaultDatabasePath();
     QString databasePath() const;
+    // The file or server as messages name it (a server URI without password).
+    QString shownLocation() const;
     OpenMode openMode() const;
 
+    // The server URI the settings hold for remote connects; empty when none.
+    static QString configuredServer();
     void connectServer(int connectMode) override;
     bool isConnected() const override;
     void disconnectServer() override;
     void probe() override;
 
     QStringList networkNames() const override;
-    // The database serves local and remote clients alike; the remote flag is
-    // accepted and has no effect.
+    // The remote flag has no effect here: the connect mode chose the database.
     LnsRef<LnsNetwork> openNetwork(const QString &name, bool remote) override;
     // Ends the network's monitoring and cancels an open transaction.
     void closeNetwork(const LnsRef<LnsNetwork> &network) override;
@@ -78,5 +86,7 @@ public:
     void forgetReadRows();
 
 private:
+    void useServer(int connectMode);
+
     std::shared_ptr<NetDbSession> m_session;
 };
