@@ -78,10 +78,12 @@ void startServer()
     script.start(QStringLiteral("bash"), {QStringLiteral(RX24_SOURCE_DIR "/scripts/pg-test-server.sh"),
                                           QStringLiteral("start"), QStringLiteral(RX24_PG_TEST_DIR)});
     const bool finished = script.waitForFinished(180'000);
-    const QString output = QString::fromLocal8Bit(script.readAll());
+    QString output = QString::fromLocal8Bit(script.readAll());
+    // Not started, crashed or still running: Qt says which.
+    if (script.error() != QProcess::UnknownError)
+        output += script.errorString();
     if (!finished || script.exitStatus() != QProcess::NormalExit || script.exitCode() != 0)
-        fail(QStringLiteral("scripts/pg-test-server.sh start " RX24_PG_TEST_DIR " failed:\n") + output +
-             script.errorString());
+        fail(QStringLiteral("scripts/pg-test-server.sh start " RX24_PG_TEST_DIR " failed:\n") + output);
 }
 
 void ensureServer()
