@@ -17,6 +17,7 @@ cd "${BUILD_DIR:-build}"
 stop_pg_server() {
   local dir
   for dir in "$PWD"/pgtest*/; do
+    [ -d "$dir" ] || continue
     "$ROOT/scripts/pg-test-server.sh" stop "$dir" >/dev/null 2>&1 || true
   done
 }

@@ -47,8 +47,9 @@ fail() {
 pg_bin() {
   local version
   version=$(find /usr/lib/postgresql -mindepth 1 -maxdepth 1 -printf '%f\n' 2>/dev/null | sort -V | tail -n 1)
-  [ -n "$version" ] && [ -x "/usr/lib/postgresql/$version/bin/pg_ctl" ] ||
+  if [ -z "$version" ] || [ ! -x "/usr/lib/postgresql/$version/bin/pg_ctl" ]; then
     fail "no PostgreSQL server under /usr/lib/postgresql (scripts/setup-packages.sh installs it)"
+  fi
   echo "/usr/lib/postgresql/$version/bin"
 }
 
