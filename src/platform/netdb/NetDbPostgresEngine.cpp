@@ -204,7 +204,7 @@ void NetDbPostgresEngine::wrote(QSqlDatabase &db, bool inTransaction)
         m_announce = true;
         return;
     }
-    QSqlQuery(db).exec(QStringLiteral("NOTIFY %1").arg(QLatin1String(NetDbServerNotices::Channel)));
+    m_notices.announce(db);
 }
 
 void NetDbPostgresEngine::beforeCommit(QSqlDatabase &db)
@@ -213,7 +213,7 @@ void NetDbPostgresEngine::beforeCommit(QSqlDatabase &db)
     if (!m_announce)
         return;
     m_announce = false;
-    QSqlQuery(db).exec(QStringLiteral("NOTIFY %1").arg(QLatin1String(NetDbServerNotices::Channel)));
+    m_notices.announce(db);
 }
 
 bool NetDbPostgresEngine::isBusy(const QSqlError &error) const

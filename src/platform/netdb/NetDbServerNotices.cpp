@@ -3,7 +3,12 @@
 #include <QSocketNotifier>
 #include <QSqlDriver>
 #include <QSqlQuery>
+#include <atomic>
 #include <libpq-fe.h>
+
+namespace {
+std::atomic<quint64> processCommits{0};
+}
 
 NetDbServerNotices::NetDbServerNotices() = default;
 
@@ -24,6 +29,7 @@ bool NetDbServerNotices::attach(QSqlDatabase &db)
         return false;
     m_connection = connection;
     m_seen = false;
+    m_processCommits = processCommits.load();
     m_notifier = std::make_unique<QSocketNotifier>(PQsocket(connection), QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(),
                      [this] { onReadable(); });
@@ -54,8 +60,10 @@ bool NetDbServerNotices::otherConnectionWrote()
 {
     if (!m_connection)
         return true;
-    const bool other = consume() || m_seen;
+    const quint64 commits = processCommits.load();
+    const bool other = consume() || m_seen || commits != m_processCommits;
     m_seen = false;
+    m_processCommits = commits;
     return other;
 }
 
@@ -66,4 +74,13 @@ void NetDbServerNotices::onReadable()
     m_seen = true;
     if (m_handler)
         m_handler();
+}
+
+void NetDbServerNotices::announce(QSqlDatabase &db)
+{
+    QSqlQuery(db).exec(QStringLiteral("NOTIFY %1").arg(QLatin1String(Channel)));
+    // Commits of others in this process since the last look stay noticed.
+    const quint64 before = processCommits.fetch_add(1);
+    if (before == m_processCommits)
+        m_processCommits = before + 1;
 }

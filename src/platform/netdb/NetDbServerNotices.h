@@ -33,6 +33,10 @@ public:
     // True when another client announced a commit since the previous call,
     // or when the connection cannot listen.
     bool otherConnectionWrote();
+    // This client commits: the server tells the other processes, this call
+    // the other clients of this process, which would otherwise hear of it
+    // only once the server's notification has come back.
+    void announce(QSqlDatabase &db);
 
 private:
     bool consume();
@@ -41,5 +45,6 @@ private:
     pg_conn *m_connection = nullptr;
     std::unique_ptr<QSocketNotifier> m_notifier;
     std::function<void()> m_handler;
-    bool m_seen = false; // a notification consumed on the event loop, not yet asked for
+    bool m_seen = false;          // a notification consumed on the event loop, not yet asked for
+    quint64 m_processCommits = 0; // commits of this process's clients seen
 };

@@ -8,7 +8,7 @@ class NetDbConfigPropertyTest : public NetDbTestFixture
 {
 };
 
-TEST_F(NetDbConfigPropertyTest, FormatIsRawHexUntilTheClientSetsIt)
+TEST_P(NetDbConfigPropertyTest, FormatIsRawHexUntilTheClientSetsIt)
 {
     auto cp = scenes();
     EXPECT_EQ(cp->valueFormat(), QStringLiteral("RAW_HEX"));
@@ -17,7 +17,7 @@ TEST_F(NetDbConfigPropertyTest, FormatIsRawHexUntilTheClientSetsIt)
     EXPECT_EQ(cp->value(), QStringLiteral("1\t2\t3\t4\t5\t6"));
 }
 
-TEST_F(NetDbConfigPropertyTest, FormatBelongsToTheHandleButBytesAreShared)
+TEST_P(NetDbConfigPropertyTest, FormatBelongsToTheHandleButBytesAreShared)
 {
     auto raw = scenes();
     auto hex = scenes();
@@ -28,7 +28,7 @@ TEST_F(NetDbConfigPropertyTest, FormatBelongsToTheHandleButBytesAreShared)
     EXPECT_EQ(raw->elementValue(1), QStringLiteral("255\t16"));
 }
 
-TEST_F(NetDbConfigPropertyTest, ArrayElementsRoundTripInBothFormats)
+TEST_P(NetDbConfigPropertyTest, ArrayElementsRoundTripInBothFormats)
 {
     auto cp = scenes();
     EXPECT_EQ(cp->dimension(), 3);
@@ -43,7 +43,7 @@ TEST_F(NetDbConfigPropertyTest, ArrayElementsRoundTripInBothFormats)
     EXPECT_EQ(cp->value(), QStringLiteral("AB CD 00 01 02 7F"));
 }
 
-TEST_F(NetDbConfigPropertyTest, WrongShapedTextRaisesAndLeavesTheBytes)
+TEST_P(NetDbConfigPropertyTest, WrongShapedTextRaisesAndLeavesTheBytes)
 {
     auto cp = scenes();
     cp->setValueFormat(QStringLiteral("RAW"));
@@ -62,7 +62,7 @@ TEST_F(NetDbConfigPropertyTest, WrongShapedTextRaisesAndLeavesTheBytes)
     EXPECT_EQ(cp->value(), before);
 }
 
-TEST_F(NetDbConfigPropertyTest, ElementOutsideTheArrayIsRefused)
+TEST_P(NetDbConfigPropertyTest, ElementOutsideTheArrayIsRefused)
 {
     auto cp = scenes();
     EXPECT_EQ(lnsErrorNumber([&] { cp->elementValue(3); }), LnsErrorCode::InvalidArgument);
@@ -70,7 +70,7 @@ TEST_F(NetDbConfigPropertyTest, ElementOutsideTheArrayIsRefused)
               LnsErrorCode::InvalidArgument);
 }
 
-TEST_F(NetDbConfigPropertyTest, UnknownFormatIsRefused)
+TEST_P(NetDbConfigPropertyTest, UnknownFormatIsRefused)
 {
     auto cp = scenes();
     EXPECT_EQ(lnsErrorNumber([&] { cp->setValueFormat(QStringLiteral("#SNVT")); }),
@@ -78,7 +78,7 @@ TEST_F(NetDbConfigPropertyTest, UnknownFormatIsRefused)
     EXPECT_EQ(cp->valueFormat(), QStringLiteral("RAW_HEX"));
 }
 
-TEST_F(NetDbConfigPropertyTest, ValuesPersistAcrossConnections)
+TEST_P(NetDbConfigPropertyTest, ValuesPersistAcrossConnections)
 {
     auto cp = device()->configProperties()->item(QStringLiteral("DeviceModules"));
     cp->setValue(QStringLiteral("00 01 02 03 04 05 06 FF"));
@@ -107,3 +107,5 @@ TEST(CpValueTextTest, HexPiecesLongerThanOneByteAreRefused)
               LnsErrorCode::InvalidValue);
 }
 } // namespace
+
+RX24_ON_BOTH_ENGINES(NetDbConfigPropertyTest);

@@ -25,7 +25,7 @@ protected:
     }
 };
 
-TEST_F(NetDbNetworkVariableTest, ChangeTypeToAllowedResetsTheValue)
+TEST_P(NetDbNetworkVariableTest, ChangeTypeToAllowedResetsTheValue)
 {
     auto nv = primeValue();
     nv->setValue(QStringLiteral("100.0 1"));
@@ -36,7 +36,7 @@ TEST_F(NetDbNetworkVariableTest, ChangeTypeToAllowedResetsTheValue)
     EXPECT_EQ(primeValue()->typeId(), 81);
 }
 
-TEST_F(NetDbNetworkVariableTest, ChangeTypeOutsideAllowedIsRefused)
+TEST_P(NetDbNetworkVariableTest, ChangeTypeOutsideAllowedIsRefused)
 {
     auto nv = primeValue();
     const QString error = lnsErrorText([&] { nv->changeType(117); });
@@ -47,7 +47,7 @@ TEST_F(NetDbNetworkVariableTest, ChangeTypeOutsideAllowedIsRefused)
     EXPECT_EQ(nv->value(), QStringLiteral("0.0 0"));
 }
 
-TEST_F(NetDbNetworkVariableTest, ElementsReadAndWriteFieldsOfStructuredValues)
+TEST_P(NetDbNetworkVariableTest, ElementsReadAndWriteFieldsOfStructuredValues)
 {
     auto nv = primeValue();
     nv->setElementValue(QStringLiteral("value"), QStringLiteral("55.5"));
@@ -62,7 +62,7 @@ TEST_F(NetDbNetworkVariableTest, ElementsReadAndWriteFieldsOfStructuredValues)
 }
 
 // A value its type cannot read would reach every reader of the NV.
-TEST_F(NetDbNetworkVariableTest, ValuesThatDoNotReadAsTheTypeAreRefused)
+TEST_P(NetDbNetworkVariableTest, ValuesThatDoNotReadAsTheTypeAreRefused)
 {
     auto nv = primeValue(); // SNVT_switch: value state
     for (const char *fits : {"100.0 1", "-12.5 0", "1e2 255", ".5 +1"}) {
@@ -91,7 +91,7 @@ TEST_F(NetDbNetworkVariableTest, ValuesThatDoNotReadAsTheTypeAreRefused)
     EXPECT_EQ(request->value(), QStringLiteral("3 5"));
 }
 
-TEST_F(NetDbNetworkVariableTest, MonitorOptionsOnlyInsideTheBracket)
+TEST_P(NetDbNetworkVariableTest, MonitorOptionsOnlyInsideTheBracket)
 {
     auto nv = primeValue();
     LnsMonitorOptions options;
@@ -104,7 +104,7 @@ TEST_F(NetDbNetworkVariableTest, MonitorOptionsOnlyInsideTheBracket)
     EXPECT_EQ(primeValue()->monitorOptions().pollInterval, 100); // shared by every handle of the NV
 }
 
-TEST_F(NetDbNetworkVariableTest, ActivationNeedsAnOpenMonitorSet)
+TEST_P(NetDbNetworkVariableTest, ActivationNeedsAnOpenMonitorSet)
 {
     auto nv = primeValue();
     EXPECT_EQ(lnsErrorNumber([&] { nv->activateMonitoring(); }), LnsErrorCode::InvalidArgument);
@@ -115,7 +115,7 @@ TEST_F(NetDbNetworkVariableTest, ActivationNeedsAnOpenMonitorSet)
     EXPECT_FALSE(nv->isMonitored());
 }
 
-TEST_F(NetDbNetworkVariableTest, PolledValueFromAnotherClientArrivesWithTheTag)
+TEST_P(NetDbNetworkVariableTest, PolledValueFromAnotherClientArrivesWithTheTag)
 {
     QSignalSpy updates(db.get(), &LnsObjectServer::nvUpdateOccurred);
     monitored(false, 30, 5002);
@@ -135,7 +135,7 @@ TEST_F(NetDbNetworkVariableTest, PolledValueFromAnotherClientArrivesWithTheTag)
     EXPECT_TRUE(seen);
 }
 
-TEST_F(NetDbNetworkVariableTest, EventDrivenDeliversOnlyChanges)
+TEST_P(NetDbNetworkVariableTest, EventDrivenDeliversOnlyChanges)
 {
     QSignalSpy updates(db.get(), &LnsObjectServer::nvUpdateOccurred);
     auto nv = monitored(true, 20, 7);
@@ -153,7 +153,7 @@ TEST_F(NetDbNetworkVariableTest, EventDrivenDeliversOnlyChanges)
     EXPECT_EQ(updates.count(), 1);
 }
 
-TEST_F(NetDbNetworkVariableTest, PolledNvDeliversEveryPoll)
+TEST_P(NetDbNetworkVariableTest, PolledNvDeliversEveryPoll)
 {
     QSignalSpy updates(db.get(), &LnsObjectServer::nvUpdateOccurred);
     monitored(false, 20, 3);
@@ -161,7 +161,7 @@ TEST_F(NetDbNetworkVariableTest, PolledNvDeliversEveryPoll)
     EXPECT_GE(updates.count(), 3);
 }
 
-TEST_F(NetDbNetworkVariableTest, PollsSeeCommittedValuesWhileAnotherClientHoldsATransaction)
+TEST_P(NetDbNetworkVariableTest, PollsSeeCommittedValuesWhileAnotherClientHoldsATransaction)
 {
     QSignalSpy updates(db.get(), &LnsObjectServer::nvUpdateOccurred);
     monitored(false, 20, 9);
@@ -178,7 +178,7 @@ TEST_F(NetDbNetworkVariableTest, PollsSeeCommittedValuesWhileAnotherClientHoldsA
     otherSystem->cancelTransaction();
 }
 
-TEST_F(NetDbNetworkVariableTest, UnreachableDeviceReportsCommunicationFailure)
+TEST_P(NetDbNetworkVariableTest, UnreachableDeviceReportsCommunicationFailure)
 {
     QSignalSpy failures(db.get(), &LnsObjectServer::nvCommunicationFailed);
     QSignalSpy updates(db.get(), &LnsObjectServer::nvUpdateOccurred);
@@ -192,3 +192,5 @@ TEST_F(NetDbNetworkVariableTest, UnreachableDeviceReportsCommunicationFailure)
     EXPECT_EQ(updates.count(), 0);
 }
 } // namespace
+
+RX24_ON_BOTH_ENGINES(NetDbNetworkVariableTest);

@@ -49,7 +49,7 @@ TEST(NetDbSessionWriterChild, Write)
         ->changeType(qEnvironmentVariable(kWriterType).toInt());
 }
 
-TEST_F(NetDbSessionTest, OtherProcessWritesShowAtTheNextRead)
+TEST_P(NetDbSessionTest, OtherProcessWritesShowAtTheNextRead)
 {
     auto cp = scenes();
     auto nv = primeValue();
@@ -77,7 +77,7 @@ TEST_F(NetDbSessionTest, OtherProcessWritesShowAtTheNextRead)
     EXPECT_EQ(cp->value(), QStringLiteral("11 12 13 14 15 16"));
 }
 
-TEST_F(NetDbSessionTest, OtherConnectionsInTheProcessAreSeenToo)
+TEST_P(NetDbSessionTest, OtherConnectionsInTheProcessAreSeenToo)
 {
     auto cp = scenes();
     auto nv = primeValue();
@@ -110,7 +110,7 @@ TEST_F(NetDbSessionTest, OtherConnectionsInTheProcessAreSeenToo)
 // A collection lists its members once for a walk and keeps them only while
 // nothing can have changed: this client's writes, a cancelled transaction and
 // other clients' commits all show at its next call.
-TEST_F(NetDbSessionTest, AKeptCollectionListsAfreshAfterEveryChange)
+TEST_P(NetDbSessionTest, AKeptCollectionListsAfreshAfterEveryChange)
 {
     const auto rx1 = device();
     const auto objects = rx1->lonMarkObjects();
@@ -140,7 +140,7 @@ TEST_F(NetDbSessionTest, AKeptCollectionListsAfreshAfterEveryChange)
     EXPECT_EQ(lnsErrorNumber([&] { nvs->item(QStringLiteral("PrimeValue")); }), LnsErrorCode::NotFound);
 }
 
-TEST_F(NetDbSessionTest, RefusedWriteLeavesNoValueBehind)
+TEST_P(NetDbSessionTest, RefusedWriteLeavesNoValueBehind)
 {
     auto other = openSecond();
     auto otherCp =
@@ -155,3 +155,5 @@ TEST_F(NetDbSessionTest, RefusedWriteLeavesNoValueBehind)
     EXPECT_EQ(otherCp->value(), QStringLiteral("09 09 09 09 09 09"));
 }
 } // namespace
+
+RX24_ON_BOTH_ENGINES(NetDbSessionTest);

@@ -3,6 +3,7 @@
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"
+#include "support/PgTestServer.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -43,15 +44,36 @@ inline QString lnsErrorText(const std::function<void()> &call)
     return {};
 }
 
+// The two databases a project can live in; the suites that take this
+// parameter hold the same expectations for both.
+enum class NetDbEngineKind { File, Server };
+
+inline std::string engineName(const ::testing::TestParamInfo<NetDbEngineKind> &info)
+{
+    return info.param == NetDbEngineKind::File ? "File" : "Server";
+}
+
+#define RX24_ON_BOTH_ENGINES(Suite)                                                                          \
+    INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                                 \
+                             ::testing::Values(NetDbEngineKind::File, NetDbEngineKind::Server), engineName)
+
 // A database with network "Plant" (system "Plant"), subsystem "Plant.Floor1"
-// and the device "RX1" of the test interface.
-class NetDbTestFixture : public ::testing::Test
+// and the device "RX1" of the test interface: a file, or a schema of its own
+// on the test server.
+class NetDbTestFixture : public ::testing::TestWithParam<NetDbEngineKind>
 {
 protected:
+    bool onServer() const { return GetParam() == NetDbEngineKind::Server; }
+
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        path = dir.filePath(QStringLiteral("networks.lnsdb"));
+        if (onServer()) {
+            schema = std::make_unique<PgTestSchema>(QStringLiteral("netdb"));
+            path = schema->uri();
+        } else {
+            path = dir.filePath(QStringLiteral("networks.lnsdb"));
+        }
         db = std::make_unique<NetworkDatabase>(path, NetworkDatabase::OpenMode::Create);
         db->connectServer(0);
         db->createNetwork(QStringLiteral("Plant"));
@@ -83,7 +105,13 @@ protected:
     }
     LnsRef<LnsSystem> system() const { return db->openNetwork(QStringLiteral("Plant"), false)->system(); }
 
+    void TearDown() override
+    {
+        db.reset(); // before its schema goes
+    }
+
     QTemporaryDir dir;
-    QString path;
+    std::unique_ptr<PgTestSchema> schema;
+    QString path; // the file, or the server URI
     std::unique_ptr<NetworkDatabase> db;
 };

@@ -215,7 +215,7 @@ TEST(NetworkDatabaseFileTest, DefaultPathComesFromTheSettingsStore)
     SettingsLocation::setFilePath({});
 }
 
-TEST_F(NetworkDatabaseTest, TwoInstancesInOneProcessSeeTheSameData)
+TEST_P(NetworkDatabaseTest, TwoInstancesInOneProcessSeeTheSameData)
 {
     auto second = openSecond();
     EXPECT_EQ(second->networkNames(), QStringList{QStringLiteral("Plant")});
@@ -224,7 +224,7 @@ TEST_F(NetworkDatabaseTest, TwoInstancesInOneProcessSeeTheSameData)
     EXPECT_EQ(second->subsystemPaths(QStringLiteral("Plant")), QStringList{QStringLiteral("Plant.Floor1")});
 }
 
-TEST_F(NetworkDatabaseTest, CollectionsAreOneBasedAndNameWhatIsMissing)
+TEST_P(NetworkDatabaseTest, CollectionsAreOneBasedAndNameWhatIsMissing)
 {
     auto objects = device()->lonMarkObjects();
     EXPECT_EQ(objects->count(), 3);
@@ -240,7 +240,7 @@ TEST_F(NetworkDatabaseTest, CollectionsAreOneBasedAndNameWhatIsMissing)
     EXPECT_EQ(channel(1)->configProperties()->count(), 2); // the NV's CP is not the object's
 }
 
-TEST_F(NetworkDatabaseTest, ParentsLeadUpToTheNetwork)
+TEST_P(NetworkDatabaseTest, ParentsLeadUpToTheNetwork)
 {
     auto output = channel(1)->networkVariables()->item(QStringLiteral("Output"));
     auto nvCp = output->configProperties()->item(1);
@@ -263,7 +263,7 @@ TEST_F(NetworkDatabaseTest, ParentsLeadUpToTheNetwork)
     EXPECT_EQ(scenes()->parent()->classId(), LnsClassId::LonMarkObject);
 }
 
-TEST_F(NetworkDatabaseTest, NestedSubsystemsHangUnderTheirParent)
+TEST_P(NetworkDatabaseTest, NestedSubsystemsHangUnderTheirParent)
 {
     db->createSubsystem(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1.RoomA"));
     auto top = system()->subsystems()->item(QStringLiteral("Floor1"));
@@ -276,7 +276,7 @@ TEST_F(NetworkDatabaseTest, NestedSubsystemsHangUnderTheirParent)
         LnsErrorCode::InvalidArgument);
 }
 
-TEST_F(NetworkDatabaseTest, AdministrationRefusesDuplicatesAndUnknownNames)
+TEST_P(NetworkDatabaseTest, AdministrationRefusesDuplicatesAndUnknownNames)
 {
     const auto di = DeviceInterfaceFile::parseText(kTestInterface, QStringLiteral("t.xif"));
     EXPECT_EQ(lnsErrorNumber([&] { db->createNetwork(QStringLiteral("Plant")); }),
@@ -296,7 +296,7 @@ TEST_F(NetworkDatabaseTest, AdministrationRefusesDuplicatesAndUnknownNames)
 // begins or ends with a blank (the object name drops it, and a later name
 // without it would make a second object) or holds ":" (a command line ends
 // the object name there).
-TEST_F(NetworkDatabaseTest, NamesNoObjectNameCouldReachAreRefused)
+TEST_P(NetworkDatabaseTest, NamesNoObjectNameCouldReachAreRefused)
 {
     const auto di = DeviceInterfaceFile::parseText(kTestInterface, QStringLiteral("t.xif"));
     const QString separator = QStringLiteral("\"/\" or \"\\\"");
@@ -334,7 +334,7 @@ TEST_F(NetworkDatabaseTest, NamesNoObjectNameCouldReachAreRefused)
               QStringList{QStringLiteral("RX1")});
 }
 
-TEST_F(NetworkDatabaseTest, AnUnreachableDeviceFailsTheTestNamedAsItIs)
+TEST_P(NetworkDatabaseTest, AnUnreachableDeviceFailsTheTestNamedAsItIs)
 {
     const QString name = QStringLiteral("Boiler %1 room");
     db->addDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), name,
@@ -347,7 +347,7 @@ TEST_F(NetworkDatabaseTest, AnUnreachableDeviceFailsTheTestNamedAsItIs)
               QStringLiteral("Device \"Boiler %1 room\" does not answer (test request 4)."));
 }
 
-TEST_F(NetworkDatabaseTest, RemovedDeviceIsGoneWithItsObjects)
+TEST_P(NetworkDatabaseTest, RemovedDeviceIsGoneWithItsObjects)
 {
     auto cp = scenes();
     db->removeDevice(QStringLiteral("Plant"), QStringLiteral("Plant.Floor1"), QStringLiteral("RX1"));
@@ -355,14 +355,14 @@ TEST_F(NetworkDatabaseTest, RemovedDeviceIsGoneWithItsObjects)
     EXPECT_EQ(lnsErrorNumber([&] { cp->value(); }), LnsErrorCode::NotFound);
 }
 
-TEST_F(NetworkDatabaseTest, LonMarkObjectRenameIsStored)
+TEST_P(NetworkDatabaseTest, LonMarkObjectRenameIsStored)
 {
     channel(1)->setName(QStringLiteral("Lobby"));
     EXPECT_EQ(device()->lonMarkObjects()->item(2)->name(), QStringLiteral("Lobby"));
     EXPECT_EQ(lnsErrorNumber([&] { channel(1)->setName(QString()); }), LnsErrorCode::InvalidValue);
 }
 
-TEST_F(NetworkDatabaseTest, PluginRegistrationReplacesSameProgramAndCommand)
+TEST_P(NetworkDatabaseTest, PluginRegistrationReplacesSameProgramAndCommand)
 {
     auto network = db->openNetwork(QStringLiteral("Plant"), false);
     LnsPluginRegistration reg;
@@ -384,3 +384,5 @@ TEST_F(NetworkDatabaseTest, PluginRegistrationReplacesSameProgramAndCommand)
     EXPECT_EQ(stored.at(1), reg);
 }
 } // namespace
+
+RX24_ON_BOTH_ENGINES(NetworkDatabaseTest);
