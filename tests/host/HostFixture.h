@@ -14,6 +14,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/services/RegistryUtility.h"
 #include "platform/services/SettingsLocation.h"
+#include "support/PgTestServer.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,7 +105,13 @@ protected:
                                 path("prog/tarvinaRX24.ini")));
         PlugInGlobals::ProgramFolderOverride = path("prog");
 
-        m_server = std::make_unique<NetworkDatabase>(path("net.lnsdb"), NetworkDatabase::OpenMode::Create);
+        if (databaseOnServer()) {
+            m_schema = std::make_unique<PgTestSchema>(QStringLiteral("host"));
+            m_databaseLocation = m_schema->uri();
+        } else {
+            m_databaseLocation = path("net.lnsdb");
+        }
+        m_server = std::make_unique<NetworkDatabase>(m_databaseLocation, NetworkDatabase::OpenMode::Create);
         buildDemoNetwork();
         PlugInGlobals::ObjectServerOverride = m_server.get();
         PlugInGlobals::MainWindow = &window;
@@ -153,6 +160,12 @@ protected:
         if (!wasConnected)
             m_server->disconnectServer();
     }
+
+    // A fixture that answers true keeps its network in a schema of its own on
+    // the test server instead of the file "net.lnsdb".
+    virtual bool databaseOnServer() const { return false; }
+    // The file or server URI the network lives in.
+    const QString &databaseLocation() const { return m_databaseLocation; }
 
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
     QString path(const char *relative) const { return path(QString::fromUtf8(relative)); }
@@ -222,6 +235,8 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    std::unique_ptr<PgTestSchema> m_schema; // outlives the clients below
+    QString m_databaseLocation;
     std::unique_ptr<NetworkDatabase> m_server;
     RecordingMainWindow window;
     QStringList started;

@@ -17,10 +17,11 @@ public:
     QList<LnsRef<LnsAppDevice>> chooseDevices(const LnsRef<LnsNetwork> &network,
                                               const LnsRef<LnsSystem> & /*system*/,
                                               const LnsRef<LnsAppDevice> &current,
-                                              const UtilityComponent &description, QWidget * /*parent*/) override
+                                              const UtilityComponent &description,
+                                              QWidget * /*parent*/) override
     {
-        DeviceSearch search(network,
-                            current ? DeviceSearch::programIdsFor(current, description) : QStringList(), current);
+        DeviceSearch search(
+            network, current ? DeviceSearch::programIdsFor(current, description) : QStringList(), current);
         connect(&search, &DeviceSearch::progress, this, &MultiDeviceSelection::Progress);
         connect(&search, &DeviceSearch::finished, this, &MultiDeviceSelection::SearchCompleted);
         search.runToEnd();

@@ -1,13 +1,15 @@
 // Two windows (or users) on one device: the later Apply never undoes the
 // earlier one unseen.
 #include "WorkflowFixture.h"
+#include "support/NetDbEngines.h"
 #include "workflows/WriteHistory.h"
 
 namespace {
 
-class LostUpdate : public WorkflowFixture
+class LostUpdate : public WorkflowFixture, public ::testing::WithParamInterface<NetDbEngineKind>
 {
 protected:
+    bool databaseOnServer() const override { return GetParam() == NetDbEngineKind::Server; }
     // The window has the light and the switch, not yet written; meanwhile
     // another user writes the device with a name of its own. (The device's
     // objects count its node object first: channel object 3 is "object 4".)
@@ -28,7 +30,7 @@ protected:
     QStringList afterOther;
 };
 
-TEST_F(LostUpdate, ApplyAfterAnotherWriteAsksAndCancelWritesNothing)
+TEST_P(LostUpdate, ApplyAfterAnotherWriteAsksAndCancelWritesNothing)
 {
     otherUserWritesFirst();
     MessageBox::queueAnswer(MessageBox::Button::Cancel);
@@ -42,7 +44,7 @@ TEST_F(LostUpdate, ApplyAfterAnotherWriteAsksAndCancelWritesNothing)
     EXPECT_TRUE(LogService::instance().ApplyEnabled()) << "the user's changes are still to be written";
 }
 
-TEST_F(LostUpdate, ReadingAgainKeepsTheUsersEditsOnTopOfTheOtherWrite)
+TEST_P(LostUpdate, ReadingAgainKeepsTheUsersEditsOnTopOfTheOtherWrite)
 {
     otherUserWritesFirst();
     MessageBox::queueAnswer(MessageBox::Button::Yes);
@@ -62,7 +64,7 @@ TEST_F(LostUpdate, ReadingAgainKeepsTheUsersEditsOnTopOfTheOtherWrite)
     EXPECT_EQ(entries(), 2);
 }
 
-TEST_F(LostUpdate, OverwritingWritesTheWindowsSetOverTheOtherWrite)
+TEST_P(LostUpdate, OverwritingWritesTheWindowsSetOverTheOtherWrite)
 {
     otherUserWritesFirst();
     MessageBox::queueAnswer(MessageBox::Button::No);
@@ -76,5 +78,7 @@ TEST_F(LostUpdate, OverwritingWritesTheWindowsSetOverTheOtherWrite)
     ASSERT_TRUE(WriteHistory::setBefore(*device(QStringLiteral("RX24 Hall")), 2, before));
     EXPECT_EQ(before.names.value(4), QStringLiteral("Theirs"));
 }
+
+RX24_ON_BOTH_ENGINES(LostUpdate);
 
 } // namespace

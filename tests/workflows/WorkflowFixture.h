@@ -79,7 +79,7 @@ protected:
     // The device as a second client of the database sees it.
     QStringList stateOf(const QString &device, bool withNames = false)
     {
-        NetworkDatabase other(path("net.lnsdb"), NetworkDatabase::OpenMode::ReadOnly);
+        NetworkDatabase other(databaseLocation(), NetworkDatabase::OpenMode::ReadOnly);
         other.connectServer(0);
         return DeviceState::of(
             other.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"), device), withNames);
@@ -143,7 +143,7 @@ protected:
     // Another client of the database changes it while the plug-in has it open.
     void otherClient(const std::function<void(NetworkDatabase &)> &change) const
     {
-        NetworkDatabase other(path("net.lnsdb"));
+        NetworkDatabase other(databaseLocation());
         other.connectServer(0);
         change(other);
     }

@@ -51,7 +51,12 @@ NetworkDatabase::OpenMode NetworkDatabase::openMode() const
 QString NetworkDatabase::configuredServer()
 {
     const QSettings settings(SettingsLocation::filePath(), QSettings::IniFormat);
-    return settings.value(QStringLiteral("SOFTWARE/velto/LNS/Server")).toString().trimmed();
+    // Unquoted, a URI with a comma in its options reads as a list.
+    const QVariant value = settings.value(QStringLiteral("SOFTWARE/velto/LNS/Server"));
+    const QString text = value.typeId() == QMetaType::QStringList
+                             ? value.toStringList().join(QLatin1Char(','))
+                             : value.toString();
+    return text.trimmed();
 }
 
 void NetworkDatabase::connectServer(int connectMode)

@@ -3,7 +3,7 @@
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"
-#include "support/PgTestServer.h"
+#include "support/NetDbEngines.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -43,19 +43,6 @@ inline QString lnsErrorText(const std::function<void()> &call)
     }
     return {};
 }
-
-// The two databases a project can live in; the suites that take this
-// parameter hold the same expectations for both.
-enum class NetDbEngineKind { File, Server };
-
-inline std::string engineName(const ::testing::TestParamInfo<NetDbEngineKind> &info)
-{
-    return info.param == NetDbEngineKind::File ? "File" : "Server";
-}
-
-#define RX24_ON_BOTH_ENGINES(Suite)                                                                          \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                                 \
-                             ::testing::Values(NetDbEngineKind::File, NetDbEngineKind::Server), engineName)
 
 // A database with network "Plant" (system "Plant"), subsystem "Plant.Floor1"
 // and the device "RX1" of the test interface: a file, or a schema of its own
