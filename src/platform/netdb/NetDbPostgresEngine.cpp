@@ -65,7 +65,8 @@ DatabaseFault NetDbPostgresEngine::connectFault(const QString &libpqText) const
     DatabaseFault fault{DatabaseFault::Other, location, {}, detail};
     if (mentions(detail, {"timeout expired"})) {
         fault.kind = DatabaseFault::NoAnswer;
-        fault.arguments = {host, QString::number(ConnectTimeoutSeconds)};
+        const QString given = m_address.option(QStringLiteral("connect_timeout"));
+        fault.arguments = {host, given.isEmpty() ? QString::number(ConnectTimeoutSeconds) : given};
     } else if (mentions(detail, {"could not translate host name", "Name or service not known",
                                  "nodename nor servname", "Temporary failure in name resolution"})) {
         fault.kind = DatabaseFault::ServerNotFound;
