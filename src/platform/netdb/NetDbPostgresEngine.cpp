@@ -15,9 +15,18 @@ bool mentions(const QString &text, std::initializer_list<const char *> words)
     return false;
 }
 
+// libpq's words on one line: it tries with and without encryption and says
+// the same twice, over several lines.
 QString driverText(const QSqlError &error)
 {
-    return (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    QStringList lines;
+    for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString simple = line.simplified();
+        if (!simple.isEmpty() && !lines.contains(simple))
+            lines.append(simple);
+    }
+    return lines.join(QStringLiteral("; "));
 }
 
 // SQL states of a client that waited for another one in vain: a lock not
