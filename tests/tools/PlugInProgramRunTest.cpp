@@ -3,6 +3,7 @@
 // status and standard streams tell what happened.
 #include "platform/netdb/NetworkDatabase.h"
 #include "support/DeviceState.h"
+#include "support/PgTestServer.h"
 
 #include <QDir>
 #include <QFile>
@@ -435,4 +436,53 @@ TEST_F(PlugInProgramRun, TheWindowOpenedFromTheCommandLineWritesTheDeviceOnApply
     EXPECT_NE(change.find("ModuleChannel"), std::string::npos) << change;
     for (const char *picture : {"device.png", "module.png", "logger.png", "help.png"})
         EXPECT_GT(QFileInfo(path("pictures/") + QLatin1String(picture)).size(), 1000) << picture;
+}
+
+// A team's project on the server: the plug-in started remotely opens the
+// server its settings name (not the desk's file), and Apply writes the device
+// there. Over the Internet it opens it only encrypted.
+TEST_F(PlugInProgramRun, ARemoteStartOpensTheSettingsServerAndApplyWritesThere)
+{
+    const PgTestSchema project(QStringLiteral("remote"));
+    QProcess demo;
+    demo.setProcessEnvironment(m_env);
+    demo.start(Lnsdb, {QStringLiteral("--db"), project.uri(), QStringLiteral("demo")});
+    ASSERT_TRUE(demo.waitForFinished(60000));
+    ASSERT_EQ(demo.exitCode(), 0) << demo.readAllStandardError().toStdString();
+    useDatabase(path("nowhere/desk.lnsdb"));
+    const auto useServer = [this](const QString &uri) {
+        QSettings settings(path("config/velto/registry.ini"), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("SOFTWARE/velto/LNS/Server"), uri);
+    };
+    useServer(project.uri());
+    const QString device = QStringLiteral("Demo\\LNS System.Floor 1\\RX24 Partial");
+    const auto written = [&] {
+        NetworkDatabase db(project.uri(), NetworkDatabase::OpenMode::ReadOnly);
+        db.connectServer(0);
+        return DeviceState::of(db.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"),
+                                         QStringLiteral("RX24 Partial")));
+    };
+    const auto tour = [&](const QStringList &options) {
+        QProcess process;
+        process.setProcessEnvironment(m_env);
+        process.start(Tour, QStringList{path("pictures"), device} + options);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return std::pair{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    };
+
+    const QStringList before = written();
+    auto [code, err] = tour({QStringLiteral("/REMOTE")});
+    EXPECT_EQ(code, 0) << err.toStdString();
+    const std::string change = DeviceState::difference(before, written());
+    EXPECT_NE(change.find("ModuleChannel"), std::string::npos) << change;
+    EXPECT_FALSE(QFileInfo::exists(path("nowhere/desk.lnsdb")));
+
+    const Result plain =
+        run(command(device) + QStringList{QStringLiteral("/REMOTE"), QStringLiteral("/NI:Internet")});
+    EXPECT_NE(plain.code, 0);
+    EXPECT_TRUE(plain.err.contains(QStringLiteral("sslmode=require"))) << plain.err.toStdString();
+
+    useServer(project.uri() + QStringLiteral("&sslmode=require"));
+    std::tie(code, err) = tour({QStringLiteral("/REMOTE"), QStringLiteral("/NI:Internet")});
+    EXPECT_EQ(code, 0) << err.toStdString();
 }

@@ -5,7 +5,7 @@
 // without a red log line and the manual opened, so the pictures always show
 // a working plug-in.
 //
-//   rx24-screenshots <output folder> <object name>
+//   rx24-screenshots <output folder> <object name> [plug-in options, e.g. /REMOTE]
 #include "WindowTour.h"
 #include "host/AppVersion.h"
 #include "host/PlugInGlobals.h"
@@ -23,16 +23,17 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(AppVersion::ProductName());
     QApplication::setOrganizationName(QStringLiteral("velto"));
     const QStringList args = QApplication::arguments().mid(1);
-    if (args.size() != 2) {
-        std::fputs("usage: rx24-screenshots <output folder> <object name>\n", stderr);
+    if (args.size() < 2) {
+        std::fputs("usage: rx24-screenshots <output folder> <object name> [plug-in options]\n", stderr);
         return 2;
     }
     HelpWindow help;
     PlugInGlobals::Help = &help;
     frmMain window;
     WindowTour tour(window, help, args.at(0));
-    const QStringList command{QStringLiteral("/COMMANDID:13"), QStringLiteral("/CLASSID:7"),
-                              QStringLiteral("/OBJECTNAME:") + args.at(1)};
+    const QStringList command = QStringList{QStringLiteral("/COMMANDID:13"), QStringLiteral("/CLASSID:7"),
+                                            QStringLiteral("/OBJECTNAME:") + args.at(1)} +
+                                args.mid(2);
     const int started = PlugInProcess::run(command, window, [&tour] {
         QTimer::singleShot(0, &tour, &WindowTour::Run);
         return QApplication::exec();
