@@ -7,12 +7,15 @@
 #include "NetworkGenerator.h"
 #include "platform/AppError.h"
 #include "platform/netdb/NetworkDatabase.h"
+#include "support/PgTestServer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <map>
+#include <memory>
 
 namespace BenchNetwork {
 
@@ -69,6 +72,24 @@ inline QString writableCopy(int devices)
     if (!QFile::copy(source, copy))
         throw AppError(75, QStringLiteral("BenchNetwork"), QStringLiteral("cannot copy ") + source);
     return copy;
+}
+
+// The generated network "Big" of `devices` devices in a schema of its own
+// on the throw-away test server (started when none runs: stop it with
+// scripts/pg-test-server.sh stop <build>/pgtest), generated once per process.
+inline QString serverNetwork(int devices)
+{
+    static std::map<int, std::unique_ptr<PgTestSchema>> schemas;
+    auto &schema = schemas[devices];
+    if (!schema) {
+        schema = std::make_unique<PgTestSchema>(QStringLiteral("bench%1").arg(devices));
+        std::fprintf(stderr, "Generating a network of %d devices on the server ...\n", devices);
+        NetworkDatabase db(schema->uri(), NetworkDatabase::OpenMode::Create);
+        db.connectServer(0);
+        const auto summary = NetworkGenerator(db).generate({kNetwork, devices, 0, {}, {}});
+        std::fprintf(stderr, "... done in %lld ms\n", static_cast<long long>(summary.milliseconds));
+    }
+    return schema->uri();
 }
 
 } // namespace BenchNetwork

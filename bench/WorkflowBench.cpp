@@ -2,6 +2,9 @@
 // for it: opening a device (fetching and reading its whole set into the
 // model), writing a changed set back, and copying a set to many devices.
 //
+// The second argument, where there is one, is the database: 0 the SQLite
+// file, 1 a schema on the local PostgreSQL server (the figures side by side).
+//
 // Every figure is wall time of a first pass: each iteration starts from a
 // new connection to the network database, so nothing read by an earlier
 // iteration is kept, and every write puts a set that the device does not
@@ -111,6 +114,23 @@ std::array<ConfigurationSet, 2> twoSets(const QString &file, int devices)
     return sets;
 }
 
+bool onServer(const benchmark::State &state)
+{
+    return state.range(1) == 1;
+}
+
+// The network to read: the file, or the same network on the server.
+QString readLocation(const benchmark::State &state, int devices)
+{
+    return onServer(state) ? BenchNetwork::serverNetwork(devices) : BenchNetwork::networkFile(devices);
+}
+
+// The network to write, of this process alone.
+QString writableLocation(const benchmark::State &state, int devices)
+{
+    return onServer(state) ? BenchNetwork::serverNetwork(devices) : BenchNetwork::writableCopy(devices);
+}
+
 double seconds(const QElapsedTimer &clock)
 {
     return static_cast<double>(clock.nsecsElapsed()) / 1e9;
@@ -129,7 +149,7 @@ double cpuSeconds()
 void openConfiguration(benchmark::State &state)
 {
     const int devices = static_cast<int>(state.range(0));
-    const QString file = BenchNetwork::networkFile(devices);
+    const QString file = readLocation(state, devices);
     double cpu = 0.0;
     for (auto _ : state) {
         const Session session(file, devices, fullDevice(devices));
@@ -147,14 +167,20 @@ void openConfiguration(benchmark::State &state)
     }
     state.counters["cpu_ms"] = benchmark::Counter(cpu * 1e3, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(openConfiguration)->Arg(10)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(openConfiguration)
+    ->Args({10, 0})
+    ->Args({10000, 0})
+    ->Args({300, 0})
+    ->Args({300, 1})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Apply after the window took another set (a parameter file): slots,
 // bindings, functions, NV types and CPs change, in one transaction.
 void writeConfiguration(benchmark::State &state)
 {
-    const int devices = 10;
-    const QString file = BenchNetwork::writableCopy(devices);
+    const int devices = onServer(state) ? 300 : 10;
+    const QString file = writableLocation(state, devices);
     const auto sets = twoSets(file, devices);
     int round = 0;
     double cpu = 0.0;
@@ -178,7 +204,7 @@ void writeConfiguration(benchmark::State &state)
     }
     state.counters["cpu_ms"] = benchmark::Counter(cpu * 1e3, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(writeConfiguration)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(writeConfiguration)->Args({0, 0})->Args({0, 1})->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The scripted choice of the copy, which notes when the search ended and how
 // many devices it chose.
@@ -215,8 +241,8 @@ private:
 void copyConfiguration(benchmark::State &state)
 {
     const int targets = static_cast<int>(state.range(0));
-    const int devices = 1500;
-    const QString file = BenchNetwork::writableCopy(devices);
+    const int devices = onServer(state) ? 300 : 1500;
+    const QString file = writableLocation(state, devices);
     const std::array<int, 2> sources{fullDevice(devices), partialDevice(devices)};
     QStringList names;
     for (int i = 0; i < devices && names.size() < targets; ++i) {
@@ -261,9 +287,10 @@ void copyConfiguration(benchmark::State &state)
     state.counters["search_ms"] = searchTotal / rounds * 1e3;
     state.counters["cpu_per_device_ms"] = cpu / rounds / targets * 1e3;
 }
-BENCHMARK(copyConfiguration)->Arg(10)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(copyConfiguration)->Arg(100)->Iterations(4)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(copyConfiguration)->Arg(1000)->Iterations(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(copyConfiguration)->Args({10, 0})->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(copyConfiguration)->Args({100, 0})->Iterations(4)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(copyConfiguration)->Args({100, 1})->Iterations(4)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(copyConfiguration)->Args({1000, 0})->Iterations(2)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

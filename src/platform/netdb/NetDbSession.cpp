@@ -266,6 +266,10 @@ QList<NetDbCpRow> NetDbSession::cpRows(NetDbCpOwner owner, qint64 ownerId) const
     refresh();
     if (const QList<NetDbCpRow> *kept = m_cps.rowsOf(owner, ownerId))
         return *kept;
+    if (owner == NetDbCpOwner::Object && readDeviceOfObject(ownerId)) {
+        if (const QList<NetDbCpRow> *read = m_cps.rowsOf(owner, ownerId))
+            return *read;
+    }
     QSqlQuery &query = statement(QStringLiteral("SELECT id, name, element_length, dimension, bytes FROM cps "
                                                 "WHERE %1 = ? ORDER BY position")
                                      .arg(QLatin1String(ownerColumn(owner))));
@@ -343,7 +347,10 @@ QList<NetDbNvRow> NetDbSession::nvRows(qint64 objectId) const
     requireOpen();
     refresh();
     QList<NetDbNvRow> rows;
-    if (const auto kept = m_nvsOfObject.constFind(objectId); kept != m_nvsOfObject.constEnd()) {
+    auto kept = m_nvsOfObject.constFind(objectId);
+    if (kept == m_nvsOfObject.constEnd() && readDeviceOfObject(objectId))
+        kept = m_nvsOfObject.constFind(objectId);
+    if (kept != m_nvsOfObject.constEnd()) {
         for (qint64 id : *kept)
             rows.append(m_nvs.value(id));
         return rows;
@@ -395,6 +402,65 @@ NetDbNvRow NetDbSession::nvRow(qint64 nvId) const
     }
     m_nvs.insert(nvId, row);
     return row;
+}
+
+bool NetDbSession::readDeviceOfObject(qint64 objectId) const
+{
+    static const QString objectRow =
+        QStringLiteral("SELECT name, profile_key, device_id FROM lonmark_objects WHERE id = ?");
+    const QList<QVariantList> object = select(objectRow, {objectId});
+    if (object.isEmpty())
+        return false;
+    const QVariant deviceId = object.first().at(2).toLongLong();
+    // Kept as each object's own row is read, so that its handle finds it.
+    QList<qint64> objects;
+    for (const QVariantList &row :
+         selectFresh(QStringLiteral("SELECT id, name, profile_key, device_id FROM lonmark_objects WHERE "
+                                    "device_id = ? ORDER BY position"),
+                     {deviceId})) {
+        const qint64 id = row.at(0).toLongLong();
+        objects.append(id);
+        m_results.insert(resultKey(objectRow, {QVariant(id)}), {row.mid(1)});
+    }
+    QHash<qint64, QList<NetDbCpRow>> cps;
+    for (const QVariantList &row : selectFresh(
+             QStringLiteral(
+                 "SELECT c.object_id, c.id, c.name, c.element_length, c.dimension, c.bytes FROM cps c "
+                 "JOIN lonmark_objects o ON o.id = c.object_id WHERE o.device_id = ? "
+                 "ORDER BY c.object_id, c.position"),
+             {deviceId})) {
+        NetDbCpRow cp;
+        cp.id = row.at(1).toLongLong();
+        cp.name = row.at(2).toString();
+        cp.elementLength = row.at(3).toInt();
+        cp.dimension = row.at(4).toInt();
+        cp.bytes = CpValueText::fromStored(row.at(5).toString());
+        cp.bytes.resize(cp.elementLength * cp.dimension);
+        cps[row.at(0).toLongLong()].append(cp);
+    }
+    QHash<qint64, QList<qint64>> nvs;
+    for (const QVariantList &row : selectFresh(
+             QStringLiteral("SELECT n.object_id, n.id, n.name, n.type_id, n.allowed_types, n.value FROM "
+                            "nvs n JOIN lonmark_objects o ON o.id = n.object_id WHERE o.device_id = ? "
+                            "ORDER BY n.object_id, n.position"),
+             {deviceId})) {
+        NetDbNvRow nv;
+        nv.id = row.at(1).toLongLong();
+        nv.name = row.at(2).toString();
+        nv.typeId = row.at(3).toInt();
+        for (const QString &piece : row.at(4).toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
+            nv.allowed.append(piece.toInt());
+        nv.value = row.at(5).toString();
+        m_nvs.insert(nv.id, nv);
+        nvs[row.at(0).toLongLong()].append(nv.id);
+    }
+    for (qint64 id : std::as_const(objects)) {
+        if (!m_cps.rowsOf(NetDbCpOwner::Object, id))
+            m_cps.store(NetDbCpOwner::Object, id, cps.value(id));
+        if (!m_nvsOfObject.contains(id))
+            m_nvsOfObject.insert(id, nvs.value(id));
+    }
+    return objects.contains(objectId);
 }
 
 void NetDbSession::storeNvRow(qint64 nvId, int typeId, const QString &value)

@@ -141,6 +141,11 @@ public:
 
 private:
     [[noreturn]] void raise(const QSqlError &error, const QString &what) const;
+    // Reads the LonMark object rows, their CP rows and their NV rows of the
+    // device that holds the object, three statements for the whole device
+    // instead of three for each object: opening a device on a server pays a
+    // round trip per statement. False when the object is unknown.
+    bool readDeviceOfObject(qint64 objectId) const;
     // Runs a statement whose answer must never be served from what was kept.
     QVariant freshValue(const QString &sql, const QVariantList &binds);
     void runAll(const QStringList &statements, const QString &what);
