@@ -77,10 +77,24 @@ inline QString writableCopy(int devices)
 // The generated network "Big" of `devices` devices in a schema of its own
 // on the throw-away test server (started when none runs: stop it with
 // scripts/pg-test-server.sh stop <build>/pgtest), generated once per process.
-inline QString serverNetwork(int devices)
+// RX24_BENCH_SSLMODE (default "disable": the server on this machine) asks for
+// another encryption.
+inline std::map<int, std::unique_ptr<PgTestSchema>> &serverSchemas()
 {
     static std::map<int, std::unique_ptr<PgTestSchema>> schemas;
-    auto &schema = schemas[devices];
+    return schemas;
+}
+
+// Drops the server networks; before the application object goes, which the
+// server's driver needs.
+inline void dropServerNetworks()
+{
+    serverSchemas().clear();
+}
+
+inline QString serverNetwork(int devices)
+{
+    auto &schema = serverSchemas()[devices];
     if (!schema) {
         schema = std::make_unique<PgTestSchema>(QStringLiteral("bench%1").arg(devices));
         std::fprintf(stderr, "Generating a network of %d devices on the server ...\n", devices);
@@ -89,7 +103,8 @@ inline QString serverNetwork(int devices)
         const auto summary = NetworkGenerator(db).generate({kNetwork, devices, 0, {}, {}});
         std::fprintf(stderr, "... done in %lld ms\n", static_cast<long long>(summary.milliseconds));
     }
-    return schema->uri();
+    const QString mode = qEnvironmentVariable("RX24_BENCH_SSLMODE", QStringLiteral("disable"));
+    return schema->uri() + QStringLiteral("&sslmode=") + mode;
 }
 
 } // namespace BenchNetwork

@@ -118,8 +118,8 @@ void writers(benchmark::State &state)
 }
 BENCHMARK(writers)->Arg(1)->Arg(8)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// From the end of one client's commit until another client's event loop
-// has the notification.
+// From the start of one client's write (an update committed on its own)
+// until another client's event loop has the notification of its commit.
 void notificationDelay(benchmark::State &state)
 {
     const QString location = BenchNetwork::serverNetwork(kDevices);
@@ -141,8 +141,8 @@ void notificationDelay(benchmark::State &state)
     int round = 0;
     for (auto _ : state) {
         heardAt = -1;
-        cp->setValue(hexBytes(cp->elementLength() * cp->dimension(), ++round)); // committed on its own
         clock.start();
+        cp->setValue(hexBytes(cp->elementLength() * cp->dimension(), ++round));
         while (heardAt < 0 && clock.elapsed() < 2000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         if (heardAt < 0) {
@@ -164,5 +164,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    BenchNetwork::dropServerNetworks();
     return 0;
 }

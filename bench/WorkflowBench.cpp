@@ -301,5 +301,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    BenchNetwork::dropServerNetworks();
     return 0;
 }
