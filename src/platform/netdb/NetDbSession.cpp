@@ -142,6 +142,8 @@ void NetDbSession::close()
         QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
         m_inTransaction = false;
     }
+    m_pendingCps.clear();
+    m_pendingIndex.clear();
     deviceWritePrepared = false;
     dropCaches();
     m_statements.clear();
@@ -240,6 +242,7 @@ QList<QVariantList> NetDbSession::select(const QString &sql, const QVariantList 
 QList<QVariantList> NetDbSession::selectFresh(const QString &sql, const QVariantList &binds) const
 {
     requireOpen();
+    flushCpBytes();
     QSqlQuery &query = statement(sql);
     bindAll(query, binds);
     if (!query.exec()) {
@@ -270,6 +273,7 @@ QList<NetDbCpRow> NetDbSession::cpRows(NetDbCpOwner owner, qint64 ownerId) const
         if (const QList<NetDbCpRow> *read = m_cps.rowsOf(owner, ownerId))
             return *read;
     }
+    flushCpBytes();
     QSqlQuery &query = statement(QStringLiteral("SELECT id, name, element_length, dimension, bytes FROM cps "
                                                 "WHERE %1 = ? ORDER BY position")
                                      .arg(QLatin1String(ownerColumn(owner))));
@@ -321,9 +325,52 @@ void NetDbSession::storeCpBytes(qint64 cpId, const QList<int> &bytes)
     refresh();
     if (const NetDbCpRow *kept = m_cps.row(cpId); kept && kept->bytes == bytes)
         return;
-    exec(QStringLiteral("UPDATE cps SET bytes = ? WHERE id = ?"), {CpValueText::toStored(bytes), cpId},
-         NetDbWriteScope::CpBytesOnly);
+    if (!m_inTransaction) {
+        exec(QStringLiteral("UPDATE cps SET bytes = ? WHERE id = ?"), {CpValueText::toStored(bytes), cpId},
+             NetDbWriteScope::CpBytesOnly);
+    } else if (const auto at = m_pendingIndex.constFind(cpId); at != m_pendingIndex.constEnd()) {
+        m_pendingCps[*at].second = CpValueText::toStored(bytes);
+    } else {
+        m_pendingIndex.insert(cpId, m_pendingCps.size());
+        m_pendingCps.append({cpId, CpValueText::toStored(bytes)});
+    }
     m_cps.setBytes(cpId, bytes);
+}
+
+void NetDbSession::flushCpBytes() const
+{
+    if (m_pendingCps.isEmpty())
+        return;
+    const auto pending = std::exchange(m_pendingCps, {});
+    m_pendingIndex.clear();
+    // One statement per batch: CASE picks each CP's bytes by its id.
+    constexpr qsizetype kBatch = 64;
+    for (qsizetype first = 0; first < pending.size(); first += kBatch) {
+        const qsizetype count = std::min(kBatch, pending.size() - first);
+        QString cases;
+        QStringList marks;
+        QVariantList binds;
+        for (qsizetype i = first; i < first + count; ++i) {
+            cases += QStringLiteral(" WHEN ? THEN ?");
+            binds << pending.at(i).first << pending.at(i).second;
+        }
+        for (qsizetype i = first; i < first + count; ++i) {
+            marks << QStringLiteral("?");
+            binds << pending.at(i).first;
+        }
+        QSqlQuery &query = statement(QStringLiteral("UPDATE cps SET bytes = CASE id%1 END WHERE id IN (%2)")
+                                         .arg(cases, marks.join(QStringLiteral(", "))));
+        bindAll(query, binds);
+        const bool done = query.exec();
+        const QSqlError error = query.lastError();
+        query.finish();
+        if (!done) {
+            dropCaches(); // the bytes kept as written never reached the database
+            raise(error, QStringLiteral("writing"));
+        }
+    }
+    QSqlDatabase db = database();
+    m_engine->wrote(db, m_inTransaction);
 }
 
 namespace {
@@ -499,6 +546,7 @@ void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWrit
 {
     requireOpen();
     refresh();
+    flushCpBytes();
     QSqlQuery &query = statement(sql);
     bindAll(query, binds);
     const bool done = query.exec();
@@ -574,6 +622,7 @@ void NetDbSession::commitTransaction()
     requireOpen();
     if (!m_inTransaction)
         throw LnsError(LnsErrorCode::NoTransaction, QStringLiteral("There is no transaction to commit."));
+    flushCpBytes();
     QSqlDatabase db = database();
     m_engine->beforeCommit(db);
     QSqlQuery query(db);
@@ -598,6 +647,8 @@ void NetDbSession::cancelTransaction()
     QSqlQuery query(database());
     m_inTransaction = false;
     m_nextIds.clear();
+    m_pendingCps.clear();
+    m_pendingIndex.clear();
     dropCaches(); // what was read or written inside is gone
     if (!query.exec(QStringLiteral("ROLLBACK")))
         raise(query.lastError(), QStringLiteral("cancelling the transaction"));
@@ -662,6 +713,7 @@ void NetDbSession::runAll(const QStringList &statements, const QString &what)
 
 QVariant NetDbSession::freshValue(const QString &sql, const QVariantList &binds)
 {
+    flushCpBytes();
     QSqlQuery &query = statement(sql);
     bindAll(query, binds);
     if (!query.exec()) {

@@ -146,6 +146,10 @@ private:
     // instead of three for each object: opening a device on a server pays a
     // round trip per statement. False when the object is unknown.
     bool readDeviceOfObject(qint64 objectId) const;
+    // Writes the CP bytes put inside this transaction so far, in as few
+    // statements as the batch size allows; before anything else reaches the
+    // database and before the commit.
+    void flushCpBytes() const;
     // Runs a statement whose answer must never be served from what was kept.
     QVariant freshValue(const QString &sql, const QVariantList &binds);
     void runAll(const QStringList &statements, const QString &what);
@@ -172,4 +176,8 @@ private:
     std::unique_ptr<NetDbEngine> m_engine;
     mutable quint64 m_generation = 0;
     QHash<QString, qint64> m_nextIds; // by table, inside this client's transaction
+    // CP bytes put inside the transaction and not yet sent: a device's write
+    // changes dozens of CPs, and on a server each statement is a round trip.
+    mutable QList<std::pair<qint64, QString>> m_pendingCps;
+    mutable QHash<qint64, qsizetype> m_pendingIndex;
 };

@@ -148,6 +148,8 @@ TEST_P(NetDbSessionTest, RefusedWriteLeavesNoValueBehind)
     ASSERT_EQ(otherCp->value(), QStringLiteral("01 02 03 04 05 06"));
     system()->startTransaction();
     scenes()->setValue(QStringLiteral("09 09 09 09 09 09"));
+    // CP bytes reach the database with the transaction's next statement.
+    channel(1)->setName(QStringLiteral("Held"));
     EXPECT_EQ(lnsErrorNumber([&] { otherCp->setValue(QStringLiteral("07 07 07 07 07 07")); }),
               LnsErrorCode::Busy);
     EXPECT_EQ(otherCp->value(), QStringLiteral("01 02 03 04 05 06"));

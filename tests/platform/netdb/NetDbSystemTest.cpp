@@ -92,6 +92,8 @@ TEST_P(NetDbSystemTest, SecondClientIsBusyForWhatATransactionHolds)
             ->item(QStringLiteral("Scenes"));
     system()->startTransaction();
     scenes()->setValue(QStringLiteral("09 09 09 09 09 09"));
+    // CP bytes reach the database with the transaction's next statement.
+    channel(1)->setName(QStringLiteral("Held"));
     QElapsedTimer clock;
     clock.start();
     const QString error = lnsErrorText([&] { otherCp->setValue(QStringLiteral("07 07 07 07 07 07")); });
