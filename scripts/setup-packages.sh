@@ -8,6 +8,9 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-qpa-plugins qt6-translations-l10n dbus dbus-bin clang-format xvfb xauth x11vnc jwm
+  # The PostgreSQL engine and its tests' throw-away server (scripts/pg-test-server.sh:
+  # openssl makes its certificate, runuser and flock come from util-linux).
+  libqt6sql6-psql libpq-dev postgresql openssl util-linux
 )
 
 missing=()
