@@ -6,13 +6,21 @@
 #include "RawValueText.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
+#include "platform/netdb/NetDbServerAddress.h"
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/ObjectNameAnalyzer.h"
+#include "platform/services/SettingsLocation.h"
 
 namespace {
 
 // A mistake in the command line: reported in one line, exit code 2.
 struct UsageError
+{
+    QString message;
+};
+
+// A command the tool declines before it acts: one line, exit code 1.
+struct Refusal
 {
     QString message;
 };
@@ -27,7 +35,8 @@ struct CommandInfo
 // The one place that lists the commands: help text and argument checks agree.
 const CommandInfo kCommands[] = {
     {"create", "",
-     "create the database file (nothing happens when it exists); only create and demo create one"},
+     "create the database file, or the tables in an existing server database (nothing happens\n"
+     "      when they exist); only create, demo and generate create one"},
     {"create-network", "NETWORK [SYSTEM]", "create a network; its system is named SYSTEM (default: NETWORK)"},
     {"create-subsystem", "NETWORK SYSTEM.SUBSYSTEM[.SUB...]", "create a subsystem path"},
     {"add-device", "DEVICE XIF",
@@ -49,7 +58,8 @@ const CommandInfo kCommands[] = {
      "start the plug-in on a device as an LNS director does, over the session bus (the bus starts\n"
      "      the program when needed): set Remote and NetworkInterfaceName, with --object hand over\n"
      "      the device's LonMark object LMO (name, or #position) as LnsObjectByTool, then send\n"
-     "      SendCommand(13, 7, DEVICE)"},
+     "      SendCommand(13, 7, DEVICE). With --server URI the plug-in opens that server: it sets\n"
+     "      Remote, and refuses unless the settings' SOFTWARE/velto/LNS/Server names URI"},
     {"register-plugin", "NETWORK [PROGRAMID...]",
      "register the plug-in's commands in a network through the plug-in itself (command 50) for\n"
      "      the program ids given (all of its device templates when none); waits up to 30 s for\n"
@@ -110,6 +120,36 @@ const QString &networkArgument(const QString &name)
     return name;
 }
 
+// A database named on the command line: a server's URI must carry no
+// password, which the shell's history and the process list would show.
+QString locationArgument(const QString &option, const QString &location)
+{
+    if (location.trimmed().isEmpty())
+        throw UsageError{QStringLiteral("%1 needs a file name or server URI, not an empty text").arg(option)};
+    if (NetDbServerAddress::isServerAddress(location) &&
+        !NetDbServerAddress::parse(location).password().isEmpty())
+        throw UsageError{QStringLiteral("%1: a password does not belong on the command line; put it into "
+                                        "~/.pgpass, a service file or PGPASSWORD")
+                             .arg(option)};
+    return location;
+}
+
+QString serverArgument(const QString &uri)
+{
+    if (!NetDbServerAddress::parse(uri).isValid())
+        throw UsageError{QStringLiteral("--server needs a server URI (postgresql://USER@HOST:PORT/DATABASE), "
+                                        "not \"%1\"")
+                             .arg(NetDbServerAddress::withoutPassword(uri))};
+    return locationArgument(QStringLiteral("--server"), uri);
+}
+
+// A server as both sides name it: without password, in Qt's spelling.
+QString shownServer(const QString &uri)
+{
+    const NetDbServerAddress address = NetDbServerAddress::parse(uri);
+    return address.isValid() ? address.shown() : NetDbServerAddress::withoutPassword(uri);
+}
+
 bool parseYesNo(const QString &text)
 {
     const QString t = text.toLower();
@@ -132,16 +172,22 @@ LnsdbTool::~LnsdbTool() = default;
 QString LnsdbTool::helpText()
 {
     QString text =
-        QStringLiteral("Usage: lnsdb [--db FILE] COMMAND [ARGUMENTS]\n"
+        QStringLiteral("Usage: lnsdb [--db FILE | --server URI] COMMAND [ARGUMENTS]\n"
                        "\n"
                        "Creates and inspects the network database that the tarvina RX24 plug-in\n"
-                       "opens as its LNS object server.\n"
+                       "opens as its LNS object server: a file, or a team's project on a\n"
+                       "PostgreSQL server.\n"
                        "\n"
                        "Options:\n"
-                       "  --db FILE   the database file (default: the settings value\n"
-                       "              SOFTWARE/velto/LNS/DatabasePath, else\n"
-                       "              ~/.local/share/velto/lns/networks.lnsdb)\n"
-                       "  -h, --help  this text\n"
+                       "  --db FILE     the database file (default: the settings value\n"
+                       "                SOFTWARE/velto/LNS/DatabasePath, else\n"
+                       "                ~/.local/share/velto/lns/networks.lnsdb); a server URI too\n"
+                       "  --server URI  the project database on a PostgreSQL server, as a libpq URI:\n"
+                       "                postgresql://USER@HOST:PORT/DATABASE[?sslmode=verify-full]\n"
+                       "                or postgresql://?service=NAME. The password comes from\n"
+                       "                ~/.pgpass, the service file or PGPASSWORD, never from the\n"
+                       "                command line\n"
+                       "  -h, --help    this text\n"
                        "\n"
                        "DEVICE is an LNS object name: network/system.subsystem/device, with \"\\\" or\n"
                        "\"/\" between the levels, e.g. 'Demo\\LNS System.Floor 1\\RX24 Full'.\n"
@@ -171,12 +217,17 @@ int LnsdbTool::run(QStringList arguments)
                 m_out << helpText();
                 return Ok;
             }
-            if (option == QLatin1String("--db") || option.startsWith(QLatin1String("--db="))) {
-                if (option == QLatin1String("--db") && arguments.isEmpty())
-                    throw UsageError{QStringLiteral("--db needs a file name")};
-                m_databasePath = option == QLatin1String("--db") ? arguments.takeFirst() : option.mid(5);
-                if (m_databasePath.trimmed().isEmpty())
-                    throw UsageError{QStringLiteral("--db needs a file name, not an empty text")};
+            const QString name = option.section(QLatin1Char('='), 0, 0);
+            if (name == QLatin1String("--db") || name == QLatin1String("--server")) {
+                if (!m_locationOption.isEmpty() && m_locationOption != name)
+                    throw UsageError{QStringLiteral("give --db or --server, not both")};
+                if (name == option && arguments.isEmpty())
+                    throw UsageError{name == QLatin1String("--db") ? QStringLiteral("--db needs a file name")
+                                                                   : QStringLiteral("--server needs a URI")};
+                const QString value = name == option ? arguments.takeFirst() : option.mid(name.size() + 1);
+                m_databasePath =
+                    name == QLatin1String("--db") ? locationArgument(name, value) : serverArgument(value);
+                m_locationOption = name;
                 continue;
             }
             throw UsageError{QStringLiteral("unknown option %1").arg(option)};
@@ -194,6 +245,9 @@ int LnsdbTool::run(QStringList arguments)
     } catch (const UsageError &e) {
         m_err << "lnsdb: " << e.message << Qt::endl;
         return BadArguments;
+    } catch (const Refusal &e) {
+        m_err << "lnsdb: " << e.message << Qt::endl;
+        return Failed;
     } catch (const AppError &e) {
         m_err << "lnsdb: " << e.description() << Qt::endl;
         return Failed;
@@ -260,8 +314,7 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
 
     using Mode = NetworkDatabase::OpenMode;
     if (command == QLatin1String("create")) {
-        database(Mode::Create);
-        m_out << m_databasePath << Qt::endl;
+        m_out << database(Mode::Create).shownLocation() << Qt::endl;
     } else if (command == QLatin1String("create-network")) {
         database(Mode::Existing).createNetwork(args.at(0), args.value(1));
     } else if (command == QLatin1String("create-subsystem")) {
@@ -339,16 +392,16 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
         const QStringList missing = demo.missingParts();
         if (missing.isEmpty()) {
             m_out << "The demo network \"" << DemoNetwork::networkName() << "\" exists already in "
-                  << m_databasePath << Qt::endl;
+                  << m_db->shownLocation() << Qt::endl;
         } else {
             const bool fresh = !database(Mode::Create).networkNames().contains(DemoNetwork::networkName());
             demo.create(DemoNetwork::defaultInterfaceFile());
             if (fresh)
                 m_out << "Created the demo network \"" << DemoNetwork::networkName() << "\" in "
-                      << m_databasePath << Qt::endl;
+                      << m_db->shownLocation() << Qt::endl;
             else
                 m_out << "Completed the demo network \"" << DemoNetwork::networkName() << "\" in "
-                      << m_databasePath << " (added " << missing.join(QStringLiteral(", ")) << ")"
+                      << m_db->shownLocation() << " (added " << missing.join(QStringLiteral(", ")) << ")"
                       << Qt::endl;
         }
     }
@@ -430,7 +483,7 @@ void LnsdbTool::generate(const QStringList &args)
                              .arg(QLatin1String(findCommand(QStringLiteral("generate"))->arguments))};
     const NetworkGenerator::Summary done =
         NetworkGenerator(database(NetworkDatabase::OpenMode::Create)).generate(options);
-    m_out << "Created network \"" << options.network << "\" in " << m_databasePath << ": " << done.rx24
+    m_out << "Created network \"" << options.network << "\" in " << m_db->shownLocation() << ": " << done.rx24
           << " RX24 devices (" << done.unreachable << " unreachable) and " << done.otherKind
           << " of another kind in " << done.subsystems << " subsystems, in " << done.milliseconds << " ms."
           << Qt::endl;
@@ -460,6 +513,10 @@ void LnsdbTool::startPlugin(const QStringList &args)
         throw UsageError{
             QStringLiteral("usage: lnsdb start-plugin DEVICE [--remote] [--ni NAME] [--object LMO]")};
     deviceParts(deviceName);
+    if (NetDbServerAddress::isServerAddress(m_databasePath) && !m_locationOption.isEmpty()) {
+        requireConfiguredServer();
+        remote = true;
+    }
 
     DirectorClient client = director();
     client.activate();
@@ -470,6 +527,22 @@ void LnsdbTool::startPlugin(const QStringList &args)
     client.sendCommand(DirectorClient::ConfigureCommand, DirectorClient::DeviceClass, deviceName);
     m_out << "Sent command " << DirectorClient::ConfigureCommand << " for '" << deviceName << "' to "
           << client.serviceName() << Qt::endl;
+}
+
+void LnsdbTool::requireConfiguredServer() const
+{
+    // The plug-in takes no URI over the bus: a remote connect opens the
+    // server of its settings, so they must name the one meant here.
+    const QString key = QStringLiteral("SOFTWARE/velto/LNS/Server");
+    const QString wanted = shownServer(m_databasePath);
+    const QString configured = NetworkDatabase::configuredServer();
+    if (configured.isEmpty())
+        throw Refusal{QStringLiteral("the plug-in opens the server its settings name, and %1 in %2 names "
+                                     "none; set it to %3")
+                          .arg(key, SettingsLocation::filePath(), wanted)};
+    if (shownServer(configured) != wanted)
+        throw Refusal{QStringLiteral("the plug-in would open %1, which %2 in %3 names, not %4; set it to %4")
+                          .arg(shownServer(configured), key, SettingsLocation::filePath(), wanted)};
 }
 
 int LnsdbTool::registerPlugin(const QString &networkName, const QStringList &programIds)
@@ -494,7 +567,7 @@ int LnsdbTool::registerPlugin(const QString &networkName, const QStringList &pro
     listingStream.flush();
     if (listed == 0) {
         m_err << "lnsdb: the plug-in reported success, but network \"" << networkName << "\" of "
-              << m_databasePath << " holds no registration of it"
+              << m_db->shownLocation() << " holds no registration of it"
               << (programIds.isEmpty() ? QString()
                                        : QStringLiteral(" for ") + programIds.join(QStringLiteral(", ")))
               << " (does the plug-in use another database?)" << Qt::endl;
