@@ -36,7 +36,7 @@ struct CommandInfo
 const CommandInfo kCommands[] = {
     {"create", "",
      "create the database file, or the tables in an existing server database (nothing happens\n"
-     "      when they exist); only create, demo and generate create one"},
+     "      when they exist); only create, demo, generate and copy-network create one"},
     {"create-network", "NETWORK [SYSTEM]", "create a network; its system is named SYSTEM (default: NETWORK)"},
     {"create-subsystem", "NETWORK SYSTEM.SUBSYSTEM[.SUB...]", "create a subsystem path"},
     {"add-device", "DEVICE XIF",
@@ -70,6 +70,11 @@ const CommandInfo kCommands[] = {
      "      states, every 50th unreachable, every 25th a sensor of another kind, spread over K\n"
      "      subsystems \"LNS System.Building b.Floor f\" (default: one per 50 devices)"},
     {"remove-network", "NETWORK", "remove a network with everything in it, in one transaction"},
+    {"copy-network", "NETWORK [--from FILE|URI] --to FILE|URI [--as NEWNAME]",
+     "copy a network with everything in it (subsystems, devices, values, registrations, write\n"
+     "      history) into another database, a file or a server each, in one transaction: all of it\n"
+     "      or nothing. --from defaults to the database of --db or --server; a missing target file\n"
+     "      is created; a network of the name there already is refused"},
     {"demo", "",
      "create the demo network \"Demo\", or add what an interrupted run left out (nothing happens\n"
      "      when it is complete)"},
@@ -308,8 +313,9 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
     if (!info)
         throw UsageError{QStringLiteral("unknown command \"%1\" (see lnsdb --help)").arg(command)};
     const bool openEnded = command == QLatin1String("set-cp") || command == QLatin1String("register-plugin");
-    // start-plugin and generate read their own options.
-    if (command != QLatin1String("start-plugin") && command != QLatin1String("generate"))
+    // start-plugin, generate and copy-network read their own options.
+    if (command != QLatin1String("start-plugin") && command != QLatin1String("generate") &&
+        command != QLatin1String("copy-network"))
         requireCount(command, args, argumentCount(*info, false), openEnded ? -1 : argumentCount(*info, true));
 
     using Mode = NetworkDatabase::OpenMode;
@@ -387,6 +393,8 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
     } else if (command == QLatin1String("remove-network")) {
         const int devices = database(Mode::Existing).removeNetwork(networkArgument(args.at(0)));
         m_out << "Removed network \"" << args.at(0) << "\" with " << devices << " devices." << Qt::endl;
+    } else if (command == QLatin1String("copy-network")) {
+        copyNetwork(args);
     } else if (command == QLatin1String("demo")) {
         DemoNetwork demo(database(Mode::Create));
         const QStringList missing = demo.missingParts();
@@ -533,16 +541,52 @@ void LnsdbTool::requireConfiguredServer() const
 {
     // The plug-in takes no URI over the bus: a remote connect opens the
     // server of its settings, so they must name the one meant here.
-    const QString key = QStringLiteral("SOFTWARE/velto/LNS/Server");
     const QString wanted = shownServer(m_databasePath);
     const QString configured = NetworkDatabase::configuredServer();
-    if (configured.isEmpty())
-        throw Refusal{QStringLiteral("the plug-in opens the server its settings name, and %1 in %2 names "
-                                     "none; set it to %3")
-                          .arg(key, SettingsLocation::filePath(), wanted)};
-    if (shownServer(configured) != wanted)
-        throw Refusal{QStringLiteral("the plug-in would open %1, which %2 in %3 names, not %4; set it to %4")
-                          .arg(shownServer(configured), key, SettingsLocation::filePath(), wanted)};
+    if (configured.isEmpty() || shownServer(configured) != wanted)
+        throw Refusal{QStringLiteral("the plug-in opens the server its settings name, %1; to start it on %2, "
+                                     "set SOFTWARE/velto/LNS/Server = %2 in %3")
+                          .arg(configured.isEmpty() ? QStringLiteral("here none") : shownServer(configured),
+                               wanted, SettingsLocation::filePath())};
+}
+
+void LnsdbTool::copyNetwork(const QStringList &args)
+{
+    QString name;
+    QString from = m_databasePath;
+    QString to;
+    QString newName;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        const bool option =
+            arg == QLatin1String("--from") || arg == QLatin1String("--to") || arg == QLatin1String("--as");
+        if (!option && (arg.startsWith(QLatin1Char('-')) || !name.isEmpty()))
+            throw UsageError{QStringLiteral("unexpected argument \"%1\" (see lnsdb --help)").arg(arg)};
+        if (!option) {
+            name = networkArgument(arg);
+            continue;
+        }
+        if (i + 1 >= args.size())
+            throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
+        const QString &value = args.at(++i);
+        if (arg == QLatin1String("--from"))
+            from = locationArgument(arg, value);
+        else if (arg == QLatin1String("--to"))
+            to = locationArgument(arg, value);
+        else
+            newName = networkArgument(value);
+    }
+    if (name.isEmpty() || to.isEmpty())
+        throw UsageError{QStringLiteral("usage: lnsdb copy-network %1")
+                             .arg(QLatin1String(findCommand(QStringLiteral("copy-network"))->arguments))};
+    NetworkDatabase source(from, NetworkDatabase::OpenMode::ReadOnly);
+    source.connectServer(0);
+    NetworkDatabase target(to, NetworkDatabase::OpenMode::Create);
+    target.connectServer(0);
+    const int devices = source.copyNetworkTo(name, target, newName);
+    m_out << "Copied network \"" << name << "\""
+          << (newName.isEmpty() ? QString() : QStringLiteral(" as \"%1\"").arg(newName)) << " (" << devices
+          << " devices) from " << source.shownLocation() << " to " << target.shownLocation() << Qt::endl;
 }
 
 int LnsdbTool::registerPlugin(const QString &networkName, const QStringList &programIds)

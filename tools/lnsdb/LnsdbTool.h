@@ -52,6 +52,7 @@ private:
     void startPlugin(const QStringList &args);
     // Refuses unless the plug-in's settings name the server given here.
     void requireConfiguredServer() const;
+    void copyNetwork(const QStringList &args);
     void generate(const QStringList &args);
     int registerPlugin(const QString &networkName, const QStringList &programIds);
     DirectorClient director() const;
