@@ -6,11 +6,13 @@
 #include "RegResultListener.h"
 #include "platform/AppError.h"
 #include "platform/netdb/NetworkDatabase.h"
+#include "platform/services/SettingsLocation.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -219,6 +221,25 @@ TEST_F(DirectorClientTest, StartPluginWithoutObjectLeavesLnsObjectByToolAlone)
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_FALSE(fake->remote);
     EXPECT_EQ(fake->lnsObjectByTool, QString());
+}
+
+// A plug-in whose settings name the server connects to it remotely; the
+// settings may hold a password the command line leaves out.
+TEST_F(DirectorClientTest, StartPluginOnTheSettingsServerConnectsRemotely)
+{
+    SettingsLocation::setFilePath(m_dir.filePath(QStringLiteral("registry.ini")));
+    QSettings(SettingsLocation::filePath(), QSettings::IniFormat)
+        .setValue(QStringLiteral("SOFTWARE/velto/LNS/Server"), QStringLiteral("postgresql://anna:pw@db/lns"));
+    QString out;
+    QTextStream stream(&out);
+    LnsdbTool tool(stream, stream);
+    tool.setBus(QDBusConnection::sessionBus(), m_service);
+    EXPECT_EQ(tool.run({QStringLiteral("--server"), QStringLiteral("postgresql://anna@db/lns"),
+                        QStringLiteral("start-plugin"), QStringLiteral("N\\S\\D")}),
+              0);
+    SettingsLocation::setFilePath({});
+    EXPECT_TRUE(fake->remote);
+    EXPECT_EQ(fake->commands, QStringList{QStringLiteral("13 7 N\\S\\D")});
 }
 
 TEST_F(DirectorClientTest, StartPluginArgumentMistakesAreUsageErrors)

@@ -6,13 +6,21 @@
 #include "RawValueText.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
+#include "platform/netdb/NetDbServerAddress.h"
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/ObjectNameAnalyzer.h"
+#include "platform/services/SettingsLocation.h"
 
 namespace {
 
 // A mistake in the command line: reported in one line, exit code 2.
 struct UsageError
+{
+    QString message;
+};
+
+// A command the tool declines before it acts: one line, exit code 1.
+struct Refusal
 {
     QString message;
 };
@@ -27,7 +35,8 @@ struct CommandInfo
 // The one place that lists the commands: help text and argument checks agree.
 const CommandInfo kCommands[] = {
     {"create", "",
-     "create the database file (nothing happens when it exists); only create and demo create one"},
+     "create the database file, or the tables in an existing server database (nothing happens\n"
+     "      when they exist); only create, demo, generate and copy-network create one"},
     {"create-network", "NETWORK [SYSTEM]", "create a network; its system is named SYSTEM (default: NETWORK)"},
     {"create-subsystem", "NETWORK SYSTEM.SUBSYSTEM[.SUB...]", "create a subsystem path"},
     {"add-device", "DEVICE XIF",
@@ -49,7 +58,8 @@ const CommandInfo kCommands[] = {
      "start the plug-in on a device as an LNS director does, over the session bus (the bus starts\n"
      "      the program when needed): set Remote and NetworkInterfaceName, with --object hand over\n"
      "      the device's LonMark object LMO (name, or #position) as LnsObjectByTool, then send\n"
-     "      SendCommand(13, 7, DEVICE)"},
+     "      SendCommand(13, 7, DEVICE). With --server URI the plug-in opens that server: it sets\n"
+     "      Remote, and refuses unless the settings' SOFTWARE/velto/LNS/Server names URI"},
     {"register-plugin", "NETWORK [PROGRAMID...]",
      "register the plug-in's commands in a network through the plug-in itself (command 50) for\n"
      "      the program ids given (all of its device templates when none); waits up to 30 s for\n"
@@ -60,6 +70,11 @@ const CommandInfo kCommands[] = {
      "      states, every 50th unreachable, every 25th a sensor of another kind, spread over K\n"
      "      subsystems \"LNS System.Building b.Floor f\" (default: one per 50 devices)"},
     {"remove-network", "NETWORK", "remove a network with everything in it, in one transaction"},
+    {"copy-network", "NETWORK [--from FILE|URI] --to FILE|URI [--as NEWNAME]",
+     "copy a network with everything in it (subsystems, devices, values, registrations, write\n"
+     "      history) into another database, a file or a server each, in one transaction: all of it\n"
+     "      or nothing. --from defaults to the database of --db or --server; a missing target file\n"
+     "      is created; a network of the name there already is refused"},
     {"demo", "",
      "create the demo network \"Demo\", or add what an interrupted run left out (nothing happens\n"
      "      when it is complete)"},
@@ -110,6 +125,36 @@ const QString &networkArgument(const QString &name)
     return name;
 }
 
+// A database named on the command line: a server's URI must carry no
+// password, which the shell's history and the process list would show.
+QString locationArgument(const QString &option, const QString &location)
+{
+    if (location.trimmed().isEmpty())
+        throw UsageError{QStringLiteral("%1 needs a file name or server URI, not an empty text").arg(option)};
+    if (NetDbServerAddress::isServerAddress(location) &&
+        !NetDbServerAddress::parse(location).password().isEmpty())
+        throw UsageError{QStringLiteral("%1: a password does not belong on the command line; put it into "
+                                        "~/.pgpass, a service file or PGPASSWORD")
+                             .arg(option)};
+    return location;
+}
+
+QString serverArgument(const QString &uri)
+{
+    if (!NetDbServerAddress::parse(uri).isValid())
+        throw UsageError{QStringLiteral("--server needs a server URI (postgresql://USER@HOST:PORT/DATABASE), "
+                                        "not \"%1\"")
+                             .arg(NetDbServerAddress::withoutPassword(uri))};
+    return locationArgument(QStringLiteral("--server"), uri);
+}
+
+// A server as both sides name it: without password, in Qt's spelling.
+QString shownServer(const QString &uri)
+{
+    const NetDbServerAddress address = NetDbServerAddress::parse(uri);
+    return address.isValid() ? address.shown() : NetDbServerAddress::withoutPassword(uri);
+}
+
 bool parseYesNo(const QString &text)
 {
     const QString t = text.toLower();
@@ -132,16 +177,22 @@ LnsdbTool::~LnsdbTool() = default;
 QString LnsdbTool::helpText()
 {
     QString text =
-        QStringLiteral("Usage: lnsdb [--db FILE] COMMAND [ARGUMENTS]\n"
+        QStringLiteral("Usage: lnsdb [--db FILE | --server URI] COMMAND [ARGUMENTS]\n"
                        "\n"
                        "Creates and inspects the network database that the tarvina RX24 plug-in\n"
-                       "opens as its LNS object server.\n"
+                       "opens as its LNS object server: a file, or a team's project on a\n"
+                       "PostgreSQL server.\n"
                        "\n"
                        "Options:\n"
-                       "  --db FILE   the database file (default: the settings value\n"
-                       "              SOFTWARE/velto/LNS/DatabasePath, else\n"
-                       "              ~/.local/share/velto/lns/networks.lnsdb)\n"
-                       "  -h, --help  this text\n"
+                       "  --db FILE     the database file (default: the settings value\n"
+                       "                SOFTWARE/velto/LNS/DatabasePath, else\n"
+                       "                ~/.local/share/velto/lns/networks.lnsdb); a server URI too\n"
+                       "  --server URI  the project database on a PostgreSQL server, as a libpq URI:\n"
+                       "                postgresql://USER@HOST:PORT/DATABASE[?sslmode=verify-full]\n"
+                       "                or postgresql://?service=NAME. The password comes from\n"
+                       "                ~/.pgpass, the service file or PGPASSWORD, never from the\n"
+                       "                command line\n"
+                       "  -h, --help    this text\n"
                        "\n"
                        "DEVICE is an LNS object name: network/system.subsystem/device, with \"\\\" or\n"
                        "\"/\" between the levels, e.g. 'Demo\\LNS System.Floor 1\\RX24 Full'.\n"
@@ -171,12 +222,17 @@ int LnsdbTool::run(QStringList arguments)
                 m_out << helpText();
                 return Ok;
             }
-            if (option == QLatin1String("--db") || option.startsWith(QLatin1String("--db="))) {
-                if (option == QLatin1String("--db") && arguments.isEmpty())
-                    throw UsageError{QStringLiteral("--db needs a file name")};
-                m_databasePath = option == QLatin1String("--db") ? arguments.takeFirst() : option.mid(5);
-                if (m_databasePath.trimmed().isEmpty())
-                    throw UsageError{QStringLiteral("--db needs a file name, not an empty text")};
+            const QString name = option.section(QLatin1Char('='), 0, 0);
+            if (name == QLatin1String("--db") || name == QLatin1String("--server")) {
+                if (!m_locationOption.isEmpty() && m_locationOption != name)
+                    throw UsageError{QStringLiteral("give --db or --server, not both")};
+                if (name == option && arguments.isEmpty())
+                    throw UsageError{name == QLatin1String("--db") ? QStringLiteral("--db needs a file name")
+                                                                   : QStringLiteral("--server needs a URI")};
+                const QString value = name == option ? arguments.takeFirst() : option.mid(name.size() + 1);
+                m_databasePath =
+                    name == QLatin1String("--db") ? locationArgument(name, value) : serverArgument(value);
+                m_locationOption = name;
                 continue;
             }
             throw UsageError{QStringLiteral("unknown option %1").arg(option)};
@@ -194,6 +250,9 @@ int LnsdbTool::run(QStringList arguments)
     } catch (const UsageError &e) {
         m_err << "lnsdb: " << e.message << Qt::endl;
         return BadArguments;
+    } catch (const Refusal &e) {
+        m_err << "lnsdb: " << e.message << Qt::endl;
+        return Failed;
     } catch (const AppError &e) {
         m_err << "lnsdb: " << e.description() << Qt::endl;
         return Failed;
@@ -254,14 +313,14 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
     if (!info)
         throw UsageError{QStringLiteral("unknown command \"%1\" (see lnsdb --help)").arg(command)};
     const bool openEnded = command == QLatin1String("set-cp") || command == QLatin1String("register-plugin");
-    // start-plugin and generate read their own options.
-    if (command != QLatin1String("start-plugin") && command != QLatin1String("generate"))
+    // start-plugin, generate and copy-network read their own options.
+    if (command != QLatin1String("start-plugin") && command != QLatin1String("generate") &&
+        command != QLatin1String("copy-network"))
         requireCount(command, args, argumentCount(*info, false), openEnded ? -1 : argumentCount(*info, true));
 
     using Mode = NetworkDatabase::OpenMode;
     if (command == QLatin1String("create")) {
-        database(Mode::Create);
-        m_out << m_databasePath << Qt::endl;
+        m_out << database(Mode::Create).shownLocation() << Qt::endl;
     } else if (command == QLatin1String("create-network")) {
         database(Mode::Existing).createNetwork(args.at(0), args.value(1));
     } else if (command == QLatin1String("create-subsystem")) {
@@ -334,21 +393,23 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
     } else if (command == QLatin1String("remove-network")) {
         const int devices = database(Mode::Existing).removeNetwork(networkArgument(args.at(0)));
         m_out << "Removed network \"" << args.at(0) << "\" with " << devices << " devices." << Qt::endl;
+    } else if (command == QLatin1String("copy-network")) {
+        copyNetwork(args);
     } else if (command == QLatin1String("demo")) {
         DemoNetwork demo(database(Mode::Create));
         const QStringList missing = demo.missingParts();
         if (missing.isEmpty()) {
             m_out << "The demo network \"" << DemoNetwork::networkName() << "\" exists already in "
-                  << m_databasePath << Qt::endl;
+                  << m_db->shownLocation() << Qt::endl;
         } else {
             const bool fresh = !database(Mode::Create).networkNames().contains(DemoNetwork::networkName());
             demo.create(DemoNetwork::defaultInterfaceFile());
             if (fresh)
                 m_out << "Created the demo network \"" << DemoNetwork::networkName() << "\" in "
-                      << m_databasePath << Qt::endl;
+                      << m_db->shownLocation() << Qt::endl;
             else
                 m_out << "Completed the demo network \"" << DemoNetwork::networkName() << "\" in "
-                      << m_databasePath << " (added " << missing.join(QStringLiteral(", ")) << ")"
+                      << m_db->shownLocation() << " (added " << missing.join(QStringLiteral(", ")) << ")"
                       << Qt::endl;
         }
     }
@@ -430,7 +491,7 @@ void LnsdbTool::generate(const QStringList &args)
                              .arg(QLatin1String(findCommand(QStringLiteral("generate"))->arguments))};
     const NetworkGenerator::Summary done =
         NetworkGenerator(database(NetworkDatabase::OpenMode::Create)).generate(options);
-    m_out << "Created network \"" << options.network << "\" in " << m_databasePath << ": " << done.rx24
+    m_out << "Created network \"" << options.network << "\" in " << m_db->shownLocation() << ": " << done.rx24
           << " RX24 devices (" << done.unreachable << " unreachable) and " << done.otherKind
           << " of another kind in " << done.subsystems << " subsystems, in " << done.milliseconds << " ms."
           << Qt::endl;
@@ -460,6 +521,10 @@ void LnsdbTool::startPlugin(const QStringList &args)
         throw UsageError{
             QStringLiteral("usage: lnsdb start-plugin DEVICE [--remote] [--ni NAME] [--object LMO]")};
     deviceParts(deviceName);
+    if (NetDbServerAddress::isServerAddress(m_databasePath) && !m_locationOption.isEmpty()) {
+        requireConfiguredServer();
+        remote = true;
+    }
 
     DirectorClient client = director();
     client.activate();
@@ -470,6 +535,58 @@ void LnsdbTool::startPlugin(const QStringList &args)
     client.sendCommand(DirectorClient::ConfigureCommand, DirectorClient::DeviceClass, deviceName);
     m_out << "Sent command " << DirectorClient::ConfigureCommand << " for '" << deviceName << "' to "
           << client.serviceName() << Qt::endl;
+}
+
+void LnsdbTool::requireConfiguredServer() const
+{
+    // The plug-in takes no URI over the bus: a remote connect opens the
+    // server of its settings, so they must name the one meant here.
+    const QString wanted = shownServer(m_databasePath);
+    const QString configured = NetworkDatabase::configuredServer();
+    if (configured.isEmpty() || shownServer(configured) != wanted)
+        throw Refusal{QStringLiteral("the plug-in opens the server its settings name, %1; to start it on %2, "
+                                     "set SOFTWARE/velto/LNS/Server = %2 in %3")
+                          .arg(configured.isEmpty() ? QStringLiteral("here none") : shownServer(configured),
+                               wanted, SettingsLocation::filePath())};
+}
+
+void LnsdbTool::copyNetwork(const QStringList &args)
+{
+    QString name;
+    QString from = m_databasePath;
+    QString to;
+    QString newName;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        const bool option =
+            arg == QLatin1String("--from") || arg == QLatin1String("--to") || arg == QLatin1String("--as");
+        if (!option && (arg.startsWith(QLatin1Char('-')) || !name.isEmpty()))
+            throw UsageError{QStringLiteral("unexpected argument \"%1\" (see lnsdb --help)").arg(arg)};
+        if (!option) {
+            name = networkArgument(arg);
+            continue;
+        }
+        if (i + 1 >= args.size())
+            throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
+        const QString &value = args.at(++i);
+        if (arg == QLatin1String("--from"))
+            from = locationArgument(arg, value);
+        else if (arg == QLatin1String("--to"))
+            to = locationArgument(arg, value);
+        else
+            newName = networkArgument(value);
+    }
+    if (name.isEmpty() || to.isEmpty())
+        throw UsageError{QStringLiteral("usage: lnsdb copy-network %1")
+                             .arg(QLatin1String(findCommand(QStringLiteral("copy-network"))->arguments))};
+    NetworkDatabase source(from, NetworkDatabase::OpenMode::ReadOnly);
+    source.connectServer(0);
+    NetworkDatabase target(to, NetworkDatabase::OpenMode::Create);
+    target.connectServer(0);
+    const int devices = source.copyNetworkTo(name, target, newName);
+    m_out << "Copied network \"" << name << "\""
+          << (newName.isEmpty() ? QString() : QStringLiteral(" as \"%1\"").arg(newName)) << " (" << devices
+          << " devices) from " << source.shownLocation() << " to " << target.shownLocation() << Qt::endl;
 }
 
 int LnsdbTool::registerPlugin(const QString &networkName, const QStringList &programIds)
@@ -494,7 +611,7 @@ int LnsdbTool::registerPlugin(const QString &networkName, const QStringList &pro
     listingStream.flush();
     if (listed == 0) {
         m_err << "lnsdb: the plug-in reported success, but network \"" << networkName << "\" of "
-              << m_databasePath << " holds no registration of it"
+              << m_db->shownLocation() << " holds no registration of it"
               << (programIds.isEmpty() ? QString()
                                        : QStringLiteral(" for ") + programIds.join(QStringLiteral(", ")))
               << " (does the plug-in use another database?)" << Qt::endl;

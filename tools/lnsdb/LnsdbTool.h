@@ -50,6 +50,9 @@ private:
     int listPlugins(QTextStream &out, const QString &network, const QStringList &programIds);
     // The director's commands: they drive the plug-in over the session bus.
     void startPlugin(const QStringList &args);
+    // Refuses unless the plug-in's settings name the server given here.
+    void requireConfiguredServer() const;
+    void copyNetwork(const QStringList &args);
     void generate(const QStringList &args);
     int registerPlugin(const QString &networkName, const QStringList &programIds);
     DirectorClient director() const;
@@ -57,6 +60,7 @@ private:
     QTextStream &m_out;
     QTextStream &m_err;
     QString m_databasePath;
+    QString m_locationOption; // "--db" or "--server" when the command line named the database
     std::unique_ptr<NetworkDatabase> m_db;
     std::unique_ptr<QDBusConnection> m_bus;
     QString m_serviceName;

@@ -43,6 +43,10 @@ public:
     // Statements that start a transaction; the first client's write lock on
     // the file, or a plain transaction on the server.
     virtual QStringList beginStatements() const = 0;
+    // Statements that start a transaction that only reads and sees the
+    // database as it stood at its first read until it ends, whatever other
+    // clients commit meanwhile.
+    virtual QStringList beginSnapshotStatements() const = 0;
     // Starts the transaction that creates the tables, so that two first
     // clients do not both create them.
     virtual QStringList beginCreateStatements() const = 0;
@@ -52,9 +56,10 @@ public:
     // The statement that locks one row until the end of the transaction, or
     // empty when the transaction holds the whole database already.
     virtual QString lockRowStatement(const QString &table) const = 0;
-    // The statement that hands out a new id, or empty when ids are counted
-    // from the table's largest one inside the write lock.
-    virtual QString nextIdStatement() const = 0;
+    // The statement that hands out as many new ids as its one value asks
+    // for, or empty when ids are counted from the table's largest one inside
+    // the write lock.
+    virtual QString nextIdsStatement() const = 0;
 
     // True when another client committed since the previous call, or when
     // that cannot be known. Never false after such a commit.

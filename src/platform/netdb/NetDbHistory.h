@@ -25,10 +25,12 @@ public:
     // Every entry of the devices the subquery selects (it takes one bind),
     // and the configurations no other entry names.
     void removeDevices(const QString &deviceIdsSubquery, const QVariant &bind);
+    // The id of the stored configuration text, stored now unless an equal
+    // one is there already.
+    qint64 storeSet(const QString &content);
 
 private:
     bool available() const;
-    qint64 storeSet(const QString &content);
     void dropUnnamedSets();
 
     NetDbSession &m_session;

@@ -181,6 +181,11 @@ QStringList NetDbPostgresEngine::beginCreateStatements() const
     return {QStringLiteral("BEGIN"), QStringLiteral("SELECT pg_advisory_xact_lock(7524024)")};
 }
 
+QStringList NetDbPostgresEngine::beginSnapshotStatements() const
+{
+    return {QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY")};
+}
+
 QStringList NetDbPostgresEngine::extraSchema() const
 {
     return {QStringLiteral("CREATE SEQUENCE IF NOT EXISTS rx24_ids")};
@@ -191,11 +196,11 @@ QString NetDbPostgresEngine::lockRowStatement(const QString &table) const
     return QStringLiteral("SELECT id FROM %1 WHERE id = ? FOR UPDATE").arg(table);
 }
 
-QString NetDbPostgresEngine::nextIdStatement() const
+QString NetDbPostgresEngine::nextIdsStatement() const
 {
     // Never waits and never hands one id out twice, also to clients whose
     // transactions run side by side.
-    return QStringLiteral("SELECT nextval('rx24_ids')");
+    return QStringLiteral("SELECT nextval('rx24_ids') FROM generate_series(1, ?)");
 }
 
 bool NetDbPostgresEngine::otherConnectionWrote()

@@ -27,9 +27,10 @@ public:
     int catalogueSize(QSqlDatabase &db) override;
     QStringList beginStatements() const override;
     QStringList beginCreateStatements() const override;
+    QStringList beginSnapshotStatements() const override;
     QStringList extraSchema() const override;
     QString lockRowStatement(const QString &table) const override;
-    QString nextIdStatement() const override;
+    QString nextIdsStatement() const override;
     bool otherConnectionWrote() override;
     void setOtherWriteHandler(std::function<void()> handler) override;
     void wrote(QSqlDatabase &db, bool inTransaction) override;

@@ -570,38 +570,67 @@ void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWrit
 qint64 NetDbSession::insert(const QString &table, const QStringList &columns, const QVariantList &values,
                             NetDbWriteScope scope)
 {
-    qint64 id = 0;
+    return insertAll(table, columns, {values}, scope).constFirst();
+}
+
+QList<qint64> NetDbSession::insertAll(const QString &table, const QStringList &columns,
+                                      const QList<QVariantList> &rows, NetDbWriteScope scope)
+{
+    QList<qint64> ids;
+    if (rows.isEmpty())
+        return ids;
     atomically([&] {
-        if (const QString sequence = m_engine->nextIdStatement(); !sequence.isEmpty()) {
-            id = freshValue(sequence, {}).toLongLong();
-            const QStringList marks(columns.size() + 1, QStringLiteral("?"));
-            QVariantList binds{id};
-            binds += values;
-            exec(QStringLiteral("INSERT INTO %1 (id, %2) VALUES (%3)")
-                     .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+        ids = newIds(table, rows.size());
+        const QString tuple =
+            QLatin1Char('(') +
+            QStringList(columns.size() + 1, QStringLiteral("?")).join(QStringLiteral(", ")) +
+            QLatin1Char(')');
+        qsizetype done = 0;
+        while (done < rows.size()) {
+            // Statements of 64, 32, ... 1 rows: a few prepared ones serve any count.
+            qsizetype count = 64;
+            while (count > rows.size() - done)
+                count /= 2;
+            QVariantList binds;
+            binds.reserve(count * (columns.size() + 1));
+            for (qsizetype i = done; i < done + count; ++i) {
+                binds.append(ids.at(i));
+                binds += rows.at(i);
+            }
+            exec(QStringLiteral("INSERT INTO %1 (id, %2) VALUES %3")
+                     .arg(table, columns.join(QStringLiteral(", ")),
+                          QStringList(count, tuple).join(QStringLiteral(", "))),
                  binds, scope);
-            return;
+            done += count;
         }
-        // Inside the transaction nobody else inserts: after the first look at
-        // the table the next id is known here.
-        auto next = m_nextIds.find(table);
-        if (next == m_nextIds.end()) {
-            const qint64 first =
-                selectRow(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM %1").arg(table), {}, table)
-                    .at(0)
-                    .toLongLong();
-            next = m_nextIds.insert(table, first);
-        }
-        id = next.value();
-        const QStringList marks(columns.size() + 1, QStringLiteral("?"));
-        QVariantList binds{id};
-        binds += values;
-        exec(QStringLiteral("INSERT INTO %1 (id, %2) VALUES (%3)")
-                 .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
-             binds, scope);
-        m_nextIds[table] = id + 1;
+        if (m_engine->nextIdsStatement().isEmpty())
+            m_nextIds[table] = ids.constLast() + 1;
     });
-    return id;
+    return ids;
+}
+
+QList<qint64> NetDbSession::newIds(const QString &table, qsizetype count)
+{
+    QList<qint64> ids;
+    ids.reserve(count);
+    if (const QString sequence = m_engine->nextIdsStatement(); !sequence.isEmpty()) {
+        for (const QVariantList &row : selectFresh(sequence, {count}))
+            ids.append(row.at(0).toLongLong());
+        return ids;
+    }
+    // Inside the transaction nobody else inserts: after the first look at
+    // the table the next id is known here.
+    auto next = m_nextIds.find(table);
+    if (next == m_nextIds.end()) {
+        const qint64 first =
+            selectRow(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM %1").arg(table), {}, table)
+                .at(0)
+                .toLongLong();
+        next = m_nextIds.insert(table, first);
+    }
+    for (qsizetype i = 0; i < count; ++i)
+        ids.append(next.value() + i);
+    return ids;
 }
 
 void NetDbSession::beginTransaction()
@@ -696,6 +725,34 @@ void NetDbSession::atomically(const std::function<void()> &work)
         throw;
     }
     commitTransaction();
+}
+
+void NetDbSession::readSnapshot(const std::function<void()> &work)
+{
+    requireOpen();
+    if (m_inTransaction) {
+        work();
+        return;
+    }
+    runAll(m_engine->beginSnapshotStatements(), QStringLiteral("starting to read"));
+    // Held as this client's transaction, so that nothing inside starts another.
+    m_inTransaction = true;
+    dropCaches();
+    try {
+        work();
+    } catch (...) {
+        m_inTransaction = false;
+        dropCaches();
+        QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+    m_inTransaction = false;
+    QSqlQuery end(database());
+    if (!end.exec(QStringLiteral("COMMIT"))) {
+        const QSqlError error = end.lastError();
+        QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
+        raise(error, QStringLiteral("ending a read"));
+    }
 }
 
 void NetDbSession::runAll(const QStringList &statements, const QString &what)

@@ -90,6 +90,11 @@ public:
     // serve a server database.
     qint64 insert(const QString &table, const QStringList &columns, const QVariantList &values,
                   NetDbWriteScope scope = NetDbWriteScope::Anything);
+    // Inserts the rows, several to a statement, and returns their ids in
+    // their order: a copied device's hundreds of CPs cost a few round trips
+    // to a server, not hundreds.
+    QList<qint64> insertAll(const QString &table, const QStringList &columns, const QList<QVariantList> &rows,
+                            NetDbWriteScope scope = NetDbWriteScope::Anything);
 
     // Changes whenever what was read before may no longer hold: after a
     // write of this client (CP bytes aside, which change no listing), a
@@ -128,6 +133,10 @@ public:
     // Runs several writes as one: inside this client's transaction as part of
     // it, otherwise in a transaction of their own.
     void atomically(const std::function<void()> &work);
+    // Runs reads that must agree with each other (a whole network walked
+    // while others write it): they see the database as it stood at the
+    // first of them. Inside this client's transaction, as part of it.
+    void readSnapshot(const std::function<void()> &work);
 
     bool deviceWritePrepared = false;
     int deviceWriteValue = 0;
@@ -152,6 +161,8 @@ private:
     void flushCpBytes() const;
     // Runs a statement whose answer must never be served from what was kept.
     QVariant freshValue(const QString &sql, const QVariantList &binds);
+    // Ids for new rows of the table, inside this client's transaction.
+    QList<qint64> newIds(const QString &table, qsizetype count);
     void runAll(const QStringList &statements, const QString &what);
     QSqlDatabase database() const;
     QSqlQuery &statement(const QString &sql) const;

@@ -21,9 +21,11 @@ public:
     int catalogueSize(QSqlDatabase &db) override;
     QStringList beginStatements() const override;
     QStringList beginCreateStatements() const override { return beginStatements(); }
+    // Deferred: takes no write lock, and a read-only file allows it.
+    QStringList beginSnapshotStatements() const override { return {QStringLiteral("BEGIN")}; }
     QStringList extraSchema() const override { return {}; }
     QString lockRowStatement(const QString &) const override { return {}; }
-    QString nextIdStatement() const override { return {}; }
+    QString nextIdsStatement() const override { return {}; }
     bool otherConnectionWrote() override { return m_watch.otherConnectionWrote(); }
     void setOtherWriteHandler(std::function<void()>) override {}
     void wrote(QSqlDatabase &db, bool inTransaction) override;

@@ -4,6 +4,7 @@
 #include "platform/netdb/NetDbAdministration.h"
 #include "platform/netdb/NetDbFailure.h"
 #include "platform/netdb/NetDbNetwork.h"
+#include "platform/netdb/NetDbNetworkCopy.h"
 #include "platform/netdb/NetDbServerAddress.h"
 #include "platform/netdb/NetDbSession.h"
 #include "platform/services/SettingsLocation.h"
@@ -188,6 +189,13 @@ LnsRef<LnsAppDevice> NetworkDatabase::device(const QString &network, const QStri
 {
     return NetDbObjects::device(m_session,
                                 NetDbAdministration(m_session).deviceId(network, subsystemPath, deviceName));
+}
+
+int NetworkDatabase::copyNetworkTo(const QString &name, NetworkDatabase &target, const QString &newName)
+{
+    m_session->requireOpen();
+    target.m_session->requireOpen();
+    return NetDbNetworkCopy(m_session, target.m_session).copy(name, newName);
 }
 
 void NetworkDatabase::atomically(const std::function<void()> &work)

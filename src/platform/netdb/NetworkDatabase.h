@@ -78,6 +78,14 @@ public:
     // The device as the object server hands it out.
     LnsRef<LnsAppDevice> device(const QString &network, const QString &subsystemPath,
                                 const QString &deviceName) const;
+    // Copies the network with everything in it (subsystems, devices, their
+    // objects, NVs and CPs, the plug-in's registrations, the write history)
+    // into target, named newName there (empty: as here). The target takes
+    // all of it in one transaction or nothing; this database is read as it
+    // stood when the copy began. The number of devices copied; NotFound when
+    // there is no such network here, InvalidArgument when target holds one
+    // of that name already. Both need a connection.
+    int copyNetworkTo(const QString &name, NetworkDatabase &target, const QString &newName = {});
     // Runs several administrative steps as one transaction: all of them
     // are stored, or none when one raises.
     void atomically(const std::function<void()> &work);
