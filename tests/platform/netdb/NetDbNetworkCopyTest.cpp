@@ -4,9 +4,11 @@
 
 namespace {
 
-using NetDbNetworkCopyTest = NetDbTestFixture;
+class NetDbNetworkCopyTest : public NetDbTestFixture
+{
+};
 
-TEST_F(NetDbNetworkCopyTest, ACopyBesideTheOriginalIsEqualAndApart)
+TEST_P(NetDbNetworkCopyTest, ACopyBesideTheOriginalIsEqualAndApart)
 {
     scenes()->setValue(QStringLiteral("09 08 07 06 05 04"));
     const QDateTime when(QDate(2024, 5, 1), QTime(8, 30, 0, 125), Qt::UTC);
@@ -36,5 +38,7 @@ TEST_F(NetDbNetworkCopyTest, ACopyBesideTheOriginalIsEqualAndApart)
         lnsErrorNumber([&] { db->copyNetworkTo(QStringLiteral("Plant"), *db, QStringLiteral("Plant B")); }),
         LnsErrorCode::InvalidArgument);
 }
+
+RX24_ON_BOTH_ENGINES(NetDbNetworkCopyTest);
 
 } // namespace
