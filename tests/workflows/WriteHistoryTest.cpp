@@ -2,15 +2,18 @@
 #include "workflows/WriteHistory.h"
 
 #include "WorkflowFixture.h"
+#include "support/NetDbEngines.h"
 
 namespace {
 
-class History : public WorkflowFixture
+class History : public WorkflowFixture, public ::testing::WithParamInterface<NetDbEngineKind>
 {
 protected:
+    bool databaseOnServer() const override { return GetParam() == NetDbEngineKind::Server; }
+
     QList<LnsHistoryEntry> historyOf(const QString &deviceName = QStringLiteral("RX24 Hall"))
     {
-        NetworkDatabase other(path("net.lnsdb"));
+        NetworkDatabase other(databaseLocation());
         other.connectServer(0);
         return WriteHistory::entries(
             *other.device(QStringLiteral("Demo"), QStringLiteral("LNS System.Floor 1"), deviceName));
@@ -18,9 +21,15 @@ protected:
     int storedSets()
     {
         int count = -1;
-        QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("count"));
-        sql.setDatabaseName(path("net.lnsdb"));
-        if (sql.open()) {
+        QSqlDatabase sql;
+        if (databaseOnServer()) {
+            sql = PgTestServer::open(databaseLocation(), QStringLiteral("count"));
+        } else {
+            sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("count"));
+            sql.setDatabaseName(path("net.lnsdb"));
+            sql.open();
+        }
+        if (sql.isOpen()) {
             QSqlQuery query(sql);
             if (query.exec(QStringLiteral("SELECT count(*) FROM config_sets")) && query.next())
                 count = query.value(0).toInt();
@@ -41,7 +50,12 @@ protected:
     }
 };
 
-TEST_F(History, ThreeWritesKeepThreeSetsAndRestoringTheFirstGivesTheDeviceBackWhole)
+// Files made by an earlier version, without the history's tables.
+class HistoryOfOlderFiles : public History
+{
+};
+
+TEST_P(History, ThreeWritesKeepThreeSetsAndRestoringTheFirstGivesTheDeviceBackWhole)
 {
     storeSlots(QStringLiteral("RX24 Hall"), {MT_RP4, MT_KW8});
     open();
@@ -74,7 +88,7 @@ TEST_F(History, ThreeWritesKeepThreeSetsAndRestoringTheFirstGivesTheDeviceBackWh
     EXPECT_EQ(historyOf().size(), 4);
 }
 
-TEST_F(History, AWriteThatFailsLeavesNoEntry)
+TEST_P(History, AWriteThatFailsLeavesNoEntry)
 {
     configureLightAndSwitch();
     otherClient([](NetworkDatabase &db) {
@@ -86,7 +100,7 @@ TEST_F(History, AWriteThatFailsLeavesNoEntry)
     EXPECT_EQ(storedSets(), 0);
 }
 
-TEST_F(History, PruningKeepsTheNewestAndNeverASetAnotherEntryStillNames)
+TEST_P(History, PruningKeepsTheNewestAndNeverASetAnotherEntryStillNames)
 {
     WriteHistory::setDepth(2);
     writeThreeTimes();
@@ -101,7 +115,7 @@ TEST_F(History, PruningKeepsTheNewestAndNeverASetAnotherEntryStillNames)
     EXPECT_EQ(set.names.value(1), QStringLiteral("Light Hall"));
 }
 
-TEST_F(History, ADatabaseWithoutHistoryGetsItWhenAWritingClientOpensIt)
+TEST_P(HistoryOfOlderFiles, ADatabaseWithoutHistoryGetsItWhenAWritingClientOpensIt)
 {
     changeDatabase(QStringLiteral("DROP TABLE config_history"));
     changeDatabase(QStringLiteral("DROP TABLE config_sets"));
@@ -110,7 +124,7 @@ TEST_F(History, ADatabaseWithoutHistoryGetsItWhenAWritingClientOpensIt)
     EXPECT_EQ(historyOf().size(), 1);
 }
 
-TEST_F(History, ADatabaseThatCouldNotTakeTheHistoryWhenOpenedGetsItWithTheFirstWrite)
+TEST_P(HistoryOfOlderFiles, ADatabaseThatCouldNotTakeTheHistoryWhenOpenedGetsItWithTheFirstWrite)
 {
     configureLightAndSwitch();
     changeDatabase(QStringLiteral("DROP TABLE config_history"));
@@ -119,5 +133,8 @@ TEST_F(History, ADatabaseThatCouldNotTakeTheHistoryWhenOpenedGetsItWithTheFirstW
     EXPECT_TRUE(MessageBox::shownBoxes().isEmpty());
     EXPECT_EQ(historyOf().size(), 1);
 }
+
+RX24_ON_BOTH_ENGINES(History);
+INSTANTIATE_TEST_SUITE_P(File, HistoryOfOlderFiles, ::testing::Values(NetDbEngineKind::File), engineName);
 
 } // namespace

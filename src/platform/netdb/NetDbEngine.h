@@ -56,6 +56,14 @@ public:
     // The statement that locks one row until the end of the transaction, or
     // empty when the transaction holds the whole database already.
     virtual QString lockRowStatement(const QString &table) const = 0;
+    // The stored sets of the history are shared by devices: a client that
+    // may name one holds this (shared with other writers) until its
+    // transaction ends, and the sweep of sets nobody names tries for it
+    // alone and is left for later when others hold it, so that the two
+    // never wait for each other. Empty where the transaction holds the
+    // whole database.
+    virtual QString setsInUseStatement() const = 0;
+    virtual QString setsSweepStatement() const = 0;
     // The statement that hands out as many new ids as its one value asks
     // for, or empty when ids are counted from the table's largest one inside
     // the write lock.

@@ -99,6 +99,7 @@ LnsHistoryEntry NetDbHistory::entry(qint64 deviceId, int number) const
 
 qint64 NetDbHistory::storeSet(const QString &content)
 {
+    m_session.holdSetsInUse();
     // The digest only finds a candidate quickly; the content decides.
     const QString digest =
         QStringLiteral("%1-%2").arg(fnv1a(content), 16, 16, QLatin1Char('0')).arg(content.size());
@@ -119,6 +120,9 @@ qint64 NetDbHistory::storeSet(const QString &content)
 
 void NetDbHistory::dropUnnamedSets()
 {
+    // Left for a later write while other clients may name one of them.
+    if (!m_session.maySweepSets())
+        return;
     m_session.exec(QStringLiteral("DELETE FROM config_sets WHERE id NOT IN (SELECT before_set FROM "
                                   "config_history) AND id NOT IN (SELECT after_set FROM config_history)"),
                    {}, NetDbWriteScope::History);

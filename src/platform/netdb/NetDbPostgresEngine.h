@@ -30,6 +30,14 @@ public:
     QStringList beginSnapshotStatements() const override;
     QStringList extraSchema() const override;
     QString lockRowStatement(const QString &table) const override;
+    QString setsInUseStatement() const override
+    {
+        return QStringLiteral("SELECT pg_advisory_xact_lock_shared(7524025)");
+    }
+    QString setsSweepStatement() const override
+    {
+        return QStringLiteral("SELECT pg_try_advisory_xact_lock(7524025)");
+    }
     QString nextIdsStatement() const override;
     bool otherConnectionWrote() override;
     void setOtherWriteHandler(std::function<void()> handler) override;

@@ -555,6 +555,7 @@ void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWrit
     if (!done) {
         dropCaches(); // a failed write may have ended the transaction
         m_nextIds.clear();
+        m_setsHeld = false;
         raise(error, QStringLiteral("writing"));
     }
     if (scope == NetDbWriteScope::Anything)
@@ -641,6 +642,7 @@ void NetDbSession::beginTransaction()
     runAll(m_engine->beginStatements(), QStringLiteral("starting a transaction"));
     m_inTransaction = true;
     m_nextIds.clear();
+    m_setsHeld = false;
     // Commits of others up to now show.
     if (m_engine->otherConnectionWrote())
         dropCaches();
@@ -656,6 +658,7 @@ void NetDbSession::commitTransaction()
     m_engine->beforeCommit(db);
     QSqlQuery query(db);
     m_nextIds.clear();
+    m_setsHeld = false;
     if (!query.exec(QStringLiteral("COMMIT"))) {
         dropCaches();
         const QSqlError error = query.lastError();
@@ -676,6 +679,7 @@ void NetDbSession::cancelTransaction()
     QSqlQuery query(database());
     m_inTransaction = false;
     m_nextIds.clear();
+    m_setsHeld = false;
     m_pendingCps.clear();
     m_pendingIndex.clear();
     dropCaches(); // what was read or written inside is gone
@@ -781,6 +785,23 @@ QVariant NetDbSession::freshValue(const QString &sql, const QVariantList &binds)
     const QVariant value = query.next() ? query.value(0) : QVariant();
     query.finish();
     return value;
+}
+
+void NetDbSession::holdSetsInUse()
+{
+    requireOpen();
+    const QString sql = m_engine->setsInUseStatement();
+    if (sql.isEmpty() || !m_inTransaction || m_setsHeld)
+        return;
+    freshValue(sql, {});
+    m_setsHeld = true;
+}
+
+bool NetDbSession::maySweepSets()
+{
+    requireOpen();
+    const QString sql = m_engine->setsSweepStatement();
+    return sql.isEmpty() || !m_inTransaction || freshValue(sql, {}).toBool();
 }
 
 void NetDbSession::lockRow(const QString &table, qint64 id)

@@ -125,6 +125,11 @@ public:
     // writing it waits (a device written by two engineers at once). Nothing
     // to do where the transaction holds the whole database.
     void lockRow(const QString &table, qint64 id);
+    // Before a write names a stored set of the history; once per transaction.
+    void holdSetsInUse();
+    // Whether the sets nobody names may be swept now: not while another
+    // client's transaction may be about to name one of them.
+    bool maySweepSets();
 
     void beginTransaction();
     void commitTransaction();
@@ -190,5 +195,6 @@ private:
     // CP bytes put inside the transaction and not yet sent: a device's write
     // changes dozens of CPs, and on a server each statement is a round trip.
     mutable QList<std::pair<qint64, QString>> m_pendingCps;
+    bool m_setsHeld = false; // this transaction holds the history's sets in use
     mutable QHash<qint64, qsizetype> m_pendingIndex;
 };

@@ -25,6 +25,8 @@ public:
     QStringList beginSnapshotStatements() const override { return {QStringLiteral("BEGIN")}; }
     QStringList extraSchema() const override { return {}; }
     QString lockRowStatement(const QString &) const override { return {}; }
+    QString setsInUseStatement() const override { return {}; }
+    QString setsSweepStatement() const override { return {}; }
     QString nextIdsStatement() const override { return {}; }
     bool otherConnectionWrote() override { return m_watch.otherConnectionWrote(); }
     void setOtherWriteHandler(std::function<void()>) override {}
