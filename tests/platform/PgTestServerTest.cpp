@@ -52,34 +52,6 @@ private:
     QSqlDatabase m_db;
 };
 
-// libpq reads a password from these too; a test of a refusal must not find one.
-class NoPasswordFromEnvironment
-{
-public:
-    NoPasswordFromEnvironment()
-        : m_password(qgetenv("PGPASSWORD")), m_hadPassword(qEnvironmentVariableIsSet("PGPASSWORD")),
-          m_passFile(qgetenv("PGPASSFILE")), m_hadPassFile(qEnvironmentVariableIsSet("PGPASSFILE"))
-    {
-        qunsetenv("PGPASSWORD");
-        qputenv("PGPASSFILE", "/nonexistent/pgpass");
-    }
-    ~NoPasswordFromEnvironment()
-    {
-        if (m_hadPassword)
-            qputenv("PGPASSWORD", m_password);
-        if (m_hadPassFile)
-            qputenv("PGPASSFILE", m_passFile);
-        else
-            qunsetenv("PGPASSFILE");
-    }
-
-private:
-    QByteArray m_password;
-    bool m_hadPassword;
-    QByteArray m_passFile;
-    bool m_hadPassFile;
-};
-
 struct ScriptRun
 {
     int exitCode = -1;
@@ -121,48 +93,6 @@ QString readFile(const QString &path)
 
 } // namespace
 
-TEST(PgTestServerTest, AnswersOnItsUriAsTheTestRole)
-{
-    Connection db(PgTestServer::uri());
-    ASSERT_TRUE(db.isOpen()) << db.error().toStdString();
-    EXPECT_EQ(db.value(QStringLiteral("SELECT 1")), QVariant(1));
-    EXPECT_EQ(db.value(QStringLiteral("SELECT current_user")), QVariant(QStringLiteral("rx24")));
-    EXPECT_EQ(db.value(QStringLiteral("SELECT current_database()")), QVariant(QStringLiteral("rx24test")));
-}
-
-TEST(PgTestServerTest, TlsUriTalksTls)
-{
-    const QString sslInUse = QStringLiteral("SELECT ssl FROM pg_stat_ssl WHERE pid = pg_backend_pid()");
-    Connection tls(PgTestServer::tlsUri());
-    ASSERT_TRUE(tls.isOpen()) << tls.error().toStdString();
-    EXPECT_EQ(tls.value(sslInUse), QVariant(true));
-
-    // The same question tells a plain connection apart.
-    Connection plain(PgTestServer::uri() + QStringLiteral("?sslmode=disable"));
-    ASSERT_TRUE(plain.isOpen()) << plain.error().toStdString();
-    EXPECT_EQ(plain.value(sslInUse), QVariant(false));
-}
-
-TEST(PgTestServerTest, PasswordRoleNeedsItsPassword)
-{
-    const NoPasswordFromEnvironment noPassword;
-    {
-        Connection without(PgTestServer::passwordUri());
-        EXPECT_FALSE(without.isOpen());
-    }
-    {
-        Connection wrong(PgTestServer::passwordUri(), PgTestServer::password() + QStringLiteral("x"));
-        EXPECT_FALSE(wrong.isOpen());
-        EXPECT_TRUE(wrong.error().contains(QStringLiteral("password authentication failed")))
-            << wrong.error().toStdString();
-    }
-    Connection with(PgTestServer::passwordUri(), PgTestServer::password());
-    ASSERT_TRUE(with.isOpen()) << with.error().toStdString();
-    EXPECT_EQ(with.value(QStringLiteral("SELECT current_user")), QVariant(QStringLiteral("rx24pw")));
-    // It may work in the test database like the engine's users do.
-    EXPECT_TRUE(with.exec(QStringLiteral("CREATE TEMPORARY TABLE t (x integer)")));
-}
-
 TEST(PgTestServerTest, FreshSchemasDoNotSeeEachOther)
 {
     const PgTestSchema first(QStringLiteral("Apart"));
@@ -186,23 +116,6 @@ TEST(PgTestServerTest, FreshSchemasDoNotSeeEachOther)
     Connection plain(PgTestServer::uri());
     ASSERT_TRUE(plain.isOpen()) << plain.error().toStdString();
     EXPECT_EQ(plain.value(QStringLiteral("SELECT to_regclass('public.devices') IS NULL")), QVariant(true));
-}
-
-TEST(PgTestServerTest, DroppedSchemaIsGone)
-{
-    const QString uri = PgTestServer::freshSchemaUri(QStringLiteral("dropped"));
-    const QString schema = PgTestServer::schemaOf(uri);
-    {
-        Connection db(uri);
-        ASSERT_TRUE(db.isOpen()) << db.error().toStdString();
-        ASSERT_TRUE(db.exec(QStringLiteral("CREATE TABLE devices (name text)")));
-    }
-    PgTestServer::dropSchema(uri);
-    Connection plain(PgTestServer::uri());
-    ASSERT_TRUE(plain.isOpen()) << plain.error().toStdString();
-    EXPECT_EQ(
-        plain.value(QStringLiteral("SELECT count(*) FROM pg_namespace WHERE nspname = '%1'").arg(schema)),
-        QVariant(0));
 }
 
 TEST(PgTestServerTest, StartAgainKeepsTheRunningServer)
