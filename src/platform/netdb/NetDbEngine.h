@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 #include <memory>
 
@@ -34,6 +35,19 @@ public:
     // After the schema is checked: what the connection needs for its work.
     virtual void attach(QSqlDatabase &db, NetDbOpenMode mode) = 0;
     virtual void detach() = 0;
+
+    // Runs one statement with its values and gives its rows, or sets error;
+    // false when Qt's prepared statements are to run it instead.
+    virtual bool run(QSqlDatabase &db, const QString &sql, const QVariantList &binds,
+                     QList<QVariantList> &rows, QSqlError &error)
+    {
+        Q_UNUSED(db);
+        Q_UNUSED(sql);
+        Q_UNUSED(binds);
+        Q_UNUSED(rows);
+        Q_UNUSED(error);
+        return false;
+    }
 
     // Tables and indexes present.
     virtual QStringList catalogue(QSqlDatabase &db) = 0;

@@ -3,7 +3,10 @@
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/NetDbFailure.h"
 
+#include <QSqlDriver>
 #include <QSqlQuery>
+#include <libpq-fe.h>
+#include <vector>
 
 namespace {
 bool mentions(const QString &text, std::initializer_list<const char *> words)
@@ -137,13 +140,111 @@ QSqlDatabase NetDbPostgresEngine::open(const QString &connectionName, NetDbOpenM
 void NetDbPostgresEngine::attach(QSqlDatabase &db, NetDbOpenMode)
 {
     m_listening = m_notices.attach(db);
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (handle.isValid() &&
+        (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0))
+        m_connection = *static_cast<pg_conn *const *>(handle.constData());
 }
 
 void NetDbPostgresEngine::detach()
 {
+    m_connection = nullptr;
     m_notices.detach();
     m_listening = false;
     m_announce = false;
+}
+
+namespace {
+// The statement with its "?" marks numbered as the server takes them; marks
+// inside quoted texts stay.
+QByteArray numbered(const QString &sql)
+{
+    QByteArray out;
+    out.reserve(sql.size() + 16);
+    int mark = 0;
+    bool quoted = false;
+    for (const QChar c : sql) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (c == QLatin1Char('?') && !quoted)
+            out += '$' + QByteArray::number(++mark);
+        else
+            out += QString(c).toUtf8();
+    }
+    return out;
+}
+
+// The server's type numbers of the columns read as numbers or flags.
+constexpr Oid kBool = 16;
+constexpr Oid kInt8 = 20;
+constexpr Oid kInt2 = 21;
+constexpr Oid kInt4 = 23;
+} // namespace
+
+bool NetDbPostgresEngine::run(QSqlDatabase &, const QString &sql, const QVariantList &binds,
+                              QList<QVariantList> &rows, QSqlError &error)
+{
+    if (!m_connection)
+        return false;
+    auto text = m_numbered.find(sql);
+    if (text == m_numbered.end())
+        text = m_numbered.insert(sql, numbered(sql));
+    // Values go as text beside the statement, never into it.
+    std::vector<QByteArray> values(static_cast<size_t>(binds.size()));
+    std::vector<const char *> pointers(static_cast<size_t>(binds.size()), nullptr);
+    for (qsizetype i = 0; i < binds.size(); ++i) {
+        const QVariant &value = binds.at(i);
+        const auto at = static_cast<size_t>(i);
+        if (value.metaType() == QMetaType::fromType<QString>())
+            values[at] = value.toString().toUtf8(); // a null text is kept as "", as the tables keep it
+        else if (value.metaType() == QMetaType::fromType<bool>())
+            values[at] = value.toBool() ? "1" : "0";
+        else if (!value.isNull())
+            values[at] = value.toString().toUtf8();
+        else
+            continue;
+        pointers[at] = values[at].constData();
+    }
+    PGresult *result = PQexecParams(m_connection, text->constData(), static_cast<int>(binds.size()), nullptr,
+                                    pointers.data(), nullptr, nullptr, 0);
+    const ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
+    if (status == PGRES_TUPLES_OK) {
+        const int columns = PQnfields(result);
+        const int count = PQntuples(result);
+        rows.reserve(count);
+        for (int r = 0; r < count; ++r) {
+            QVariantList row;
+            row.reserve(columns);
+            for (int c = 0; c < columns; ++c) {
+                if (PQgetisnull(result, r, c)) {
+                    row.append(QVariant());
+                    continue;
+                }
+                const char *cell = PQgetvalue(result, r, c);
+                switch (PQftype(result, c)) {
+                case kBool:
+                    row.append(QVariant(cell[0] == 't'));
+                    break;
+                case kInt2:
+                case kInt4:
+                case kInt8:
+                    row.append(QVariant(qlonglong(QByteArray(cell).toLongLong())));
+                    break;
+                default:
+                    row.append(QVariant(QString::fromUtf8(cell)));
+                }
+            }
+            rows.append(row);
+        }
+    } else if (status != PGRES_COMMAND_OK) {
+        const char *state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+        const QString message =
+            QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(m_connection));
+        error = QSqlError(QStringLiteral("the server refused the statement"), message,
+                          QSqlError::StatementError, state ? QString::fromLatin1(state) : QString());
+    }
+    PQclear(result);
+    return true;
 }
 
 QStringList NetDbPostgresEngine::catalogue(QSqlDatabase &db)

@@ -4,6 +4,8 @@
 #include "platform/netdb/NetDbServerAddress.h"
 #include "platform/netdb/NetDbServerNotices.h"
 
+#include <QHash>
+
 // A project on a PostgreSQL server, shared by a team. A write locks the rows
 // it changes (and the device it writes) rather than the whole project, so
 // engineers writing different devices never wait for each other; ids come
@@ -21,6 +23,11 @@ public:
     QString shownLocation() const override;
     bool isServer() const override { return true; }
     QSqlDatabase open(const QString &connectionName, NetDbOpenMode mode) override;
+    // Every statement in one round trip (libpq's PQexecParams): Qt's driver
+    // would first prepare it on the server, a round trip more for each
+    // statement a connection meets.
+    bool run(QSqlDatabase &db, const QString &sql, const QVariantList &binds, QList<QVariantList> &rows,
+             QSqlError &error) override;
     void attach(QSqlDatabase &db, NetDbOpenMode mode) override;
     void detach() override;
     QStringList catalogue(QSqlDatabase &db) override;
@@ -58,6 +65,8 @@ private:
     QString withoutPassword(QString text) const;
 
     QString m_uri;
+    pg_conn *m_connection = nullptr;       // Qt's connection, once attached
+    QHash<QString, QByteArray> m_numbered; // statements with "?" turned into "$1", "$2" ...
     NetDbServerAddress m_address;
     NetDbServerNotices m_notices;
     bool m_listening = false;

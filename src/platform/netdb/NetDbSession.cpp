@@ -243,14 +243,32 @@ QList<QVariantList> NetDbSession::selectFresh(const QString &sql, const QVariant
 {
     requireOpen();
     flushCpBytes();
+    return run(sql, binds, QStringLiteral("reading"));
+}
+
+QList<QVariantList> NetDbSession::run(const QString &sql, const QVariantList &binds,
+                                      const QString &what) const
+{
+    QList<QVariantList> rows;
+    QSqlError error;
+    if (!tryRun(sql, binds, rows, error))
+        raise(error, what);
+    return rows;
+}
+
+bool NetDbSession::tryRun(const QString &sql, const QVariantList &binds, QList<QVariantList> &rows,
+                          QSqlError &error) const
+{
+    QSqlDatabase db = database();
+    if (m_engine->run(db, sql, binds, rows, error))
+        return !error.isValid();
     QSqlQuery &query = statement(sql);
     bindAll(query, binds);
     if (!query.exec()) {
-        const QSqlError error = query.lastError();
+        error = query.lastError();
         query.finish();
-        raise(error, QStringLiteral("reading"));
+        return false;
     }
-    QList<QVariantList> rows;
     const int columns = query.record().count();
     while (query.next()) {
         QVariantList row;
@@ -260,7 +278,7 @@ QList<QVariantList> NetDbSession::selectFresh(const QString &sql, const QVariant
         rows.append(row);
     }
     query.finish(); // ends the read, so that later reads see other clients' commits
-    return rows;
+    return true;
 }
 
 QList<NetDbCpRow> NetDbSession::cpRows(NetDbCpOwner owner, qint64 ownerId) const
@@ -273,28 +291,21 @@ QList<NetDbCpRow> NetDbSession::cpRows(NetDbCpOwner owner, qint64 ownerId) const
         if (const QList<NetDbCpRow> *read = m_cps.rowsOf(owner, ownerId))
             return *read;
     }
-    flushCpBytes();
-    QSqlQuery &query = statement(QStringLiteral("SELECT id, name, element_length, dimension, bytes FROM cps "
-                                                "WHERE %1 = ? ORDER BY position")
-                                     .arg(QLatin1String(ownerColumn(owner))));
-    query.bindValue(0, ownerId);
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        raise(error, QStringLiteral("reading"));
-    }
     QList<NetDbCpRow> rows;
-    while (query.next()) {
+    for (const QVariantList &values :
+         selectFresh(QStringLiteral("SELECT id, name, element_length, dimension, "
+                                    "bytes FROM cps WHERE %1 = ? ORDER BY position")
+                         .arg(QLatin1String(ownerColumn(owner))),
+                     {ownerId})) {
         NetDbCpRow row;
-        row.id = query.value(0).toLongLong();
-        row.name = query.value(1).toString();
-        row.elementLength = query.value(2).toInt();
-        row.dimension = query.value(3).toInt();
-        row.bytes = CpValueText::fromStored(query.value(4).toString());
+        row.id = values.at(0).toLongLong();
+        row.name = values.at(1).toString();
+        row.elementLength = values.at(2).toInt();
+        row.dimension = values.at(3).toInt();
+        row.bytes = CpValueText::fromStored(values.at(4).toString());
         row.bytes.resize(row.elementLength * row.dimension);
         rows.append(row);
     }
-    query.finish();
     return m_cps.store(owner, ownerId, std::move(rows));
 }
 
@@ -358,13 +369,11 @@ void NetDbSession::flushCpBytes() const
             marks << QStringLiteral("?");
             binds << pending.at(i).first;
         }
-        QSqlQuery &query = statement(QStringLiteral("UPDATE cps SET bytes = CASE id%1 END WHERE id IN (%2)")
-                                         .arg(cases, marks.join(QStringLiteral(", "))));
-        bindAll(query, binds);
-        const bool done = query.exec();
-        const QSqlError error = query.lastError();
-        query.finish();
-        if (!done) {
+        QList<QVariantList> none;
+        QSqlError error;
+        if (!tryRun(QStringLiteral("UPDATE cps SET bytes = CASE id%1 END WHERE id IN (%2)")
+                        .arg(cases, marks.join(QStringLiteral(", "))),
+                    binds, none, error)) {
             dropCaches(); // the bytes kept as written never reached the database
             raise(error, QStringLiteral("writing"));
         }
@@ -376,15 +385,15 @@ void NetDbSession::flushCpBytes() const
 namespace {
 const QString kNvColumns = QStringLiteral("SELECT id, name, type_id, allowed_types, value FROM nvs ");
 
-NetDbNvRow nvRowOf(const QSqlQuery &query)
+NetDbNvRow nvRowOf(const QVariantList &values)
 {
     NetDbNvRow row;
-    row.id = query.value(0).toLongLong();
-    row.name = query.value(1).toString();
-    row.typeId = query.value(2).toInt();
-    for (const QString &piece : query.value(3).toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
+    row.id = values.at(0).toLongLong();
+    row.name = values.at(1).toString();
+    row.typeId = values.at(2).toInt();
+    for (const QString &piece : values.at(3).toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
         row.allowed.append(piece.toInt());
-    row.value = query.value(4).toString();
+    row.value = values.at(4).toString();
     return row;
 }
 } // namespace
@@ -402,16 +411,9 @@ QList<NetDbNvRow> NetDbSession::nvRows(qint64 objectId) const
             rows.append(m_nvs.value(id));
         return rows;
     }
-    QSqlQuery &query = statement(kNvColumns + QStringLiteral("WHERE object_id = ? ORDER BY position"));
-    query.bindValue(0, objectId);
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        raise(error, QStringLiteral("reading"));
-    }
-    while (query.next())
-        rows.append(nvRowOf(query));
-    query.finish();
+    for (const QVariantList &values :
+         selectFresh(kNvColumns + QStringLiteral("WHERE object_id = ? ORDER BY position"), {objectId}))
+        rows.append(nvRowOf(values));
     if (m_nvs.size() >= kMaxKeptResults) {
         m_nvs.clear();
         m_nvsOfObject.clear();
@@ -431,17 +433,9 @@ NetDbNvRow NetDbSession::nvRow(qint64 nvId) const
     refresh();
     if (const auto kept = m_nvs.constFind(nvId); kept != m_nvs.constEnd())
         return *kept;
-    QSqlQuery &query = statement(kNvColumns + QStringLiteral("WHERE id = ?"));
-    query.bindValue(0, nvId);
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        raise(error, QStringLiteral("reading"));
-    }
-    const bool found = query.next();
-    const NetDbNvRow row = found ? nvRowOf(query) : NetDbNvRow();
-    query.finish();
-    if (!found)
+    const QList<QVariantList> found = selectFresh(kNvColumns + QStringLiteral("WHERE id = ?"), {nvId});
+    const NetDbNvRow row = found.isEmpty() ? NetDbNvRow() : nvRowOf(found.first());
+    if (found.isEmpty())
         throw LnsError(LnsErrorCode::NotFound, QStringLiteral("The network variable no longer exists."));
     if (m_nvs.size() >= kMaxKeptResults) {
         m_nvs.clear();
@@ -547,12 +541,9 @@ void NetDbSession::exec(const QString &sql, const QVariantList &binds, NetDbWrit
     requireOpen();
     refresh();
     flushCpBytes();
-    QSqlQuery &query = statement(sql);
-    bindAll(query, binds);
-    const bool done = query.exec();
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (!done) {
+    QList<QVariantList> none;
+    QSqlError error;
+    if (!tryRun(sql, binds, none, error)) {
         dropCaches(); // a failed write may have ended the transaction
         m_nextIds.clear();
         m_setsHeld = false;
@@ -775,16 +766,7 @@ void NetDbSession::runAll(const QStringList &statements, const QString &what)
 QVariant NetDbSession::freshValue(const QString &sql, const QVariantList &binds)
 {
     flushCpBytes();
-    QSqlQuery &query = statement(sql);
-    bindAll(query, binds);
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        raise(error, QStringLiteral("reading"));
-    }
-    const QVariant value = query.next() ? query.value(0) : QVariant();
-    query.finish();
-    return value;
+    return run(sql, binds, QStringLiteral("reading")).value(0).value(0);
 }
 
 void NetDbSession::holdSetsInUse()

@@ -164,6 +164,11 @@ private:
     // statements as the batch size allows; before anything else reaches the
     // database and before the commit.
     void flushCpBytes() const;
+    // Runs one statement, through the engine where it runs statements
+    // itself, else through Qt's prepared statements; raises on failure.
+    QList<QVariantList> run(const QString &sql, const QVariantList &binds, const QString &what) const;
+    bool tryRun(const QString &sql, const QVariantList &binds, QList<QVariantList> &rows,
+                QSqlError &error) const;
     // Runs a statement whose answer must never be served from what was kept.
     QVariant freshValue(const QString &sql, const QVariantList &binds);
     // Ids for new rows of the table, inside this client's transaction.
