@@ -140,10 +140,7 @@ QSqlDatabase NetDbPostgresEngine::open(const QString &connectionName, NetDbOpenM
 void NetDbPostgresEngine::attach(QSqlDatabase &db, NetDbOpenMode)
 {
     m_listening = m_notices.attach(db);
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (handle.isValid() &&
-        (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0))
-        m_connection = *static_cast<pg_conn *const *>(handle.constData());
+    m_connection = NetDbServerNotices::connectionOf(db);
 }
 
 void NetDbPostgresEngine::detach()

@@ -17,14 +17,19 @@ NetDbServerNotices::~NetDbServerNotices()
     detach();
 }
 
-bool NetDbServerNotices::attach(QSqlDatabase &db)
+pg_conn *NetDbServerNotices::connectionOf(const QSqlDatabase &db)
 {
-    detach();
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
     if (!handle.isValid() ||
         (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
-        return false;
-    pg_conn *connection = *static_cast<pg_conn *const *>(handle.constData());
+        return nullptr;
+    return *static_cast<pg_conn *const *>(handle.constData());
+}
+
+bool NetDbServerNotices::attach(QSqlDatabase &db)
+{
+    detach();
+    pg_conn *connection = connectionOf(db);
     if (!connection || !QSqlQuery(db).exec(QStringLiteral("LISTEN %1").arg(QLatin1String(Channel))))
         return false;
     m_connection = connection;

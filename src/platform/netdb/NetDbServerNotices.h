@@ -21,6 +21,10 @@ public:
     NetDbServerNotices(const NetDbServerNotices &) = delete;
     NetDbServerNotices &operator=(const NetDbServerNotices &) = delete;
 
+    // libpq's connection behind Qt's, or none when the driver is not Qt's
+    // PostgreSQL driver.
+    static pg_conn *connectionOf(const QSqlDatabase &db);
+
     // Listens on the connection; false when it cannot (then every look
     // reports a change).
     bool attach(QSqlDatabase &db);

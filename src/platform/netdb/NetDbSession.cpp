@@ -50,6 +50,19 @@ QString resultKey(const QString &sql, const QVariantList &binds)
     return key;
 }
 
+// The CP row from id, name, element_length, dimension, bytes, starting at `first`.
+NetDbCpRow cpRowOf(const QVariantList &values, qsizetype first = 0)
+{
+    NetDbCpRow row;
+    row.id = values.at(first).toLongLong();
+    row.name = values.at(first + 1).toString();
+    row.elementLength = values.at(first + 2).toInt();
+    row.dimension = values.at(first + 3).toInt();
+    row.bytes = CpValueText::fromStored(values.at(first + 4).toString());
+    row.bytes.resize(row.elementLength * row.dimension);
+    return row;
+}
+
 const char *ownerColumn(NetDbCpOwner owner)
 {
     switch (owner) {
@@ -296,16 +309,8 @@ QList<NetDbCpRow> NetDbSession::cpRows(NetDbCpOwner owner, qint64 ownerId) const
          selectFresh(QStringLiteral("SELECT id, name, element_length, dimension, "
                                     "bytes FROM cps WHERE %1 = ? ORDER BY position")
                          .arg(QLatin1String(ownerColumn(owner))),
-                     {ownerId})) {
-        NetDbCpRow row;
-        row.id = values.at(0).toLongLong();
-        row.name = values.at(1).toString();
-        row.elementLength = values.at(2).toInt();
-        row.dimension = values.at(3).toInt();
-        row.bytes = CpValueText::fromStored(values.at(4).toString());
-        row.bytes.resize(row.elementLength * row.dimension);
-        rows.append(row);
-    }
+                     {ownerId}))
+        rows.append(cpRowOf(values));
     return m_cps.store(owner, ownerId, std::move(rows));
 }
 
@@ -385,15 +390,16 @@ void NetDbSession::flushCpBytes() const
 namespace {
 const QString kNvColumns = QStringLiteral("SELECT id, name, type_id, allowed_types, value FROM nvs ");
 
-NetDbNvRow nvRowOf(const QVariantList &values)
+// The NV row from id, name, type_id, allowed_types, value, starting at `first`.
+NetDbNvRow nvRowOf(const QVariantList &values, qsizetype first = 0)
 {
     NetDbNvRow row;
-    row.id = values.at(0).toLongLong();
-    row.name = values.at(1).toString();
-    row.typeId = values.at(2).toInt();
-    for (const QString &piece : values.at(3).toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
+    row.id = values.at(first).toLongLong();
+    row.name = values.at(first + 1).toString();
+    row.typeId = values.at(first + 2).toInt();
+    for (const QString &piece : values.at(first + 3).toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
         row.allowed.append(piece.toInt());
-    row.value = values.at(4).toString();
+    row.value = values.at(first + 4).toString();
     return row;
 }
 } // namespace
@@ -470,14 +476,7 @@ bool NetDbSession::readDeviceOfObject(qint64 objectId) const
                  "JOIN lonmark_objects o ON o.id = c.object_id WHERE o.device_id = ? "
                  "ORDER BY c.object_id, c.position"),
              {deviceId})) {
-        NetDbCpRow cp;
-        cp.id = row.at(1).toLongLong();
-        cp.name = row.at(2).toString();
-        cp.elementLength = row.at(3).toInt();
-        cp.dimension = row.at(4).toInt();
-        cp.bytes = CpValueText::fromStored(row.at(5).toString());
-        cp.bytes.resize(cp.elementLength * cp.dimension);
-        cps[row.at(0).toLongLong()].append(cp);
+        cps[row.at(0).toLongLong()].append(cpRowOf(row, 1));
     }
     QHash<qint64, QList<qint64>> nvs;
     for (const QVariantList &row : selectFresh(
@@ -485,13 +484,7 @@ bool NetDbSession::readDeviceOfObject(qint64 objectId) const
                             "nvs n JOIN lonmark_objects o ON o.id = n.object_id WHERE o.device_id = ? "
                             "ORDER BY n.object_id, n.position"),
              {deviceId})) {
-        NetDbNvRow nv;
-        nv.id = row.at(1).toLongLong();
-        nv.name = row.at(2).toString();
-        nv.typeId = row.at(3).toInt();
-        for (const QString &piece : row.at(4).toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
-            nv.allowed.append(piece.toInt());
-        nv.value = row.at(5).toString();
+        const NetDbNvRow nv = nvRowOf(row, 1);
         m_nvs.insert(nv.id, nv);
         nvs[row.at(0).toLongLong()].append(nv.id);
     }
