@@ -4,7 +4,7 @@
 // big ones generated once into $RX24_BENCH_CACHE (default
 // ~/.cache/rx24-bench) and reused by later runs; benchmarks that write get
 // a copy of their own.
-#include "NetworkGenerator.h"
+#include "director/NetworkGenerator.h"
 #include "platform/AppError.h"
 #include "platform/netdb/NetworkDatabase.h"
 #include "support/PgTestServer.h"

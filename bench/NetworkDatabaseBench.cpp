@@ -6,7 +6,7 @@
 // The network of 10,000 devices is generated once into
 // $RX24_BENCH_CACHE (default ~/.cache/rx24-bench) and reused by later runs.
 #include "BenchNetwork.h"
-#include "NetworkGenerator.h"
+#include "director/NetworkGenerator.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"

@@ -5,7 +5,7 @@
 // the program and Qt, the application object): the program started without
 // arguments shows its About text and ends, beside a Qt Widgets program that
 // does nothing else.
-#include "DemoNetwork.h"
+#include "director/DemoNetwork.h"
 #include "host/PlugInGlobals.h"
 #include "host/PlugInMain.h"
 #include "host/ServerRegistration.h"

@@ -1,7 +1,7 @@
 // The demo devices must hold nothing the plug-in could not have written:
 // configured by the demo, a device ends up byte for byte where the model
 // leaves a device on which a user picked the same objects and functions.
-#include "DemoNetwork.h"
+#include "director/DemoNetwork.h"
 #include "model/ModelFixture.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "support/DeviceState.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DemoNetwork.h"
+#include "director/DemoNetwork.h"
 #include "workflows/WorkflowFixture.h"
 
 // The workflow fixture's network with the demo devices in it, each opened

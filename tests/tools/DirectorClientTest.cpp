@@ -1,9 +1,9 @@
 // lnsdb as a director, against a stand-in for the plug-in's automation object
 // served by this process on the test session bus.
-#include "DirectorClient.h"
+#include "director/DirectorClient.h"
 
 #include "LnsdbTool.h"
-#include "RegResultListener.h"
+#include "director/RegResultListener.h"
 #include "platform/AppError.h"
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/SettingsLocation.h"

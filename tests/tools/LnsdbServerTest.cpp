@@ -1,6 +1,6 @@
 // lnsdb on a team's server: --server, start-plugin's check of the plug-in's
 // settings, and copy-network between files and a server.
-#include "DemoNetwork.h"
+#include "director/DemoNetwork.h"
 #include "LnsdbTool.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetDbServerAddress.h"

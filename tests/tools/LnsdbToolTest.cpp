@@ -2,7 +2,7 @@
 // network that the plug-in opens.
 #include "LnsdbTool.h"
 
-#include "DemoNetwork.h"
+#include "director/DemoNetwork.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"

@@ -3,7 +3,7 @@
 #include "Rx24CfgTool.h"
 
 #include "DemoNetworkFixture.h"
-#include "NetworkGenerator.h"
+#include "director/NetworkGenerator.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,9 +1,9 @@
 #include "LnsdbTool.h"
 
-#include "DemoNetwork.h"
-#include "DirectorClient.h"
-#include "NetworkGenerator.h"
-#include "RawValueText.h"
+#include "director/DemoNetwork.h"
+#include "director/DirectorClient.h"
+#include "director/NetworkGenerator.h"
+#include "director/RawValueText.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetDbServerAddress.h"

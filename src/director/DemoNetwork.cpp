@@ -1,6 +1,6 @@
-#include "DemoNetwork.h"
+#include "director/DemoNetwork.h"
 
-#include "RawValueText.h"
+#include "director/RawValueText.h"
 #include "model/FptKeys.h"
 #include "model/M_SwitchObject.h"
 #include "model/cLmo.h"

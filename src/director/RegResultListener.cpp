@@ -1,4 +1,4 @@
-#include "RegResultListener.h"
+#include "director/RegResultListener.h"
 
 void RegResultListener::setRegResult(short result)
 {

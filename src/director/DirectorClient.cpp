@@ -1,6 +1,6 @@
-#include "DirectorClient.h"
+#include "director/DirectorClient.h"
 
-#include "RegResultListener.h"
+#include "director/RegResultListener.h"
 #include "platform/AppError.h"
 
 #include <QCoreApplication>

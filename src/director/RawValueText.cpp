@@ -1,4 +1,4 @@
-#include "RawValueText.h"
+#include "director/RawValueText.h"
 
 #include "platform/lns/RawFormatScope.h"
 

@@ -1,6 +1,6 @@
-#include "NetworkGenerator.h"
+#include "director/NetworkGenerator.h"
 
-#include "DemoNetwork.h"
+#include "director/DemoNetwork.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
 #include "platform/netdb/NetworkDatabase.h"

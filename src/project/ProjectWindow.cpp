@@ -1,0 +1,6 @@
+#include "project/ProjectWindow.h"
+
+ProjectWindow::ProjectWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("projectWindow"));
+}
