@@ -55,8 +55,10 @@ public:
     // BatchError naming the file and the problem.
     ConfigurationSet loadFile(const QString &file, cConfiguration *model = nullptr);
 
-private:
+    // The network by its exact name, opened once per session.
     LnsRef<LnsNetwork> network(const QString &name);
+
+private:
 
     QString m_path;
     std::unique_ptr<NetworkDatabase> m_db;

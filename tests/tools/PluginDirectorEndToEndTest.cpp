@@ -2,6 +2,8 @@
 // bus that starts the built tarvinaRX24 by D-Bus activation, and the built
 // lnsdb as the director. Every process is bounded; the bus is killed at the
 // end, which also ends any plug-in still serving it.
+#include "support/PrivateSessionBus.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
@@ -10,7 +12,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -33,12 +34,12 @@ protected:
 
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+        if (!PrivateSessionBus::available())
             GTEST_SKIP() << "dbus-daemon is not installed";
         ASSERT_TRUE(QFileInfo::exists(Program)) << "build tarvinaRX24 first";
         ASSERT_TRUE(QFileInfo::exists(Lnsdb)) << "build lnsdb first";
         ASSERT_TRUE(m_dir.isValid());
-        for (const char *folder : {"services", "config/velto", "data", "run"})
+        for (const char *folder : {"config/velto", "data", "run"})
             ASSERT_TRUE(QDir().mkpath(path(folder)));
         QFile::setPermissions(path("run"),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -48,16 +49,18 @@ protected:
         settings.setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"), path("net.lnsdb"));
         settings.sync();
 
-        m_address = QStringLiteral("unix:path=") + path("bus");
         m_env = QProcessEnvironment::systemEnvironment();
-        m_env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
         m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
         m_env.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
         m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path("run"));
         m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         m_env.remove(QStringLiteral("DISPLAY"));
         m_env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        startBus();
+        ASSERT_TRUE(m_daemon.start(path("dbus"), m_env)) << m_daemon.error().toStdString();
+        m_env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_daemon.address());
+        m_bus = std::make_unique<QDBusConnection>(
+            QDBusConnection::connectToBus(m_daemon.address(), QStringLiteral("e2e-observer")));
+        ASSERT_TRUE(m_bus->isConnected());
     }
 
     void TearDown() override
@@ -66,54 +69,9 @@ protected:
             QDBusConnection::disconnectFromBus(QStringLiteral("e2e-observer"));
             m_bus.reset();
         }
-        if (m_daemon.state() != QProcess::NotRunning) {
-            m_daemon.kill();
-            m_daemon.waitForFinished(5000);
-        }
     }
 
-    void writeServiceFile()
-    {
-        QFile file(path("services/veltoTarvinaRX24.Application.service"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("[D-BUS Service]\nName=%1\nExec=%2\n").arg(ServiceName, Program).toUtf8());
-    }
-
-    void startBus()
-    {
-        QFile config(path("bus.conf"));
-        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(
-            QStringLiteral(
-                "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-                " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                "<busconfig>\n"
-                "  <type>session</type>\n"
-                "  <listen>%1</listen>\n"
-                "  <servicedir>%2</servicedir>\n"
-                "  <policy context=\"default\">\n"
-                "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
-                "    <allow eavesdrop=\"true\"/>\n"
-                "    <allow own=\"*\"/>\n"
-                "  </policy>\n"
-                "</busconfig>\n")
-                .arg(m_address, path("services"))
-                .toUtf8());
-        config.close();
-        m_daemon.setProcessEnvironment(m_env);
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--config-file=") + path("bus.conf"), QStringLiteral("--nofork"),
-                        QStringLiteral("--print-address")});
-        ASSERT_TRUE(m_daemon.waitForStarted(5000));
-        // The address line says the bus listens.
-        const QDeadlineTimer deadline(10000);
-        while (!m_daemon.canReadLine() && !deadline.hasExpired())
-            m_daemon.waitForReadyRead(100);
-        ASSERT_TRUE(m_daemon.canReadLine()) << "dbus-daemon did not come up";
-        m_bus = std::make_unique<QDBusConnection>(
-            QDBusConnection::connectToBus(m_address, QStringLiteral("e2e-observer")));
-        ASSERT_TRUE(m_bus->isConnected());
-    }
+    void writeServiceFile() { ASSERT_TRUE(m_daemon.addService(ServiceName, Program)); }
 
     Result lnsdb(const QStringList &args, const QProcessEnvironment &env)
     {
@@ -151,9 +109,8 @@ protected:
     QString path(const char *relative) const { return m_dir.filePath(QString::fromUtf8(relative)); }
 
     QTemporaryDir m_dir;
-    QString m_address;
     QProcessEnvironment m_env;
-    QProcess m_daemon;
+    PrivateSessionBus m_daemon;
     std::unique_ptr<QDBusConnection> m_bus;
 };
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class ApplyFileFlow;
+class ProjectWindow;
+
+// The work behind the project window's actions, on the devices chosen in
+// its table: each one tells the user what went wrong in a box, never by an
+// exception, and none of them waits in a loop of its own for a dialog.
+class ProjectActions : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ProjectActions(ProjectWindow &window);
+
+    // The object name a director hands over, "Network\System.Floor 1\Device".
+    static QString directorObjectName(const QString &network, const QString &path, const QString &device);
+
+public Q_SLOTS:
+    void openConfiguration();
+    void applyFile();
+    void exportSet();
+    void compare();
+    void history();
+    void registerPlugIn();
+    void chooseReference();
+    void createDemo();
+    void reload();
+    void quit();
+    void about();
+
+private:
+    // The one chosen device's row; -1 (the user was told) when not one is chosen.
+    int oneRow();
+    // Why the plug-in, started by a director, would open another database
+    // than this window shows; empty when it opens this one.
+    QString otherDatabase() const;
+    void failed(const QString &why) const;
+
+    ProjectWindow &m_window;
+    QPointer<ApplyFileFlow> m_apply;
+};
