@@ -48,11 +48,11 @@ QList<NetDbProjectOverview::Device> NetDbProjectOverview::devices() const
         devices.append(device);
     }
 
-    for (const QVariantList &row :
-         m_session->select(QStringLiteral("SELECT c.device_id, c.bytes FROM cps c") +
-                               QString::fromLatin1(OfNetwork).arg(QStringLiteral("c.device_id")) +
-                               QStringLiteral(" AND c.name = ?"),
-                           {m_networkId, modulesCpName()})) {
+    // The slots of every device of the project, from the index made for
+    // them alone (the name a literal, so that the planner takes it); the
+    // devices of other networks are passed over here.
+    for (const QVariantList &row : m_session->select(
+             QStringLiteral("SELECT device_id, bytes FROM cps WHERE name = '%1'").arg(modulesCpName()))) {
         const auto at = rowOf.constFind(row.at(0).toLongLong());
         if (at != rowOf.constEnd())
             devices[*at].modules = CpValueText::fromStored(row.at(1).toString());

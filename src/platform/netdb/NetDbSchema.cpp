@@ -85,6 +85,10 @@ const Index kIndexes[] = {
     {"cps_of_object",
      "CREATE INDEX IF NOT EXISTS cps_of_object ON cps (object_id, position) WHERE object_id IS NOT NULL"},
     {"cps_of_nv", "CREATE INDEX IF NOT EXISTS cps_of_nv ON cps (nv_id, position) WHERE nv_id IS NOT NULL"},
+    // The slots of every device of a network for a project overview, read
+    // from the index alone: the CP rows themselves lie spread over the file.
+    {"cps_device_modules", "CREATE INDEX IF NOT EXISTS cps_device_modules ON cps (name, device_id, bytes) "
+                           "WHERE name = 'DeviceModules'"},
     {"sets_by_digest", "CREATE INDEX IF NOT EXISTS sets_by_digest ON config_sets (digest)"},
     {"history_of_device",
      "CREATE UNIQUE INDEX IF NOT EXISTS history_of_device ON config_history (device_id, number)"},
