@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the pictures of the README (docs/screenshots) and of the manuals
-# (resources/help/en/images, resources/help/de/images) from the plug-in's real window: a fresh demo
+# (resources/help/en/images, resources/help/de/images) from the plug-in's real
+# window and the project window: a fresh demo
 # network in a private folder, the partly configured demo device opened as a
 # director opens it, under a virtual X display (Xvfb) when there is one,
 # else on Qt's offscreen platform. Rerun it after changing the window.
@@ -23,7 +24,12 @@ export LANG=C.UTF-8
 # then the German manual's with the language switched to German.
 tour() {
   local out=$1
-  local run=("$BIN/rx24-screenshots" "$out" 'Demo\LNS System.Floor 1\RX24 Partial')
+  run_tool "$BIN/rx24-screenshots" "$out" 'Demo\LNS System.Floor 1\RX24 Partial'
+  # The project window on the same demo network.
+  run_tool "$BIN/rx24-screenshots" --project "$out"
+}
+run_tool() {
+  local run=("$@")
   if command -v xvfb-run >/dev/null; then
     QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x900x24 -dpi 96" dbus-run-session -- "${run[@]}"
   else
@@ -44,7 +50,7 @@ language 1000
 tour "$HOME_DIR/de"
 
 mkdir -p docs/screenshots resources/help/en/images resources/help/de/images
-for picture in device module logger; do
+for picture in device module logger project project-apply; do
   cp "$HOME_DIR/en/$picture.png" docs/screenshots/
   cp "$HOME_DIR/en/$picture.png" resources/help/en/images/
   cp "$HOME_DIR/de/$picture.png" resources/help/de/images/

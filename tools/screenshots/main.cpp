@@ -6,10 +6,15 @@
 // a working plug-in.
 //
 //   rx24-screenshots <output folder> <object name> [plug-in options, e.g. /REMOTE]
+//   rx24-screenshots --project <output folder>   (the project window on the demo network)
+#include "ProjectTour.h"
 #include "WindowTour.h"
 #include "host/AppVersion.h"
 #include "host/PlugInGlobals.h"
+#include "host/LcaPlugIn.h"
 #include "host/PlugInProcess.h"
+#include "host/ResourceStrings.h"
+#include "project/ProjectWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/frmMain.h"
 
@@ -23,6 +28,11 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(AppVersion::ProductName());
     QApplication::setOrganizationName(QStringLiteral("velto"));
     const QStringList args = QApplication::arguments().mid(1);
+    if (args.size() == 2 && args.at(0) == QLatin1String("--project")) {
+        ResourceStrings::SetLanguageOffset(LcaPlugIn::ReadLanguage());
+        ProjectWindow project;
+        return ProjectTour(project, args.at(1)).run() ? 0 : 1;
+    }
     if (args.size() < 2) {
         std::fputs("usage: rx24-screenshots <output folder> <object name> [plug-in options]\n", stderr);
         return 2;
