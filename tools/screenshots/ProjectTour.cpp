@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QSplitter>
 #include <QTableView>
 #include <QTest>
 #include <cstdio>
@@ -25,7 +26,10 @@ bool failed(const QString &why)
 }
 } // namespace
 
-ProjectTour::ProjectTour(ProjectWindow &window, QString folder) : m_window(window), m_folder(std::move(folder)) {}
+ProjectTour::ProjectTour(ProjectWindow &window, QString folder)
+    : m_window(window), m_folder(std::move(folder))
+{
+}
 
 bool ProjectTour::save(const QString &name, QWidget &shown)
 {
@@ -39,7 +43,7 @@ bool ProjectTour::save(const QString &name, QWidget &shown)
 
 bool ProjectTour::run()
 {
-    m_window.resize(1180, 520);
+    m_window.resize(1440, 440);
     m_window.show();
     if (!m_window.open())
         return failed(QStringLiteral("the project database could not be opened"));
@@ -62,6 +66,8 @@ bool ProjectTour::run()
 
     auto *table = m_window.findChild<QTableView *>(QStringLiteral("deviceTable"));
     table->resizeColumnsToContents();
+    if (auto *splitter = m_window.findChild<QSplitter *>(QStringLiteral("splitter")))
+        splitter->setSizes({170, 1270});
     table->selectRow(0);
     table->selectionModel()->select(table->model()->index(1, 0),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
