@@ -22,19 +22,18 @@ void DeviceTableModel::setDevices(QList<ProjectDevice> devices)
     m_devices = std::move(devices);
     m_filterTexts.clear();
     m_filterTexts.reserve(m_devices.size());
-    for (const ProjectDevice &device : std::as_const(m_devices))
+    m_rows.clear();
+    m_rows.reserve(m_devices.size());
+    for (const ProjectDevice &device : std::as_const(m_devices)) {
+        m_rows.insert({device.device.subsystemPath, device.device.name}, static_cast<int>(m_filterTexts.size()));
         m_filterTexts.append(filterText(device));
+    }
     endResetModel();
 }
 
 int DeviceTableModel::rowOf(const QString &subsystemPath, const QString &name) const
 {
-    for (qsizetype row = 0; row < m_devices.size(); ++row) {
-        const BatchDevice &device = m_devices.at(row).device;
-        if (device.name == name && device.subsystemPath == subsystemPath)
-            return static_cast<int>(row);
-    }
-    return -1;
+    return m_rows.value({subsystemPath, name}, -1);
 }
 
 void DeviceTableModel::setConformance(int row, int state, int differences)

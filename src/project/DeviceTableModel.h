@@ -46,5 +46,6 @@ private:
 
     QList<ProjectDevice> m_devices;
     QStringList m_filterTexts;
+    QHash<std::pair<QString, QString>, int> m_rows; // by subsystem path and name
     mutable QHash<int, QString> m_shortNames;
 };

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -308,18 +309,17 @@ void ProjectWindow::refreshDevices(const QList<BatchDevice> &devices)
     if (!m_session || devices.isEmpty())
         return;
     // The rows read again as a whole network: one read, whatever the count.
-    const QList<ProjectDevice> fresh = ProjectLoader(*m_session).devices(m_network);
+    QHash<std::pair<QString, QString>, const ProjectDevice *> fresh;
+    const QList<ProjectDevice> rows = ProjectLoader(*m_session).devices(m_network);
+    for (const ProjectDevice &row : rows)
+        fresh.insert({row.device.subsystemPath, row.device.name}, &row);
     QList<int> changed;
     for (const BatchDevice &device : devices) {
         const int row = m_devices.rowOf(device.subsystemPath, device.name);
-        if (row < 0)
+        const ProjectDevice *now = fresh.value({device.subsystemPath, device.name});
+        if (row < 0 || !now)
             continue;
-        for (const ProjectDevice &now : fresh) {
-            if (now.device.name == device.name && now.device.subsystemPath == device.subsystemPath) {
-                m_devices.setLastWrite(row, now.lastWritten, now.lastWriter);
-                break;
-            }
-        }
+        m_devices.setLastWrite(row, now->lastWritten, now->lastWriter);
         changed << row;
     }
     m_filler->recheck(changed);

@@ -103,4 +103,16 @@ TEST_F(OpenConfigurationTest, ThePlugInStartedOverTheBusShowsTheChosenDevice)
         << carried.toStdString();
 }
 
+TEST_F(OpenConfigurationTest, RegisterThePlugInRegistersItInTheChosenNetwork)
+{
+    action("actionRegister")->trigger();
+    EXPECT_EQ(MessageBox::lastShown().text, QStringLiteral("The plug-in was registered in network Gen."));
+    NetworkDatabase db(project());
+    db.connectServer(0);
+    const QList<LnsPluginRegistration> registrations =
+        db.openNetwork(QStringLiteral("Gen"), false)->pluginRegistrations();
+    ASSERT_FALSE(registrations.isEmpty());
+    EXPECT_EQ(registrations.first().commandId, 13);
+}
+
 } // namespace
