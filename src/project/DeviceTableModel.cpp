@@ -25,7 +25,8 @@ void DeviceTableModel::setDevices(QList<ProjectDevice> devices)
     m_rows.clear();
     m_rows.reserve(m_devices.size());
     for (const ProjectDevice &device : std::as_const(m_devices)) {
-        m_rows.insert({device.device.subsystemPath, device.device.name}, static_cast<int>(m_filterTexts.size()));
+        m_rows.insert({device.device.subsystemPath, device.device.name},
+                      static_cast<int>(m_filterTexts.size()));
         m_filterTexts.append(filterText(device));
     }
     endResetModel();

@@ -85,6 +85,29 @@ QString ProjectActions::otherDatabase() const
          pluginOpens.isEmpty() ? QStringLiteral("—") : NetworkDatabase(pluginOpens).shownLocation()});
 }
 
+QString ProjectActions::chooseParameterFile()
+{
+    const QString file =
+        FileDialog::getOpenFileName(parameterFileTitle(1), parameterFileFilter(), ParameterFolder::Last());
+    if (!file.isEmpty())
+        ParameterFolder::Remember(file);
+    return file;
+}
+
+QString ProjectActions::chooseSetFile()
+{
+    const QString file = chooseParameterFile();
+    if (file.isEmpty())
+        return file;
+    try {
+        m_window.session()->fileProgramId(file);
+    } catch (const BatchError &error) {
+        failed(error.text());
+        return QString();
+    }
+    return file;
+}
+
 void ProjectActions::openConfiguration()
 {
     const int row = oneRow();
@@ -114,17 +137,9 @@ void ProjectActions::applyFile()
     const QList<BatchDevice> devices = m_window.selectedDevices();
     if (devices.isEmpty() || m_apply)
         return;
-    const QString file =
-        FileDialog::getOpenFileName(parameterFileTitle(1), parameterFileFilter(), ParameterFolder::Last());
+    const QString file = chooseSetFile();
     if (file.isEmpty())
         return;
-    ParameterFolder::Remember(file);
-    try {
-        m_window.session()->fileProgramId(file);
-    } catch (const BatchError &error) {
-        failed(error.text());
-        return;
-    }
     m_apply = new ApplyFileFlow(*m_window.session(), devices, file, &m_window);
     connect(m_apply, &ApplyFileFlow::finished, this, [this, devices] {
         m_window.refreshDevices(devices);
@@ -184,11 +199,9 @@ void ProjectActions::compare()
         b = second->ReadSet();
         other = devices.last().name;
     } else {
-        const QString file = FileDialog::getOpenFileName(parameterFileTitle(1), parameterFileFilter(),
-                                                         ParameterFolder::Last());
+        const QString file = chooseParameterFile();
         if (file.isEmpty())
             return;
-        ParameterFolder::Remember(file);
         try {
             // The file read with the device's model, as a Load in its window would.
             const bool fits = session.fits(session.fileProgramId(file), devices.first().programId);
@@ -282,17 +295,9 @@ void ProjectActions::registerPlugIn()
 
 void ProjectActions::chooseReference()
 {
-    const QString file =
-        FileDialog::getOpenFileName(parameterFileTitle(1), parameterFileFilter(), ParameterFolder::Last());
+    const QString file = chooseSetFile();
     if (file.isEmpty())
         return;
-    ParameterFolder::Remember(file);
-    try {
-        m_window.session()->fileProgramId(file);
-    } catch (const BatchError &error) {
-        failed(error.text());
-        return;
-    }
     m_window.conformance().start(file);
 }
 

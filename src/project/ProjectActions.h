@@ -38,6 +38,10 @@ private:
     // than this window shows; empty when it opens this one.
     QString otherDatabase() const;
     void failed(const QString &why) const;
+    // A parameter file asked of the user; empty when none was chosen.
+    QString chooseParameterFile();
+    // The same, and one of this plug-in's (the user was told otherwise).
+    QString chooseSetFile();
 
     ProjectWindow &m_window;
     QPointer<ApplyFileFlow> m_apply;

@@ -2,6 +2,7 @@
 
 #include "batch/BatchError.h"
 #include "batch/BatchSession.h"
+#include "platform/netdb/NetDbServerAddress.h"
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/FileDialog.h"
 #include "platform/services/MessageBox.h"
@@ -218,7 +219,7 @@ bool ProjectWindow::open()
                    NetworkDatabase(m_location).shownLocation());
     try {
         // A user's first start: the plug-in's database file is made empty, for the demo.
-        if (!m_location.contains(QStringLiteral("://")) && !QFileInfo::exists(m_location)) {
+        if (!NetDbServerAddress::isServerAddress(m_location) && !QFileInfo::exists(m_location)) {
             QDir().mkpath(QFileInfo(m_location).absolutePath());
             NetworkDatabase(m_location, NetworkDatabase::OpenMode::Create).connectServer(0);
         }
