@@ -254,3 +254,31 @@ TEST_F(EmptyProjectTest, AnEmptyDatabaseOffersTheDemoNetworkAndOneClickMakesIt)
 }
 
 } // namespace
+
+namespace {
+
+// A team's project on the server named in the plug-in's settings.
+class ProjectOnServerTest : public HostFixture
+{
+protected:
+    bool databaseOnServer() const override { return true; }
+};
+
+TEST_F(ProjectOnServerTest, WithoutALocationTheWindowOpensTheServerOfThePlugInsSettings)
+{
+    QSettings settings(path("registry.ini"), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("SOFTWARE/velto/LNS/DatabasePath"), path("desk.lnsdb"));
+    settings.setValue(QStringLiteral("SOFTWARE/velto/LNS/Server"), databaseLocation());
+    settings.sync();
+    ProjectWindow project;
+    project.show();
+    ASSERT_TRUE(project.open()) << MessageBox::lastShown().text.toStdString();
+    EXPECT_EQ(project.network(), QStringLiteral("Demo"));
+    ASSERT_EQ(project.devices().rowCount(), 2);
+    EXPECT_EQ(project.devices().device(1).device.name, QStringLiteral("RX24 Store"));
+    EXPECT_FALSE(project.devices().device(1).device.reachable);
+    // The desk's own file was neither read nor made.
+    EXPECT_FALSE(QFileInfo::exists(path("desk.lnsdb")));
+}
+
+} // namespace
