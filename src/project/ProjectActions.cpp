@@ -122,10 +122,15 @@ void ProjectActions::openConfiguration()
     try {
         DirectorClient client(m_window.directorBus());
         client.activate();
-        // A project on the server: the plug-in opens the server of its settings.
-        client.setProperty(QStringLiteral("Remote"),
-                           NetDbServerAddress::isServerAddress(m_window.session()->databasePath()));
-        client.setProperty(QStringLiteral("NetworkInterfaceName"), QString());
+        // A project on the server: the plug-in opens the server of its
+        // settings, over TLS only ("Internet") when the project is reached so.
+        const QString location = m_window.session()->databasePath();
+        const bool remote = NetDbServerAddress::isServerAddress(location);
+        client.setProperty(QStringLiteral("Remote"), remote);
+        client.setProperty(QStringLiteral("NetworkInterfaceName"),
+                           remote && NetDbServerAddress::parse(location).requiresTls()
+                               ? QStringLiteral("Internet")
+                               : QString());
         client.sendCommand(DirectorClient::ConfigureCommand, DirectorClient::DeviceClass, objectName);
     } catch (const std::exception &error) {
         failed(ProjectTexts::message(ProjectTexts::StartFailed, {objectName, errorText(error)}));
