@@ -26,6 +26,12 @@ protected:
             ASSERT_TRUE(QFile::copy(QStringLiteral(RX24_BINARY_DIR "/bin/") + QLatin1String(file),
                                     path("program/") + QLatin1String(file)))
                 << file;
+        // On a server, the plug-in's settings name it (and its desk file
+        // holds another project).
+        if (databaseOnServer()) {
+            QSettings settings(path("registry.ini"), QSettings::IniFormat);
+            settings.setValue(QStringLiteral("SOFTWARE/velto/LNS/Server"), databaseLocation());
+        }
         // The plug-in reads the settings this process uses: the same project.
         ASSERT_TRUE(QDir().mkpath(path("config/velto")));
         ASSERT_TRUE(QFile::copy(path("registry.ini"), path("config/velto/registry.ini")));
@@ -38,9 +44,9 @@ protected:
         m_connection = std::make_unique<QDBusConnection>(
             QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("project-director")));
         ASSERT_TRUE(m_connection->isConnected());
-        openWindow(project());
+        openWindow(databaseOnServer() ? QString() : project());
         window->setDirectorBus(*m_connection);
-        ASSERT_TRUE(tree()->choose(QStringLiteral("Gen")));
+        ASSERT_TRUE(tree()->choose(databaseOnServer() ? QStringLiteral("Demo") : QStringLiteral("Gen")));
     }
 
     void TearDown() override
@@ -51,6 +57,18 @@ protected:
             QDBusConnection::disconnectFromBus(QStringLiteral("project-director"));
         }
         ProjectWindowFixture::TearDown();
+    }
+
+    // Waits (bounded) until the plug-in's window showed a device it read.
+    bool showsADevice() const
+    {
+        const QString shown = QStringLiteral("[frmMain] Public Sub Display()");
+        const QDeadlineTimer deadline(30000);
+        while (!traces().contains(shown) && !deadline.hasExpired())
+            QTest::qWait(100);
+        const QStringList lines = traces();
+        return lines.contains(shown) &&
+               lines.lastIndexOf(QStringLiteral("[M_PlugIn] Public Sub FetchCPs()")) > lines.indexOf(shown);
     }
 
     QStringList traces() const
@@ -84,15 +102,9 @@ TEST_F(OpenConfigurationTest, ThePlugInStartedOverTheBusShowsTheChosenDevice)
     action("actionOpenConfiguration")->trigger();
     EXPECT_TRUE(MessageBox::shownBoxes().isEmpty()) << MessageBox::lastShown().text.toStdString();
 
-    const QString shown = QStringLiteral("[frmMain] Public Sub Display()");
-    const QDeadlineTimer deadline(30000);
-    while (!traces().contains(shown) && !deadline.hasExpired())
-        QTest::qWait(100);
-    const QStringList lines = traces();
-    ASSERT_TRUE(lines.contains(shown)) << lines.join(QLatin1Char('\n')).toStdString();
     // The window came up on the device the command named and read it; a
     // device it could not find would have ended the plug-in instead.
-    EXPECT_GT(lines.lastIndexOf(QStringLiteral("[M_PlugIn] Public Sub FetchCPs()")), lines.indexOf(shown));
+    EXPECT_TRUE(showsADevice()) << traces().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(m_connection->interface()->isServiceRegistered(ServiceName).value());
     monitor.terminate();
     monitor.waitForFinished(5000);
@@ -113,6 +125,24 @@ TEST_F(OpenConfigurationTest, RegisterThePlugInRegistersItInTheChosenNetwork)
         db.openNetwork(QStringLiteral("Gen"), false)->pluginRegistrations();
     ASSERT_FALSE(registrations.isEmpty());
     EXPECT_EQ(registrations.first().commandId, 13);
+}
+
+class OpenConfigurationOnServerTest : public OpenConfigurationTest
+{
+protected:
+    bool databaseOnServer() const override { return true; }
+};
+
+TEST_F(OpenConfigurationOnServerTest, ThePlugInIsStartedRemoteAndOpensTheDeviceOnTheServer)
+{
+    const int hall =
+        window->devices().rowOf(QStringLiteral("LNS System.Floor 1"), QStringLiteral("RX24 Hall"));
+    ASSERT_GE(hall, 0);
+    table()->selectRow(window->filterModel().mapFromSource(window->devices().index(hall, 0)).row());
+    action("actionOpenConfiguration")->trigger();
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty()) << MessageBox::lastShown().text.toStdString();
+    // Its desk file holds no "Demo": only the server could give it the device.
+    EXPECT_TRUE(showsADevice()) << traces().join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace
