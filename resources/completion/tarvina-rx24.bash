@@ -31,8 +31,16 @@ _rx24_dequote()
             out+=$c
         fi
     done
-    [[ $out == '~/'* ]] && out=$HOME/${out#'~/'}
     printf '%s' "$out"
+}
+
+# A database named on the command line, as lnsdb is to get it.
+_rx24_location()
+{
+    local location
+    location=$(_rx24_dequote "$1")
+    [[ $location == '~/'* ]] && location=$HOME/${location#'~/'}
+    printf '%s' "$location"
 }
 
 # The names that begin with the word being completed. The rest of the
@@ -41,11 +49,15 @@ _rx24_object_names()
 {
     local word
     word=$(_rx24_dequote "$cur")
-    local IFS=$'\n'
     # A level already typed whole is no step further.
-    COMPREPLY=($(lnsdb "$@" names "$word" 2>/dev/null | grep -vxF -- "$word"))
-    # Readline quotes the blanks in the names, and a network or subsystem
-    # ends in "/" so that the next Tab goes on into it.
+    mapfile -t COMPREPLY < <(lnsdb "$@" names "$word" 2>/dev/null | grep -vxF -- "$word")
+    _rx24_quoted
+}
+
+# Readline is to quote the blanks in the names; a network or subsystem ends
+# in "/", and the next Tab goes on into it.
+_rx24_quoted()
+{
     compopt -o filenames 2>/dev/null
     if ((${#COMPREPLY[@]} == 1)) && [[ ${COMPREPLY[0]} == */ ]]; then
         compopt -o nospace 2>/dev/null
@@ -54,20 +66,19 @@ _rx24_object_names()
 
 _rx24_network_names()
 {
-    local word
+    local word name
     word=$(_rx24_dequote "$cur")
-    local IFS=$'\n'
-    COMPREPLY=($(lnsdb "$@" list-networks 2>/dev/null | while read -r name; do
-        [[ $name == "$word"* ]] && printf '%s\n' "$name"
-    done))
+    COMPREPLY=()
+    while IFS= read -r name; do
+        [[ $name == "$word"* ]] && COMPREPLY+=("$name")
+    done < <(lnsdb "$@" list-networks 2>/dev/null)
     compopt -o filenames 2>/dev/null
 }
 
 _rx24_files()
 {
-    local IFS=$'\n'
     compopt -o filenames 2>/dev/null
-    COMPREPLY=($(compgen -f -- "$(_rx24_dequote "$cur")"))
+    mapfile -t COMPREPLY < <(compgen -f -- "$(_rx24_dequote "$cur")")
 }
 
 # cur, prev, words and cword as bash-completion gives them, with "=" and ":"
@@ -96,10 +107,10 @@ _lnsdb()
         if [[ -z $command ]]; then
             case $word in
             --db | --server)
-                db+=("$word" "$(_rx24_dequote "${words[i + 1]}")")
+                db+=("$word" "$(_rx24_location "${words[i + 1]}")")
                 i+=1
                 ;;
-            --db=* | --server=*) db+=("$(_rx24_dequote "$word")") ;;
+            --db=* | --server=*) db+=("${word%%=*}" "$(_rx24_location "${word#*=}")") ;;
             -*) ;;
             *) command=$word ;;
             esac
@@ -179,7 +190,7 @@ _rx24cfg()
         word=${words[i]}
         case $word in
         --db)
-            db=(--db "$(_rx24_dequote "${words[i + 1]}")")
+            db=(--db "$(_rx24_location "${words[i + 1]}")")
             i+=1
             ;;
         --lang | --reference | --to) i+=1 ;;
@@ -224,6 +235,8 @@ _rx24cfg()
         local -a names=("${COMPREPLY[@]}")
         _rx24_files
         COMPREPLY+=("${names[@]}")
+        compopt +o nospace 2>/dev/null
+        _rx24_quoted
         ;;
     conformance) _rx24_object_names "${db[@]}" ;;
     history | restore) ((argument == 0)) && _rx24_object_names "${db[@]}" ;;
