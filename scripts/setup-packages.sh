@@ -11,6 +11,9 @@ PACKAGES=(
   # The PostgreSQL engine and its tests' throw-away server (scripts/pg-test-server.sh:
   # openssl makes its certificate, runuser and flock come from util-linux).
   libqt6sql6-psql libpq-dev postgresql openssl util-linux
+  # Debian's checks of the package (scripts/check-deb.sh) and the shell
+  # completion of the tools that the tests drive.
+  lintian desktop-file-utils appstream bash-completion
 )
 
 missing=()

@@ -6,10 +6,13 @@
 #include "director/RawValueText.h"
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/DeviceInterfaceFile.h"
+#include "platform/netdb/NetDbDeviceListing.h"
 #include "platform/netdb/NetDbServerAddress.h"
 #include "platform/netdb/NetworkDatabase.h"
 #include "platform/services/ObjectNameAnalyzer.h"
 #include "platform/services/SettingsLocation.h"
+
+#include <QSet>
 
 namespace {
 
@@ -78,6 +81,9 @@ const CommandInfo kCommands[] = {
     {"demo", "",
      "create the demo network \"Demo\", or add what an interrupted run left out (nothing happens\n"
      "      when it is complete)"},
+    {"names", "[PREFIX]",
+     "list the object names that begin with PREFIX, \"/\" between the levels, one a line, for the\n"
+     "      shell's completion; networks, systems and subsystems end in \"/\", devices do not"},
 };
 
 const CommandInfo *findCommand(const QString &name)
@@ -395,6 +401,8 @@ int LnsdbTool::dispatch(const QString &command, const QStringList &args)
         m_out << "Removed network \"" << args.at(0) << "\" with " << devices << " devices." << Qt::endl;
     } else if (command == QLatin1String("copy-network")) {
         copyNetwork(args);
+    } else if (command == QLatin1String("names")) {
+        listNames(args.value(0));
     } else if (command == QLatin1String("demo")) {
         DemoNetwork demo(database(Mode::Create));
         const QStringList missing = demo.missingParts();
@@ -439,6 +447,47 @@ void LnsdbTool::listObjects(const LnsRef<LnsAppDevice> &dev)
             m_out << "  CP " << cp->name() << " = " << RawValueText::read(*cp) << '\n';
         }
     }
+}
+
+void LnsdbTool::listNames(QString prefix)
+{
+    prefix.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // A level is looked into only when the prefix reaches into it or stops
+    // short of it, so a Tab in a big project reads one subsystem, not all.
+    const auto touches = [&prefix](const QString &level) {
+        return level.startsWith(prefix) || prefix.startsWith(level);
+    };
+    NetworkDatabase &db = database(NetworkDatabase::OpenMode::ReadOnly);
+    QStringList names;
+    QSet<QString> systems;
+    for (const QString &networkName : db.networkNames()) {
+        const QString networkLevel = networkName + QLatin1Char('/');
+        if (!touches(networkLevel))
+            continue;
+        names.append(networkLevel);
+        const LnsRef<LnsNetwork> network = db.openNetwork(networkName, false);
+        const std::unique_ptr<NetDbDeviceListing> listing = NetDbDeviceListing::of(network);
+        for (const NetDbDeviceListing::Subsystem &subsystem : listing->subsystems()) {
+            // The system holds no devices of its own, but names them all.
+            const QString system =
+                networkLevel + subsystem.path.section(QLatin1Char('.'), 0, 0) + QLatin1Char('/');
+            if (!systems.contains(system)) {
+                systems.insert(system);
+                names.append(system);
+            }
+            const QString level = networkLevel + subsystem.path + QLatin1Char('/');
+            if (!touches(level))
+                continue;
+            names.append(level);
+            for (const NetDbDeviceListing::Device &device : listing->devicesOf(subsystem.id))
+                names.append(level + device.name);
+        }
+        db.closeNetwork(network);
+    }
+    names.removeIf([&prefix](const QString &name) { return !name.startsWith(prefix); });
+    names.sort();
+    for (const QString &name : std::as_const(names))
+        m_out << name << '\n';
 }
 
 int LnsdbTool::listPlugins(QTextStream &out, const QString &networkName, const QStringList &programIds)

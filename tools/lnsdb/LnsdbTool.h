@@ -45,6 +45,8 @@ private:
                                                const QString &nvName, NetworkDatabase::OpenMode mode);
 
     void listObjects(const LnsRef<LnsAppDevice> &device);
+    // The names of networks, levels and devices that begin with the prefix.
+    void listNames(QString prefix);
     // The network's registrations, of the given program ids when any; the
     // number of lines written.
     int listPlugins(QTextStream &out, const QString &network, const QStringList &programIds);
