@@ -41,6 +41,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("rx24project"));
     QApplication::setOrganizationName(QStringLiteral("velto"));
     QApplication::setApplicationVersion(AppVersion::fullVersionText());
+    // Desktops match the window to its menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.velto.rx24project"));
     // The plug-in's language is the project window's too.
     ResourceStrings::SetLanguageOffset(LcaPlugIn::ReadLanguage());
     SetDifference::summariseHistory();
