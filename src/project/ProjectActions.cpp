@@ -7,6 +7,7 @@
 #include "director/DemoNetwork.h"
 #include "director/DirectorClient.h"
 #include "host/AppVersion.h"
+#include "host/PlugInMain.h"
 #include "host/ResourceStrings.h"
 #include "platform/AppError.h"
 #include "platform/netdb/NetDbServerAddress.h"
@@ -24,7 +25,10 @@
 #include "workflows/cConfiguration.h"
 
 #include <QApplication>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QFileInfo>
+#include <QProcess>
 
 namespace {
 QString parameterFileTitle(int item)
@@ -108,6 +112,27 @@ QString ProjectActions::chooseSetFile()
     return file;
 }
 
+void ProjectActions::makePlugInKnown() const
+{
+    // Right after the package is installed the plug-in has never run, so the
+    // session bus does not know it yet: its self-registration, which every
+    // start of it does, makes it known.
+    const QDBusConnection bus = m_window.directorBus();
+    QDBusConnectionInterface *daemon = bus.interface();
+    const QString service = DirectorClient::ApplicationInterface();
+    if (!daemon || daemon->isServiceRegistered(service).value() ||
+        daemon->activatableServiceNames().value().contains(service))
+        return;
+    QProcess registration;
+    registration.start(ProjectWindow::plugInProgram(), {PlugInMain::RegServerArgument()});
+    if (!registration.waitForFinished(30000))
+        registration.kill();
+    // The bus reads its service folders again.
+    bus.call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ReloadConfig")));
+}
+
 void ProjectActions::openConfiguration()
 {
     const int row = oneRow();
@@ -120,6 +145,7 @@ void ProjectActions::openConfiguration()
         return;
     }
     try {
+        makePlugInKnown();
         DirectorClient client(m_window.directorBus());
         client.activate();
         // A project on the server: the plug-in opens the server of its
@@ -286,6 +312,7 @@ void ProjectActions::registerPlugIn()
         return;
     }
     try {
+        makePlugInKnown();
         DirectorClient client(m_window.directorBus());
         client.activate();
         if (client.registerPlugin(network, {}))

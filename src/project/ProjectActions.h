@@ -38,6 +38,8 @@ private:
     // than this window shows; empty when it opens this one.
     QString otherDatabase() const;
     void failed(const QString &why) const;
+    // Registers the plug-in with the session bus when the bus cannot start it.
+    void makePlugInKnown() const;
     // A parameter file asked of the user; empty when none was chosen.
     QString chooseParameterFile();
     // The same, and one of this plug-in's (the user was told otherwise).

@@ -14,6 +14,7 @@
 #include "project/ProjectTree.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -334,6 +335,11 @@ void ProjectWindow::setDirectorBus(const QDBusConnection &bus)
 QDBusConnection ProjectWindow::directorBus() const
 {
     return m_directorBus ? *m_directorBus : QDBusConnection::sessionBus();
+}
+
+QString ProjectWindow::plugInProgram()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tarvinaRX24");
 }
 
 void ProjectWindow::updateShown()

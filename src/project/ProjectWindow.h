@@ -58,6 +58,8 @@ public:
     // (a test gives a private one); the session bus by default.
     void setDirectorBus(const QDBusConnection &bus);
     QDBusConnection directorBus() const;
+    // The plug-in program beside this one, which registers itself with the bus.
+    static QString plugInProgram();
 
 private:
     void buildActions();

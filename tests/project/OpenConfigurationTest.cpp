@@ -7,6 +7,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
+#include <optional>
 
 namespace {
 
@@ -39,8 +40,16 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        ASSERT_TRUE(m_bus.start(path("dbus"), env)) << m_bus.error().toStdString();
-        ASSERT_TRUE(m_bus.addService(ServiceName, path("program/tarvinaRX24")));
+        if (serviceFileGiven()) {
+            ASSERT_TRUE(m_bus.start(path("dbus"), env)) << m_bus.error().toStdString();
+            ASSERT_TRUE(m_bus.addService(ServiceName, path("program/tarvinaRX24")));
+        } else {
+            // The bus serves what a registration writes for a user with this data folder.
+            ASSERT_TRUE(m_bus.start(path("data/dbus-1"), env)) << m_bus.error().toStdString();
+            m_environment.emplace(qgetenv("XDG_DATA_HOME"), qgetenv("XDG_CONFIG_HOME"));
+            qputenv("XDG_DATA_HOME", QFile::encodeName(path("data")));
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
+        }
         m_connection = std::make_unique<QDBusConnection>(
             QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("project-director")));
         ASSERT_TRUE(m_connection->isConnected());
@@ -51,6 +60,10 @@ protected:
 
     void TearDown() override
     {
+        if (m_environment) {
+            qputenv("XDG_DATA_HOME", m_environment->first);
+            qputenv("XDG_CONFIG_HOME", m_environment->second);
+        }
         window.reset();
         if (m_connection) {
             m_connection.reset();
@@ -84,8 +97,11 @@ protected:
         return lines;
     }
 
+    virtual bool serviceFileGiven() const { return true; }
+
     PrivateSessionBus m_bus;
     std::unique_ptr<QDBusConnection> m_connection;
+    std::optional<std::pair<QByteArray, QByteArray>> m_environment;
 };
 
 TEST_F(OpenConfigurationTest, ThePlugInStartedOverTheBusShowsTheChosenDevice)
@@ -125,6 +141,22 @@ TEST_F(OpenConfigurationTest, RegisterThePlugInRegistersItInTheChosenNetwork)
         db.openNetwork(QStringLiteral("Gen"), false)->pluginRegistrations();
     ASSERT_FALSE(registrations.isEmpty());
     EXPECT_EQ(registrations.first().commandId, 13);
+}
+
+// Right after the install the plug-in has never run: the bus does not know it.
+class OpenConfigurationFirstTimeTest : public OpenConfigurationTest
+{
+protected:
+    bool serviceFileGiven() const override { return false; }
+};
+
+TEST_F(OpenConfigurationFirstTimeTest, ThePlugInIsRegisteredWithTheBusAndStarted)
+{
+    choose({2});
+    action("actionOpenConfiguration")->trigger();
+    EXPECT_TRUE(MessageBox::shownBoxes().isEmpty()) << MessageBox::lastShown().text.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(path("data/dbus-1/services/veltoTarvinaRX24.Application.service")));
+    EXPECT_TRUE(m_connection->interface()->isServiceRegistered(ServiceName).value());
 }
 
 class OpenConfigurationOnServerTest : public OpenConfigurationTest
