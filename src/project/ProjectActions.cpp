@@ -112,6 +112,15 @@ QString ProjectActions::chooseSetFile()
     return file;
 }
 
+std::unique_ptr<cConfiguration> ProjectActions::openModel(const BatchDevice &device) const
+{
+    QString problem;
+    std::unique_ptr<cConfiguration> model = m_window.session()->openModel(device, problem);
+    if (!model)
+        failed(problem);
+    return model;
+}
+
 void ProjectActions::makePlugInKnown() const
 {
     // Right after the package is installed the plug-in has never run, so the
@@ -190,12 +199,9 @@ void ProjectActions::exportSet()
     if (file.isEmpty())
         return;
     ParameterFolder::Remember(file);
-    QString problem;
-    const std::unique_ptr<cConfiguration> model = m_window.session()->openModel(device, problem);
-    if (!model) {
-        failed(problem);
+    const std::unique_ptr<cConfiguration> model = openModel(device);
+    if (!model)
         return;
-    }
     if (!model->SaveSetToFile(file)) {
         failed(BatchTexts::error(BatchTexts::UnwritableFile, {file}));
         return;
@@ -212,21 +218,16 @@ void ProjectActions::compare()
         return;
     }
     BatchSession &session = *m_window.session();
-    QString problem;
-    const std::unique_ptr<cConfiguration> first = session.openModel(devices.first(), problem);
-    if (!first) {
-        failed(problem);
+    const std::unique_ptr<cConfiguration> first = openModel(devices.first());
+    if (!first)
         return;
-    }
     const ConfigurationSet a = first->ReadSet();
     ConfigurationSet b;
     QString other;
     if (devices.size() == 2) {
-        const std::unique_ptr<cConfiguration> second = session.openModel(devices.last(), problem);
-        if (!second) {
-            failed(problem);
+        const std::unique_ptr<cConfiguration> second = openModel(devices.last());
+        if (!second)
             return;
-        }
         b = second->ReadSet();
         other = devices.last().name;
     } else {
@@ -254,14 +255,10 @@ void ProjectActions::history()
     if (row < 0)
         return;
     const BatchDevice device = m_window.devices().device(row).device;
-    BatchSession &session = *m_window.session();
-    QString problem;
-    const std::unique_ptr<cConfiguration> model = session.openModel(device, problem);
-    if (!model) {
-        failed(problem);
+    const std::unique_ptr<cConfiguration> model = openModel(device);
+    if (!model)
         return;
-    }
-    const LnsRef<LnsAppDevice> handle = session.enter(device);
+    const LnsRef<LnsAppDevice> handle = m_window.session()->enter(device);
     QList<LnsHistoryEntry> entries;
     try {
         entries = WriteHistory::entries(*handle);

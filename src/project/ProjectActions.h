@@ -2,8 +2,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
+struct BatchDevice;
 class ApplyFileFlow;
+class cConfiguration;
 class ProjectWindow;
 
 // The work behind the project window's actions, on the devices chosen in
@@ -38,6 +41,8 @@ private:
     // than this window shows; empty when it opens this one.
     QString otherDatabase() const;
     void failed(const QString &why) const;
+    // The device read whole in a model of its own; null (the user was told why) when it cannot be.
+    std::unique_ptr<cConfiguration> openModel(const BatchDevice &device) const;
     // Registers the plug-in with the session bus when the bus cannot start it.
     void makePlugInKnown() const;
     // A parameter file asked of the user; empty when none was chosen.
