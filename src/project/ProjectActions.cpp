@@ -61,14 +61,14 @@ void ProjectActions::failed(const QString &why) const
     MessageBox::show(why, m_window.windowTitle(), MessageBox::Icon::Exclamation);
 }
 
-int ProjectActions::oneRow()
+std::optional<BatchDevice> ProjectActions::oneDevice() const
 {
     const QList<int> rows = m_window.selectedRows();
     if (rows.size() != 1) {
         failed(ProjectTexts::message(ProjectTexts::ChooseOneDevice));
-        return -1;
+        return std::nullopt;
     }
-    return rows.first();
+    return m_window.devices().device(rows.first()).device;
 }
 
 QString ProjectActions::otherDatabase() const
@@ -78,15 +78,15 @@ QString ProjectActions::otherDatabase() const
     const QString pluginOpens =
         server ? NetworkDatabase::configuredServer() : NetworkDatabase::defaultDatabasePath();
     const auto same = [server](const QString &a, const QString &b) {
-        return server ? NetworkDatabase(a).shownLocation() == NetworkDatabase(b).shownLocation()
+        return server ? NetworkDatabase::shownLocation(a) == NetworkDatabase::shownLocation(b)
                       : QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
     };
     if (!pluginOpens.isEmpty() && same(shown, pluginOpens))
         return QString();
     return ProjectTexts::message(
         ProjectTexts::OtherServer,
-        {NetworkDatabase(shown).shownLocation(),
-         pluginOpens.isEmpty() ? QStringLiteral("—") : NetworkDatabase(pluginOpens).shownLocation()});
+        {NetworkDatabase::shownLocation(shown),
+         pluginOpens.isEmpty() ? QStringLiteral("—") : NetworkDatabase::shownLocation(pluginOpens)});
 }
 
 QString ProjectActions::chooseParameterFile()
@@ -144,10 +144,10 @@ void ProjectActions::makePlugInKnown() const
 
 void ProjectActions::openConfiguration()
 {
-    const int row = oneRow();
-    if (row < 0)
+    const std::optional<BatchDevice> chosen = oneDevice();
+    if (!chosen)
         return;
-    const BatchDevice device = m_window.devices().device(row).device;
+    const BatchDevice device = *chosen;
     const QString objectName = directorObjectName(device.network, device.subsystemPath, device.name);
     if (const QString other = otherDatabase(); !other.isEmpty()) {
         failed(other);
@@ -190,10 +190,10 @@ void ProjectActions::applyFile()
 
 void ProjectActions::exportSet()
 {
-    const int row = oneRow();
-    if (row < 0)
+    const std::optional<BatchDevice> chosen = oneDevice();
+    if (!chosen)
         return;
-    const BatchDevice device = m_window.devices().device(row).device;
+    const BatchDevice device = *chosen;
     const QString file =
         FileDialog::getSaveFileName(parameterFileTitle(2), parameterFileFilter(), ParameterFolder::Last());
     if (file.isEmpty())
@@ -251,10 +251,10 @@ void ProjectActions::compare()
 
 void ProjectActions::history()
 {
-    const int row = oneRow();
-    if (row < 0)
+    const std::optional<BatchDevice> chosen = oneDevice();
+    if (!chosen)
         return;
-    const BatchDevice device = m_window.devices().device(row).device;
+    const BatchDevice device = *chosen;
     const std::unique_ptr<cConfiguration> model = openModel(device);
     if (!model)
         return;

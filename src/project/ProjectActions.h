@@ -1,10 +1,12 @@
 #pragma once
 
+#include "batch/BatchDevice.h"
+
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
 
-struct BatchDevice;
 class ApplyFileFlow;
 class cConfiguration;
 class ProjectWindow;
@@ -35,8 +37,8 @@ public Q_SLOTS:
     void about();
 
 private:
-    // The one chosen device's row; -1 (the user was told) when not one is chosen.
-    int oneRow();
+    // The one chosen device; none (the user was told) when not one is chosen.
+    std::optional<BatchDevice> oneDevice() const;
     // Why the plug-in, started by a director, would open another database
     // than this window shows; empty when it opens this one.
     QString otherDatabase() const;

@@ -217,7 +217,7 @@ bool ProjectWindow::open()
     m_devices.setDevices({});
     m_session.reset();
     setWindowTitle(ProjectTexts::caption(ProjectTexts::WindowTitle) + QStringLiteral(" – ") +
-                   NetworkDatabase(m_location).shownLocation());
+                   NetworkDatabase::shownLocation(m_location));
     try {
         // A user's first start: the plug-in's database file is made empty, for the demo.
         if (!NetDbServerAddress::isServerAddress(m_location) && !QFileInfo::exists(m_location)) {

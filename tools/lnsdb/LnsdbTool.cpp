@@ -155,12 +155,6 @@ QString serverArgument(const QString &uri)
 }
 
 // A server as both sides name it: without password, in Qt's spelling.
-QString shownServer(const QString &uri)
-{
-    const NetDbServerAddress address = NetDbServerAddress::parse(uri);
-    return address.isValid() ? address.shown() : NetDbServerAddress::withoutPassword(uri);
-}
-
 bool parseYesNo(const QString &text)
 {
     const QString t = text.toLower();
@@ -590,12 +584,13 @@ void LnsdbTool::requireConfiguredServer() const
 {
     // The plug-in takes no URI over the bus: a remote connect opens the
     // server of its settings, so they must name the one meant here.
-    const QString wanted = shownServer(m_databasePath);
+    const QString wanted = NetworkDatabase::shownLocation(m_databasePath);
     const QString configured = NetworkDatabase::configuredServer();
-    if (configured.isEmpty() || shownServer(configured) != wanted)
+    if (configured.isEmpty() || NetworkDatabase::shownLocation(configured) != wanted)
         throw Refusal{QStringLiteral("the plug-in opens the server its settings name, %1; to start it on %2, "
                                      "set SOFTWARE/velto/LNS/Server = %2 in %3")
-                          .arg(configured.isEmpty() ? QStringLiteral("here none") : shownServer(configured),
+                          .arg(configured.isEmpty() ? QStringLiteral("here none")
+                                                    : NetworkDatabase::shownLocation(configured),
                                wanted, SettingsLocation::filePath())};
 }
 

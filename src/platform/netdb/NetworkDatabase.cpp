@@ -2,6 +2,7 @@
 
 #include "platform/lns/LnsError.h"
 #include "platform/netdb/NetDbAdministration.h"
+#include "platform/netdb/NetDbEngine.h"
 #include "platform/netdb/NetDbFailure.h"
 #include "platform/netdb/NetDbNetwork.h"
 #include "platform/netdb/NetDbNetworkCopy.h"
@@ -42,6 +43,11 @@ QString NetworkDatabase::databasePath() const
 QString NetworkDatabase::shownLocation() const
 {
     return m_session->shownLocation();
+}
+
+QString NetworkDatabase::shownLocation(const QString &location)
+{
+    return NetDbEngine::forLocation(location)->shownLocation();
 }
 
 NetworkDatabase::OpenMode NetworkDatabase::openMode() const

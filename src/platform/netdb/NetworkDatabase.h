@@ -44,6 +44,8 @@ public:
     QString databasePath() const;
     // The file or server as messages name it (a server URI without password).
     QString shownLocation() const;
+    // The same for a location not opened.
+    static QString shownLocation(const QString &location);
     OpenMode openMode() const;
 
     // The server URI the settings hold for remote connects; empty when none.
